@@ -1,0 +1,46 @@
+// Control API of the simulated host: what a test needs beyond the toolkit itself.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#if defined(_WIN32)
+#define SIMHOST_API
+#else
+#define SIMHOST_API __attribute__((visibility("default")))
+#endif
+
+namespace simhost {
+
+// Ends every session, forgets the connection, clears journal, faults and events.
+SIMHOST_API void reset();
+
+// Starts a host session as a user would (not connected to this process) and returns
+// its connection identifier. A non-empty start file is read as `option value` lines;
+// a start file that does not exist throws std::runtime_error.
+SIMHOST_API std::string launch(const std::string& startFile = "");
+
+// Every toolkit call since the last clear, one entry each: the function name, then its
+// key arguments, separated by single spaces (an empty argument shows as "").
+SIMHOST_API std::vector<std::string> journal();
+SIMHOST_API void clearJournal();
+
+// The occurrence-th next call of `function` ("*": of any function) returns `code` and
+// does nothing.
+SIMHOST_API void injectFault(const std::string& function, int code, int occurrence = 1);
+// Drops every pending fault.
+SIMHOST_API void clearFaults();
+
+// Queue a press of a host command / the end of the host session for the event loop.
+SIMHOST_API void postCommand(const std::string& action);
+SIMHOST_API void postExit();
+
+// Path of an existing file that stands for the host's communication program; point the
+// environment variable PRO_COMM_MSG_EXE at it.
+SIMHOST_API std::string commProgram();
+
+// Number of texts, arrays and other objects handed out by the toolkit and not yet
+// released by their free functions.
+SIMHOST_API long liveObjects();
+
+}  // namespace simhost

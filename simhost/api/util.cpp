@@ -1,0 +1,92 @@
+// String conversion and release, date code.
+#include <ProUtil.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+
+#include "simhost/core/allocations.h"
+#include "simhost/core/entry.h"
+#include "simhost/core/sessions.h"
+#include "simhost/core/wide.h"
+
+using namespace simhost::core;
+
+namespace {
+
+// The display date code of this host build.
+constexpr char kDateCode[] = "M070";
+
+}  // namespace
+
+extern "C" {
+
+wchar_t* ProStringToWstring(wchar_t* wstr, char* str) {
+    if (enter({"ProStringToWstring", str == nullptr ? std::string() : std::string(str)})) {
+        return nullptr;
+    }
+    if (wstr == nullptr || str == nullptr) {
+        return nullptr;
+    }
+    std::wstring wide = widen(str);
+    wide.copy(wstr, wide.size());
+    wstr[wide.size()] = L'\0';
+    return wstr;
+}
+
+char* ProWstringToString(char* str, wchar_t* wstr) {
+    std::string text = narrow(wstr);
+    if (enter({"ProWstringToString", text})) {
+        return nullptr;
+    }
+    if (str == nullptr || wstr == nullptr) {
+        return nullptr;
+    }
+    std::memcpy(str, text.c_str(), text.size() + 1);
+    return str;
+}
+
+ProError ProStringFree(char* string) {
+    SIMHOST_ENTER("ProStringFree");
+    if (string == nullptr || !allocationRemove(string)) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    std::free(string);
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProWstringFree(wchar_t* wstring) {
+    SIMHOST_ENTER("ProWstringFree");
+    if (wstring == nullptr || !allocationRemove(wstring)) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    std::free(wstring);
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProWcharSizeVerify(int application_size_of_wchar, int* proe_size_of_wchar) {
+    SIMHOST_ENTER("ProWcharSizeVerify", std::to_string(application_size_of_wchar));
+    if (proe_size_of_wchar == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    *proe_size_of_wchar = static_cast<int>(sizeof(wchar_t));
+    return application_size_of_wchar == static_cast<int>(sizeof(wchar_t)) ? PRO_TK_NO_ERROR
+                                                                           : PRO_TK_GENERAL_ERROR;
+}
+
+ProError ProEngineerDisplaydatecodeGet(char** display_datecode) {
+    SIMHOST_ENTER("ProEngineerDisplaydatecodeGet");
+    if (display_datecode == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    if (connected() == nullptr) {
+        return PRO_TK_COMM_ERROR;
+    }
+    char* copy = static_cast<char*>(std::malloc(sizeof kDateCode));
+    std::memcpy(copy, kDateCode, sizeof kDateCode);
+    allocationAdd(copy);
+    *display_datecode = copy;
+    return PRO_TK_NO_ERROR;
+}
+
+}  // extern "C"

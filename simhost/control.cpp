@@ -1,0 +1,49 @@
+#include "kelt2proe/simhost/control.h"
+
+#include <stdexcept>
+
+#include "simhost/core/allocations.h"
+#include "simhost/core/application.h"
+#include "simhost/core/events.h"
+#include "simhost/core/faults.h"
+#include "simhost/core/journal.h"
+#include "simhost/core/platform.h"
+#include "simhost/core/sessions.h"
+
+namespace simhost {
+
+void reset() {
+    core::sessionsReset();
+    core::journalClear();
+    core::faultsClear();
+    core::eventsReset();
+    core::applicationReset();
+}
+
+std::string launch(const std::string& startFile) {
+    core::Session* session = core::sessionStart(startFile);
+    if (session == nullptr) {
+        throw std::runtime_error("simhost::launch: cannot read start file " + startFile);
+    }
+    return session->id;
+}
+
+std::vector<std::string> journal() { return core::journalEntries(); }
+
+void clearJournal() { core::journalClear(); }
+
+void injectFault(const std::string& function, int code, int occurrence) {
+    core::faultAdd(function, code, occurrence);
+}
+
+void clearFaults() { core::faultsClear(); }
+
+void postCommand(const std::string& action) { core::eventPostCommand(action); }
+
+void postExit() { core::eventPostExit(); }
+
+std::string commProgram() { return core::hostLibraryPath(); }
+
+long liveObjects() { return core::allocationCount(); }
+
+}  // namespace simhost

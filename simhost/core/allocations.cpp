@@ -1,0 +1,21 @@
+#include "simhost/core/allocations.h"
+
+#include <unordered_set>
+
+namespace simhost::core {
+namespace {
+
+std::unordered_set<const void*>& live() {
+    static std::unordered_set<const void*> set;
+    return set;
+}
+
+}  // namespace
+
+void allocationAdd(const void* p) { live().insert(p); }
+bool allocationRemove(const void* p) { return live().erase(p) == 1; }
+bool allocationLive(const void* p) { return live().count(p) == 1; }
+long allocationCount() { return static_cast<long>(live().size()); }
+void allocationsForget() { live().clear(); }
+
+}  // namespace simhost::core

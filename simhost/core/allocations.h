@@ -1,0 +1,14 @@
+// Objects the toolkit hands out (texts, arrays, trees ...) until their free function
+// releases them; a free of an unknown pointer is refused instead of corrupting memory.
+#pragma once
+
+namespace simhost::core {
+
+void allocationAdd(const void* p);
+// True when `p` was live; it is no longer.
+bool allocationRemove(const void* p);
+bool allocationLive(const void* p);
+long allocationCount();
+void allocationsForget();
+
+}  // namespace simhost::core

@@ -1,0 +1,73 @@
+#include "simhost/core/events.h"
+
+#include <deque>
+#include <map>
+
+#include "simhost/core/application.h"
+#include "simhost/core/sessions.h"
+
+namespace simhost::core {
+namespace {
+
+struct Event {
+    bool exit;
+    std::string action;
+};
+
+struct Events {
+    std::deque<Event> queue;
+    std::map<std::string, std::function<void()>> commands;
+    bool interrupted = false;
+};
+
+Events& events() {
+    static Events e;
+    return e;
+}
+
+}  // namespace
+
+void eventPostCommand(const std::string& action) { events().queue.push_back({false, action}); }
+
+void eventPostExit() { events().queue.push_back({true, {}}); }
+
+void commandRegister(const std::string& action, std::function<void()> callback) {
+    events().commands[action] = std::move(callback);
+}
+
+bool commandKnown(const std::string& action) { return events().commands.count(action) == 1; }
+
+int eventLoopRun() {
+    Events& e = events();
+    e.interrupted = false;
+    while (!e.interrupted) {
+        Session* session = connected();
+        if (session == nullptr) {
+            return -11;
+        }
+        if (e.queue.empty()) {
+            return 0;
+        }
+        Event event = e.queue.front();
+        e.queue.pop_front();
+        if (event.exit) {
+            applicationTerminate(*session, true);
+            sessionEnd(*session);
+            return -11;
+        }
+        auto command = e.commands.find(event.action);
+        if (command != e.commands.end()) {
+            // Copy: the callback may register or reset commands.
+            auto callback = command->second;
+            callback();
+        }
+    }
+    e.interrupted = false;
+    return 0;
+}
+
+void eventLoopInterrupt() { events().interrupted = true; }
+
+void eventsReset() { events() = Events{}; }
+
+}  // namespace simhost::core

@@ -1,0 +1,24 @@
+// Host events queued for the asynchronous event loop, and the callbacks they reach.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace simhost::core {
+
+void eventPostCommand(const std::string& action);
+void eventPostExit();
+
+// Registers the callback that a press of the named command runs.
+void commandRegister(const std::string& action, std::function<void()> callback);
+bool commandKnown(const std::string& action);
+
+// Serves queued events until interrupted, the session ends or the queue is empty
+// (in one thread nothing else could arrive). Returns 0 when interrupted or drained,
+// -11 when the session ended or no connection stands.
+int eventLoopRun();
+void eventLoopInterrupt();
+
+void eventsReset();
+
+}  // namespace simhost::core

@@ -1,0 +1,50 @@
+#include <ProArray.h>
+#include <ProCore.h>
+#include <ProUtil.h>
+
+#include "kelt2proe/simhost/control.h"
+#include "support/host_fixture.h"
+
+namespace {
+
+using testkit::HostTest;
+
+TEST_F(HostTest, ConnectWithoutSessionFailsAtOnce) {
+    ProProcessHandle handle{};
+    ProBoolean random = PRO_B_FALSE;
+    EXPECT_NE(ProEngineerConnect(nullptr, nullptr, nullptr, nullptr, PRO_B_TRUE, 20, &random,
+                                 &handle),
+              PRO_TK_NO_ERROR);
+    EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_GENERAL_ERROR);
+}
+
+TEST_F(HostTest, FaultFiresOnTheNthCallOnly) {
+    launchAndConnect();
+    simhost::injectFault("ProEngineerStatusGet", PRO_TK_COMM_ERROR, 2);
+    EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_NO_ERROR);
+    EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_COMM_ERROR);
+    EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_NO_ERROR);
+    EXPECT_EQ(testkit::callCount("ProEngineerStatusGet"), 3);
+}
+
+TEST_F(HostTest, ArrayGrowsAndIsReleasedOnce) {
+    ProArray array = nullptr;
+    ASSERT_EQ(ProArrayAlloc(0, sizeof(int), 1, &array), PRO_TK_NO_ERROR);
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(ProArrayObjectAdd(&array, PRO_VALUE_UNUSED, 1, &i), PRO_TK_NO_ERROR);
+    }
+    int zero = -1;
+    ASSERT_EQ(ProArrayObjectAdd(&array, 0, 1, &zero), PRO_TK_NO_ERROR);
+    int size = 0;
+    ASSERT_EQ(ProArraySizeGet(array, &size), PRO_TK_NO_ERROR);
+    EXPECT_EQ(size, 101);
+    EXPECT_EQ(static_cast<int*>(array)[0], -1);
+    EXPECT_EQ(static_cast<int*>(array)[100], 99);
+    ProArray copy = array;
+    EXPECT_EQ(ProArrayFree(&array), PRO_TK_NO_ERROR);
+    EXPECT_EQ(array, nullptr);
+    EXPECT_EQ(ProArrayFree(&copy), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(simhost::liveObjects(), 0);
+}
+
+}  // namespace
