@@ -1,0 +1,33 @@
+// Toolkit contract: solids (parts and assemblies): creation, regeneration, accuracy.
+#pragma once
+
+#include <ProObjects.h>
+#include <ProToolkit.h>
+
+#define PRO_REGEN_NO_FLAGS 0
+#define PRO_REGEN_CAN_FIX 1
+#define PRO_REGEN_SKIP_DISALLOW_SYS_RECOVER 2
+#define PRO_REGEN_UPDATE_INSTS 4
+#define PRO_REGEN_RGN_BCK_USING_DISK 8
+#define PRO_REGEN_FORCE_REGEN 16
+#define PRO_REGEN_UPDATE_ASSEMBLY_ONLY 32
+#define PRO_REGEN_RESUME_EXCL_COMPS 64
+#define PRO_REGEN_NO_RESOLVE_MODE 128
+#define PRO_REGEN_RESOLVE_MODE 256
+#define PRO_REGEN_ALLOW_CONFIRM 512
+#define PRO_REGEN_UNDO_IF_FAIL 1024
+#define PRO_REGEN_SKIP_INSTS_REMAKE 2048
+#define PRO_REGEN_TOP_ASM_ONLY 4096
+#define PRO_REGEN_SKIP_DSF_OUTOFASM_MODELS 8192
+#define PRO_REGEN_INTERACTIVE_UI 16384
+
+typedef enum { PRO_ACCURACY_RELATIVE = 1, PRO_ACCURACY_ABSOLUTE = 2 } ProAccuracyType;
+
+PRO_BEGIN_C_DECLS
+// A new part (PRO_PART) or assembly (PRO_ASSEMBLY) in session.
+PRO_TK_EXPORT ProError ProSolidCreate(ProName name, ProType type, ProSolid* p_handle);
+PRO_TK_EXPORT ProError ProSolidRegenerate(ProSolid p_handle, int flags);
+PRO_TK_EXPORT ProError ProSolidAccuracySet(ProSolid solid, ProAccuracyType type, double accuracy);
+PRO_TK_EXPORT ProError ProSolidAccuracyGet(ProSolid solid, ProAccuracyType* r_type,
+                                           double* r_accuracy);
+PRO_END_C_DECLS
