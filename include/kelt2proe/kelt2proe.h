@@ -1,0 +1,6 @@
+// Everything the library exports, in one include.
+#pragma once
+
+#include "kelt2proe/error.h"
+#include "kelt2proe/geometry.h"
+#include "kelt2proe/session.h"
