@@ -4,3 +4,5 @@
 #include "kelt2proe/error.h"
 #include "kelt2proe/geometry.h"
 #include "kelt2proe/session.h"
+#include "kelt2proe/mdl.h"
+#include "kelt2proe/window.h"

@@ -1,0 +1,135 @@
+// The application's handle on one host model (part, assembly, manufacturing model,
+// drawing) and the records and numbers that describe a model.
+//
+// kelt2pMdl is a facade: it owns one Ardo::Solid and forwards every operation to it.
+// Copying copies the implementation object, so copies never share state; destroying a
+// kelt2pMdl never erases or closes the host model.
+#pragma once
+
+#include <cstdint>
+
+#include "kelt2proe/export.h"
+
+namespace Ardo {
+
+class Solid;
+
+// ---------------------------------------------------------------------------
+// Numbers and records of a model
+
+// The host's model-type number, passed to and from the host unchanged.
+enum kelt2pMdlType : std::int32_t {
+    KELT2P_MDL_UNUSED = -1,
+    KELT2P_MDL_ASSEMBLY = 1,
+    KELT2P_MDL_PART = 2,
+    KELT2P_MDL_DRAWING = 4,
+    KELT2P_MDL_MFG = 37,
+};
+
+// The host's model-subtype number, unchanged; 0 where the model has no subtype.
+enum kelt2pMdlsubtype : std::int32_t {
+    KELT2P_MDLSTYPE_NONE = 0,
+};
+
+// The host's accuracy-type number, unchanged.
+enum kelt2pAccuracyType : std::int32_t {
+    KELT2P_ACCURACY_RELATIVE = 1,
+    KELT2P_ACCURACY_ABSOLUTE = 2,
+};
+
+// The principal unit system of a model.
+enum kelt2pLengthUnit : std::int32_t {
+    KELT2P_UNIT_OTHER = -1,    // any unit system not named below (returned only)
+    KELT2P_UNIT_INCH_LBM = 1,  // "Inch lbm Second (Creo Elements/Pro Stand.)"
+    KELT2P_UNIT_FPS = 2,       // "Foot Pound Second (FPS)"
+    KELT2P_UNIT_MMNS = 11,     // "millimeter Newton Second (mmNs)"
+    KELT2P_UNIT_CGS = 12,      // "Centimeter Gram Second (CGS)"
+    KELT2P_UNIT_MMKS = 15,     // "millimeter Kilogram Sec (mmKs)"
+    KELT2P_UNIT_IPS = 16,      // "Inch Pound Second (IPS)"
+};
+
+// The host's model-data record in narrow characters, fields in the host's order.
+struct kelt2pMdldata {
+    char name[80];
+    char type[10];
+    char path[260];
+    char device[20];
+    char host[80];
+    std::int32_t number1;  // first integer of the host record, unchanged
+    std::int32_t number2;  // second integer of the host record, unchanged
+};
+
+// The model's surface properties: value[5..7] are the colour (red, green, blue).
+// value[0..3] are host doubles 0..3, value[4..10] host doubles 5..11; host double 4
+// is never exposed and is kept as read when the colour is set.
+struct kelt2pModelColor {
+    double value[11];
+};
+
+// ---------------------------------------------------------------------------
+class KELT2PROE_API kelt2pMdl {
+public:
+    // Unbound and unnamed.
+    kelt2pMdl();
+    kelt2pMdl(const kelt2pMdl& other);
+    // A model with a copy of `solid` (used by the library to hand out host models).
+    explicit kelt2pMdl(Solid solid);
+    kelt2pMdl& operator=(const kelt2pMdl& other);
+    ~kelt2pMdl();
+
+    // --- Binding and identity -------------------------------------------------
+    kelt2pMdl& Load(const char* name, kelt2pMdlType type, bool flag);
+    kelt2pMdl& Load(bool flag);  // with the stored name and type
+    kelt2pMdl& Create(const char* name, kelt2pMdlType type);
+    bool IsLoaded();
+    void Current();
+    const char* NameGet();
+    void NameSet(const char* name);
+    kelt2pMdlType TypeGet();
+    void TypeSet(kelt2pMdlType type);
+    kelt2pMdlsubtype SubtypeGet();
+    bool IsAsm();
+    bool IsMfg();
+    bool IsInstance();
+    bool IsFlexible();
+    kelt2pMdldata DataGet();
+
+    // --- Whole-model operations -----------------------------------------------
+    void Save();
+    void Rename(const char* name);
+    void Copy(const char* name);
+    void Backup(const char* dir);
+    void Erase();
+    void EraseAll();
+    void Display();
+    bool ModificationVerify();
+    int WindowGet();
+    void TreetoolRefresh();
+    void Regenerate();
+
+    // --- Units and accuracy ---------------------------------------------------
+    void AccuracySet(kelt2pAccuracyType type, double value);
+    double AccuracyGet();
+    kelt2pAccuracyType AccuracyTypeGet();
+    kelt2pLengthUnit LengthUnitGet();
+    void LengthUnitSet(kelt2pLengthUnit unit);
+
+    // --- Colour ---------------------------------------------------------------
+    kelt2pModelColor ColorGet();
+    void ColorSet(const kelt2pModelColor& color);
+    void ColorSet(double red, double green, double blue);
+
+    // --- Version stamp --------------------------------------------------------
+    // Copies the stamp text into `buf` unless it is null; returns the text's length.
+    int VerstampStringGet(char* buf);
+    bool VerstampEqual(const char* stamp);
+
+    // --- Through the model's window -------------------------------------------
+    void Repaint();
+    void Refresh();
+
+private:
+    Solid* impl;
+};
+
+}  // namespace Ardo
