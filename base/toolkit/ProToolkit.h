@@ -168,3 +168,21 @@ typedef double ProSelbox[2][3];
 typedef void* ProAppData;
 typedef int* ProIntlist;
 typedef ProError (*ProFunction)();
+
+typedef enum {
+    PRO_COLOR_UNDEFINED = -1,
+    PRO_COLOR_LETTER = 0,
+    PRO_COLOR_HIGHLITE = 1,
+    PRO_COLOR_DRAWING = 2,
+    PRO_COLOR_BACKGROUND = 3,
+    PRO_COLOR_HALF_TONE = 4,
+    PRO_COLOR_EDGE_HIGHLIGHT = 5,
+    PRO_COLOR_DIMMED = 6,
+    PRO_COLOR_ERROR = 8,
+    PRO_COLOR_WARNING = 9,
+    PRO_COLOR_SHEETMETAL = 10,
+    PRO_COLOR_CURVE = 12,
+    PRO_COLOR_SELECTED = 19,
+    PRO_COLOR_DATUM = 23,
+    PRO_COLOR_QUILT = 24
+} ProColortype;
