@@ -19,13 +19,14 @@ struct GimbalForm {
     double az;
 };
 
-// Tested in this order; the first match wins.
+// Tested in this order; the first match wins. The first four test m02, m11 and m20,
+// the last four m20, m01 and m12.
 constexpr GimbalForm kGimbalForms[] = {
-    {{0, 1, 2}, {2, 1, 0}, {1, 1, -1}, kHalfPi, 0.0},       // m02 m11 m20
-    {{0, 1, 2}, {2, 1, 0}, {-1, 1, 1}, -kHalfPi, 0.0},      //
-    {{0, 1, 2}, {2, 1, 0}, {-1, -1, -1}, kHalfPi, kPi},     //
-    {{0, 1, 2}, {2, 1, 0}, {1, -1, 1}, -kHalfPi, kPi},      //
-    {{2, 0, 1}, {0, 1, 2}, {1, 1, 1}, -kHalfPi, -kHalfPi},  // m20 m01 m12
+    {{0, 1, 2}, {2, 1, 0}, {1, 1, -1}, kHalfPi, 0.0},
+    {{0, 1, 2}, {2, 1, 0}, {-1, 1, 1}, -kHalfPi, 0.0},
+    {{0, 1, 2}, {2, 1, 0}, {-1, -1, -1}, kHalfPi, kPi},
+    {{0, 1, 2}, {2, 1, 0}, {1, -1, 1}, -kHalfPi, kPi},
+    {{2, 0, 1}, {0, 1, 2}, {1, 1, 1}, -kHalfPi, -kHalfPi},
     {{2, 0, 1}, {0, 1, 2}, {-1, 1, -1}, kHalfPi, -kHalfPi},
     {{2, 0, 1}, {0, 1, 2}, {-1, -1, 1}, kHalfPi, kHalfPi},
     {{2, 0, 1}, {0, 1, 2}, {1, -1, -1}, -kHalfPi, kHalfPi},

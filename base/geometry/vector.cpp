@@ -89,7 +89,13 @@ bool Vector::IsNull() const {
 }
 
 double Vector::Length() const {
-    return std::sqrt(x * x + y * y + z * z);
+    const double sum = x * x + y * y + z * z;
+    if (std::isnormal(sum) || IsNull()) {
+        return std::sqrt(sum);
+    }
+    // The squares overflowed or underflowed: a huge vector would get length infinity (and
+    // normalise to zero), a tiny one length 0 (and count as the null vector).
+    return std::hypot(x, y, z);
 }
 
 Vector& Vector::Norm() {
