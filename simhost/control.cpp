@@ -1,6 +1,7 @@
 #include "kelt2proe/simhost/control.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "simhost/core/allocations.h"
 #include "simhost/core/application.h"
@@ -41,6 +42,10 @@ void clearFaults() { core::faultsClear(); }
 void postCommand(const std::string& action) { core::eventPostCommand(action); }
 
 void postExit() { core::eventPostExit(); }
+
+void onCommand(const std::string& action, std::function<void()> callback) {
+    core::commandRegister(action, std::move(callback));
+}
 
 std::string commProgram() { return core::hostLibraryPath(); }
 

@@ -70,9 +70,15 @@ static ProError connectCommon(const char* id, const char* textpath, ProBoolean a
     bool random = false;
     if (id != nullptr && *id != '\0') {
         session = sessionById(id);
-    } else if (allow_random == PRO_B_TRUE) {
+    } else {
+        // Without an identifier the only running session is taken; among several, one
+        // is chosen only when the caller allows a random choice.
+        int running = sessionsRunning();
+        if (running > 1 && allow_random != PRO_B_TRUE) {
+            return PRO_TK_GENERAL_ERROR;
+        }
         session = sessionAnyRunning();
-        random = true;
+        random = running > 1;
     }
     if (session == nullptr) {
         return PRO_TK_E_NOT_FOUND;

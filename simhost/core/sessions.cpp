@@ -10,6 +10,9 @@ namespace {
 struct Registry {
     std::vector<std::unique_ptr<Session>> sessions;
     Session* connection = nullptr;
+    // Sessions started since the process began; never reset, so that a handle kept
+    // across a reset does not match the new session that reuses its index.
+    long started = 0;
 };
 
 Registry& registry() {
@@ -58,8 +61,9 @@ Session* sessionStart(const std::string& startFile) {
     auto& r = registry();
     auto session = std::make_unique<Session>();
     session->index = static_cast<int>(r.sessions.size()) + 1;
-    // Deterministic key: distinct per session, never zero.
-    session->authKey = 7919L * session->index + 104729L;
+    // Deterministic key: distinct per session (also across resets), never zero.
+    ++r.started;
+    session->authKey = 104729L + 7919L * (r.started % 200000L);
     session->id = "host:simhost:address_version:1:address_type:1:rpcnum:" +
                   std::to_string(536870912 + session->index) +
                   ":rpcversion:1:netaddr:127.0.0.1:netaddr_length:4";
@@ -85,6 +89,14 @@ Session* sessionByHandle(int index, long authKey) {
     }
     Session* s = r.sessions[static_cast<std::size_t>(index - 1)].get();
     return s->authKey == authKey ? s : nullptr;
+}
+
+int sessionsRunning() {
+    int n = 0;
+    for (auto& s : registry().sessions) {
+        n += s->running ? 1 : 0;
+    }
+    return n;
 }
 
 Session* sessionAnyRunning() {

@@ -41,6 +41,7 @@ private:
 Session* sessionStart(const std::string& startFile);
 Session* sessionById(const std::string& id);
 Session* sessionByHandle(int index, long authKey);
+int sessionsRunning();
 // The first running session in start order, or null.
 Session* sessionAnyRunning();
 // Ends the session: it stops running and, if it was ours, the connection drops.

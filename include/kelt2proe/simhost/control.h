@@ -1,6 +1,7 @@
 // Control API of the simulated host: what a test needs beyond the toolkit itself.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ SIMHOST_API void clearFaults();
 // Queue a press of a host command / the end of the host session for the event loop.
 SIMHOST_API void postCommand(const std::string& action);
 SIMHOST_API void postExit();
+// Runs `callback` when the event loop serves a press of `action`, in place of the
+// command action an application registered; lets a test act from inside the loop (for
+// example interrupt it). Cleared by reset().
+SIMHOST_API void onCommand(const std::string& action, std::function<void()> callback);
 
 // Path of an existing file that stands for the host's communication program; point the
 // environment variable PRO_COMM_MSG_EXE at it.

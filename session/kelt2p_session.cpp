@@ -1,0 +1,59 @@
+#include "kelt2proe/session.h"
+
+#include "session/pro_engineer.h"
+
+namespace Ardo {
+
+kelt2pSession::kelt2pSession() : impl(std::make_shared<ProEngineer>()) {}
+kelt2pSession::~kelt2pSession() = default;
+kelt2pSession::kelt2pSession(const kelt2pSession& other) = default;
+kelt2pSession& kelt2pSession::operator=(const kelt2pSession& other) = default;
+
+void kelt2pSession::Start(const char* path) {
+    impl->Start(path);
+}
+void kelt2pSession::Start(const std::string& path) {
+    impl->Start(path.c_str());
+}
+void kelt2pSession::Connect() {
+    impl->Connect();
+}
+void kelt2pSession::Connect(const char* host, int addressVersion, int addressType, int rpcNum,
+                            int rpcVersion, const char* netAddr) {
+    impl->Connect(host, addressVersion, addressType, rpcNum, rpcVersion, netAddr);
+}
+void kelt2pSession::Connect(const char* path) {
+    impl->Connect(path);
+}
+void kelt2pSession::Connect(const std::string& path) {
+    impl->Connect(path.c_str());
+}
+void kelt2pSession::ConnectWS(const char* workspace) {
+    impl->ConnectWS(workspace);
+}
+void kelt2pSession::Disconnect() {
+    impl->Disconnect();
+}
+void kelt2pSession::End() {
+    impl->End();
+}
+bool kelt2pSession::IsConnected() {
+    return impl->IsConnected();
+}
+void kelt2pSession::EventLoop() {
+    impl->EventLoop();
+}
+const char* kelt2pSession::ConnectInfo() {
+    return impl->ConnectInfo();
+}
+const char* kelt2pSession::DateCode() {
+    return impl->DateCode();
+}
+const char* kelt2pSession::DllDate() {
+    return ProEngineer::DllDate();
+}
+void kelt2pSession::Textpath(const char* path) {
+    impl->Textpath(path);
+}
+
+}  // namespace Ardo
