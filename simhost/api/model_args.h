@@ -1,0 +1,60 @@
+// Argument helpers of the model and window functions: handles and bounded names.
+#pragma once
+
+#include <ProObjects.h>
+
+#include <cstddef>
+#include <cwchar>
+#include <string>
+
+#include "simhost/core/sessions.h"
+#include "simhost/core/wide.h"
+#include "simhost/state/models.h"
+
+namespace simhost::api {
+
+// The id of a handle as journal text.
+inline std::string handleArg(const void* handle) {
+    return std::to_string(state::modelIdOf(handle));
+}
+
+// The text of a wide buffer of `size` characters; false when it is null or holds no
+// terminator within its size.
+inline bool wideText(const wchar_t* buffer, std::size_t size, std::string& out) {
+    if (buffer == nullptr) {
+        return false;
+    }
+    std::size_t n = 0;
+    while (n < size && buffer[n] != L'\0') {
+        ++n;
+    }
+    if (n == size) {
+        return false;
+    }
+    out = core::narrow(std::wstring(buffer, n));
+    return true;
+}
+
+// The text of a wide buffer for the journal (cut at its size).
+inline std::string wideArg(const wchar_t* buffer, std::size_t size) {
+    if (buffer == nullptr) {
+        return std::string();
+    }
+    std::size_t n = 0;
+    while (n < size && buffer[n] != L'\0') {
+        ++n;
+    }
+    return core::narrow(std::wstring(buffer, n));
+}
+
+inline state::Model* modelOf(core::Session* s, const void* handle) {
+    return s->area<state::ModelStore>().byHandle(handle);
+}
+
+// Solids are parts, assemblies and manufacturing models.
+inline bool isSolid(const state::Model& model) {
+    return model.type == state::kPart || model.type == state::kAssembly ||
+           model.type == state::kMfg;
+}
+
+}  // namespace simhost::api

@@ -1,0 +1,270 @@
+#include "simhost/state/elemtree.h"
+
+#include <algorithm>
+#include <iterator>
+#include <unordered_set>
+
+#include "simhost/state/handles.h"
+
+namespace simhost::state {
+namespace {
+
+HandleTable<Element, 1>& elements() {
+    static HandleTable<Element, 1> table;
+    return table;
+}
+
+HandleTable<Path, 3>& paths() {
+    static HandleTable<Path, 3> table;
+    return table;
+}
+
+// Sorted: constraint sets of datum planes and components, tool tables and their rows.
+constexpr int kArrayIds[] = {410, 491, 493, 494, 605};
+
+void releaseValues(Element& element) {
+    for (ProValue handle : element.values) {
+        valueErase(*valueFind(handle));
+    }
+    element.values.clear();
+}
+
+}  // namespace
+
+bool elementIdIsArray(int id) {
+    return std::binary_search(std::begin(kArrayIds), std::end(kArrayIds), id);
+}
+
+Element* elementFind(ProElement element) {
+    return elements().find(element);
+}
+
+Element& elementOf(ProElement element) {
+    return *elements().find(element);
+}
+
+ProElement elementCreate(int id) {
+    auto element = std::make_unique<Element>();
+    element->id = id;
+    element->kind = elementIdIsArray(id) ? ElementKind::Array : ElementKind::Plain;
+    return handleAs<ProElement>(elements().add(std::move(element)));
+}
+
+void elementFree(Element& root) {
+    std::vector<Element*> pending{&root};
+    while (!pending.empty()) {
+        Element* element = pending.back();
+        pending.pop_back();
+        pending.insert(pending.end(), element->children.begin(), element->children.end());
+        releaseValues(*element);
+        elements().erase(element->handle);
+    }
+}
+
+Path* pathFind(ProElempath path) {
+    return paths().find(path);
+}
+
+ProElempath pathCreate() {
+    return handleAs<ProElempath>(paths().add(std::make_unique<Path>()));
+}
+
+void pathErase(Path& path) {
+    paths().erase(path.handle);
+}
+
+Element* elementResolve(Element& root, const Path* path) {
+    Element* at = &root;
+    if (path == nullptr) {
+        return at;
+    }
+    for (const ProElempathItem& item : path->items) {
+        const std::vector<Element*>& children = at->children;
+        if (item.type == PRO_ELEM_PATH_ITEM_TYPE_INDEX) {
+            int index = item.path_item.elem_index;
+            if (index < 0 || static_cast<std::size_t>(index) >= children.size()) {
+                return nullptr;
+            }
+            at = children[static_cast<std::size_t>(index)];
+        } else {
+            auto it = std::find_if(children.begin(), children.end(), [&](const Element* child) {
+                return child->id == item.path_item.elem_id;
+            });
+            if (it == children.end()) {
+                return nullptr;
+            }
+            at = *it;
+        }
+    }
+    return at;
+}
+
+ProError elementChildAdd(Element& parent, Element& child) {
+    if (child.parent != nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    for (const Element* up = &parent; up != nullptr; up = up->parent) {
+        if (up == &child) {
+            return PRO_TK_BAD_INPUTS;
+        }
+    }
+    if (parent.kind == ElementKind::Plain) {
+        if (!parent.values.empty() || parent.multival) {
+            return PRO_TK_INVALID_TYPE;
+        }
+        parent.kind = ElementKind::Compound;
+    }
+    parent.children.push_back(&child);
+    child.parent = &parent;
+    return PRO_TK_NO_ERROR;
+}
+
+void elementDetach(Element& child) {
+    if (child.parent != nullptr) {
+        std::vector<Element*>& siblings = child.parent->children;
+        siblings.erase(std::find(siblings.begin(), siblings.end(), &child));
+        child.parent = nullptr;
+    }
+}
+
+ProError elementValuesSet(Element& element, const std::vector<Value*>& values, bool multival) {
+    if (element.kind != ElementKind::Plain) {
+        return PRO_TK_INVALID_TYPE;
+    }
+    std::unordered_set<const Value*> distinct;
+    for (const Value* value : values) {
+        bool own = std::find(element.values.begin(), element.values.end(),
+                             handleAs<ProValue>(value->handle)) != element.values.end();
+        if ((value->heldByElement && !own) || !distinct.insert(value).second) {
+            return PRO_TK_BAD_INPUTS;
+        }
+    }
+    std::vector<ProValue> kept;
+    for (Value* value : values) {
+        value->heldByElement = true;
+        kept.push_back(handleAs<ProValue>(value->handle));
+    }
+    for (ProValue old : element.values) {
+        if (std::find(kept.begin(), kept.end(), old) == kept.end()) {
+            valueErase(*valueFind(old));
+        }
+    }
+    element.values = std::move(kept);
+    element.multival = multival;
+    return PRO_TK_NO_ERROR;
+}
+
+ProError elementContentSet(Element& element, const ValueContent& content) {
+    if (element.kind != ElementKind::Plain) {
+        return PRO_TK_INVALID_TYPE;
+    }
+    Value* value = valueFind(valueCreate(content));
+    return elementValuesSet(element, {value}, false);
+}
+
+ProError elementVisit(ProElement tree, Element& start,
+                      const std::vector<ProElempathItem>& startItems, ProElemtreeVisitFilter filter,
+                      ProElemtreeVisitAction action, ProAppData appdata) {
+    // The order is taken before any callback runs, so that a callback that changes the
+    // tree never leaves the visit on a freed element.
+    struct Entry {
+        ProElement element;
+        int parent;  // index of the parent's entry, -1 for the start
+        ProElempathItem item;
+    };
+    std::vector<Entry> order;
+    std::vector<Entry> pending{{handleAs<ProElement>(start.handle), -1, ProElempathItem{}}};
+    std::vector<Entry> children;
+    std::unordered_set<int> seen;
+    while (!pending.empty()) {
+        order.push_back(pending.back());
+        pending.pop_back();
+        const Element& element = elementOf(order.back().element);
+        int self = static_cast<int>(order.size()) - 1;
+        // A child is addressed by id when it is the first of its id among its siblings,
+        // else (and always in an array) by index.
+        children.clear();
+        seen.clear();
+        for (std::size_t i = 0; i < element.children.size(); ++i) {
+            const Element* child = element.children[i];
+            ProElempathItem item{};
+            if (element.kind != ElementKind::Array && seen.insert(child->id).second) {
+                item.type = PRO_ELEM_PATH_ITEM_TYPE_ID;
+                item.path_item.elem_id = child->id;
+            } else {
+                item.type = PRO_ELEM_PATH_ITEM_TYPE_INDEX;
+                item.path_item.elem_index = static_cast<int>(i);
+            }
+            children.push_back({handleAs<ProElement>(child->handle), self, item});
+        }
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+
+    ProElempath pathHandle = pathCreate();
+    Path& path = *pathFind(pathHandle);
+    path.heldByVisit = true;
+    ProError result = PRO_TK_E_NOT_FOUND;
+    for (const Entry& entry : order) {
+        if (elementFind(entry.element) == nullptr) {
+            continue;
+        }
+        std::vector<ProElempathItem> items;
+        for (int at = static_cast<int>(&entry - order.data()); order[at].parent != -1;
+             at = order[at].parent) {
+            items.push_back(order[at].item);
+        }
+        path.items = startItems;
+        path.items.insert(path.items.end(), items.rbegin(), items.rend());
+        if (filter != nullptr &&
+            filter(tree, entry.element, pathHandle, appdata) == PRO_TK_CONTINUE) {
+            continue;
+        }
+        ProError status = action(tree, entry.element, pathHandle, appdata);
+        result = PRO_TK_NO_ERROR;
+        if (status != PRO_TK_NO_ERROR && status != PRO_TK_CONTINUE) {
+            result = status;
+            break;
+        }
+    }
+    pathErase(path);
+    return result;
+}
+
+TreeNode treeSnapshot(const Element& root) {
+    TreeNode node;
+    node.id = root.id;
+    node.kind = root.kind;
+    node.multival = root.multival;
+    for (ProValue value : root.values) {
+        node.values.push_back(valueFind(value)->content);
+    }
+    node.children.reserve(root.children.size());
+    for (const Element* child : root.children) {
+        node.children.push_back(treeSnapshot(*child));
+    }
+    return node;
+}
+
+ProElement treeInstantiate(const TreeNode& root) {
+    ProElement handle = elementCreate(root.id);
+    Element& element = elementOf(handle);
+    element.kind = root.kind;
+    element.multival = root.multival;
+    for (const ValueContent& content : root.values) {
+        ProValue value = valueCreate(content);
+        valueFind(value)->heldByElement = true;
+        element.values.push_back(value);
+    }
+    for (const TreeNode& child : root.children) {
+        Element& made = elementOf(treeInstantiate(child));
+        made.parent = &element;
+        element.children.push_back(&made);
+    }
+    return handle;
+}
+
+ProElement elementCopy(const Element& root) {
+    return treeInstantiate(treeSnapshot(root));
+}
+
+}  // namespace simhost::state

@@ -1,0 +1,206 @@
+#include "simhost/state/elemtree_json.h"
+
+#include <stdexcept>
+
+#include "simhost/core/wide.h"
+
+namespace simhost::state {
+namespace {
+
+using nlohmann::json;
+
+constexpr const char* kValueKeys[] = {"int",       "double",    "pointer",   "string",
+                                      "wstring",   "selection", "transform", "boolean"};
+
+json modelName(const void* model, const TreeModels& models) {
+    std::string name = model != nullptr && models.nameOf ? models.nameOf(model) : std::string();
+    return name.empty() ? json(nullptr) : json(name);
+}
+
+void* modelByName(const json& name, const TreeModels& models) {
+    return name.is_string() && models.byName ? models.byName(name.get<std::string>()) : nullptr;
+}
+
+json valueToJson(const ValueContent& c, const TreeModels& models) {
+    switch (c.type) {
+        case PRO_VALUE_TYPE_INT:
+            return {{"int", c.i}};
+        case PRO_VALUE_TYPE_DOUBLE:
+            return {{"double", c.d}};
+        case PRO_VALUE_TYPE_POINTER:
+            return {{"pointer", modelName(c.p, models)}};
+        case PRO_VALUE_TYPE_STRING:
+            return {{"string", c.s ? json(*c.s) : json(nullptr)}};
+        case PRO_VALUE_TYPE_WSTRING:
+            return {{"wstring", c.w ? json(core::toUtf8(*c.w)) : json(nullptr)}};
+        case PRO_VALUE_TYPE_SELECTION: {
+            if (!c.r) {
+                return {{"selection", nullptr}};
+            }
+            json selection = {{"type", c.r->item.type},
+                              {"id", c.r->item.id},
+                              {"owner", modelName(c.r->item.owner, models)}};
+            if (c.r->path) {
+                json ids = json::array();
+                for (int k = 0; k < c.r->path->table_num; ++k) {
+                    ids.push_back(c.r->path->comp_id_table[k]);
+                }
+                selection["path"] = {{"owner", modelName(c.r->path->owner, models)},
+                                     {"ids", ids}};
+            }
+            return {{"selection", selection}};
+        }
+        case PRO_VALUE_TYPE_TRANSFORM: {
+            json rows = json::array();
+            for (const auto& row : c.t) {
+                rows.push_back({row[0], row[1], row[2], row[3]});
+            }
+            return {{"transform", rows}};
+        }
+        case PRO_VALUE_TYPE_BOOLEAN:
+            return {{"boolean", c.b == PRO_B_TRUE}};
+        default:
+            return json::object();
+    }
+}
+
+[[noreturn]] void malformed(const std::string& what) {
+    throw std::invalid_argument("element tree: " + what);
+}
+
+ValueContent valueFromJson(const json& j, const TreeModels& models) {
+    ValueContent c;
+    for (int type = 1; type <= 8; ++type) {
+        const char* key = kValueKeys[type - 1];
+        if (!j.contains(key)) {
+            continue;
+        }
+        const json& v = j.at(key);
+        c.type = type;
+        switch (type) {
+            case PRO_VALUE_TYPE_INT:
+                c.i = v.get<int>();
+                break;
+            case PRO_VALUE_TYPE_DOUBLE:
+                c.d = v.get<double>();
+                break;
+            case PRO_VALUE_TYPE_POINTER:
+                c.p = modelByName(v, models);
+                break;
+            case PRO_VALUE_TYPE_STRING:
+                if (!v.is_null()) {
+                    c.s = v.get<std::string>();
+                }
+                break;
+            case PRO_VALUE_TYPE_WSTRING:
+                if (!v.is_null()) {
+                    c.w = core::fromUtf8(v.get<std::string>());
+                }
+                break;
+            case PRO_VALUE_TYPE_SELECTION:
+                if (!v.is_null()) {
+                    SelectionData r;
+                    r.item.type = static_cast<ProType>(v.at("type").get<int>());
+                    r.item.id = v.at("id").get<int>();
+                    r.item.owner = modelByName(v.value("owner", json()), models);
+                    if (v.contains("path")) {
+                        const json& ids = v.at("path").at("ids");
+                        if (ids.size() > PRO_MAX_ASSEM_LEVEL) {
+                            malformed("component path too deep");
+                        }
+                        ProAsmcomppath path{};
+                        path.owner = static_cast<ProSolid>(
+                            modelByName(v.at("path").value("owner", json()), models));
+                        for (const json& id : ids) {
+                            path.comp_id_table[path.table_num++] = id.get<int>();
+                        }
+                        r.path = path;
+                    }
+                    c.r = r;
+                }
+                break;
+            case PRO_VALUE_TYPE_TRANSFORM:
+                if (!v.is_array() || v.size() != 4) {
+                    malformed("a transform has four rows");
+                }
+                for (int row = 0; row < 4; ++row) {
+                    const json& cells = v.at(static_cast<std::size_t>(row));
+                    if (!cells.is_array() || cells.size() != 4) {
+                        malformed("a transform row has four numbers");
+                    }
+                    for (int col = 0; col < 4; ++col) {
+                        c.t[row][col] = cells.at(static_cast<std::size_t>(col)).get<double>();
+                    }
+                }
+                break;
+            case PRO_VALUE_TYPE_BOOLEAN:
+                c.b = v.get<bool>() ? PRO_B_TRUE : PRO_B_FALSE;
+                break;
+        }
+        return c;
+    }
+    malformed("value without a type");
+}
+
+bool hasValueKey(const json& j) {
+    for (const char* key : kValueKeys) {
+        if (j.contains(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+nlohmann::json treeToJson(const TreeNode& root, const TreeModels& models) {
+    json out = {{"id", root.id}};
+    if (root.kind != ElementKind::Plain) {
+        json children = json::array();
+        for (const TreeNode& child : root.children) {
+            children.push_back(treeToJson(child, models));
+        }
+        out["children"] = children;
+    } else if (root.multival) {
+        json values = json::array();
+        for (const ValueContent& value : root.values) {
+            values.push_back(valueToJson(value, models));
+        }
+        out["values"] = values;
+    } else if (!root.values.empty()) {
+        out.update(valueToJson(root.values.front(), models));
+    }
+    return out;
+}
+
+TreeNode treeFromJson(const nlohmann::json& j, const TreeModels& models) {
+    try {
+        if (!j.is_object()) {
+            malformed("an element is an object");
+        }
+        TreeNode node;
+        node.id = j.at("id").get<int>();
+        bool array = elementIdIsArray(node.id);
+        if (j.contains("children") || array) {
+            if (j.contains("values") || hasValueKey(j)) {
+                malformed("element " + std::to_string(node.id) + " has children and a value");
+            }
+            node.kind = array ? ElementKind::Array : ElementKind::Compound;
+            for (const json& child : j.value("children", json::array())) {
+                node.children.push_back(treeFromJson(child, models));
+            }
+        } else if (j.contains("values")) {
+            node.multival = true;
+            for (const json& value : j.at("values")) {
+                node.values.push_back(valueFromJson(value, models));
+            }
+        } else if (hasValueKey(j)) {
+            node.values.push_back(valueFromJson(j, models));
+        }
+        return node;
+    } catch (const json::exception& e) {
+        malformed(e.what());
+    }
+}
+
+}  // namespace simhost::state

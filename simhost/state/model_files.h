@@ -1,0 +1,39 @@
+// Model files: the JSON text the host keeps a model in (docs/model-files.md).
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "simhost/state/models.h"
+
+namespace simhost::state {
+
+// The layout version this host writes; files of other versions load as far as their
+// keys are known.
+constexpr int kModelFileFormat = 1;
+
+// A section of the model file that a host area interprets. `read` fills the model's
+// content from the section (and throws on a malformed one); `write` gives the section,
+// or null to write none. Sections without a codec are kept verbatim.
+struct SectionCodec {
+    std::string key;
+    std::function<void(Model&, const nlohmann::json&)> read;
+    std::function<nlohmann::json(Model&)> write;
+};
+void sectionCodecAdd(SectionCodec codec);
+
+// Fills `model` (whose name and type are set) from the file's document. Returns 0 or
+// PRO_TK_INVALID_FILE for a document that is not a model of that type.
+int modelFromJson(const nlohmann::json& doc, Model& model);
+nlohmann::json modelToJson(Model& model);
+
+// Reads and parses a model file: 0, PRO_TK_E_NOT_FOUND (no such file) or
+// PRO_TK_INVALID_FILE (not JSON).
+int modelFileRead(const std::filesystem::path& file, nlohmann::json& doc);
+// Writes the model's document: 0 or PRO_TK_CANT_WRITE.
+int modelFileWrite(const std::filesystem::path& file, Model& model);
+
+}  // namespace simhost::state
