@@ -9,8 +9,8 @@ namespace {
 
 using nlohmann::json;
 
-constexpr const char* kValueKeys[] = {"int",       "double",    "pointer",   "string",
-                                      "wstring",   "selection", "transform", "boolean"};
+constexpr const char* kValueKeys[] = {"int",     "double",    "pointer",   "string",
+                                      "wstring", "selection", "transform", "boolean"};
 
 json modelName(const void* model, const TreeModels& models) {
     std::string name = model != nullptr && models.nameOf ? models.nameOf(model) : std::string();
@@ -45,8 +45,7 @@ json valueToJson(const ValueContent& c, const TreeModels& models) {
                 for (int k = 0; k < c.r->path->table_num; ++k) {
                     ids.push_back(c.r->path->comp_id_table[k]);
                 }
-                selection["path"] = {{"owner", modelName(c.r->path->owner, models)},
-                                     {"ids", ids}};
+                selection["path"] = {{"owner", modelName(c.r->path->owner, models)}, {"ids", ids}};
             }
             return {{"selection", selection}};
         }

@@ -45,7 +45,8 @@ std::string valueXml(const ValueContent& c) {
         case PRO_VALUE_TYPE_DOUBLE:
             return "<Value type=\"double\">" + number(c.d) + "</Value>";
         case PRO_VALUE_TYPE_POINTER:
-            return c.p == nullptr ? "<Value type=\"pointer\"/>" : "<Value type=\"pointer\">set</Value>";
+            return c.p == nullptr ? "<Value type=\"pointer\"/>"
+                                  : "<Value type=\"pointer\">set</Value>";
         case PRO_VALUE_TYPE_STRING:
             return c.s ? "<Value type=\"string\">" + escaped(*c.s) + "</Value>"
                        : "<Value type=\"string\"/>";

@@ -1,0 +1,103 @@
+// Selections.
+#include <ProSelection.h>
+
+#include "simhost/core/entry.h"
+#include "simhost/state/selections.h"
+
+using namespace simhost::state;
+
+namespace {
+
+std::string itemKey(ProSelection selection) {
+    const Selection* found = selectionFind(selection);
+    return found == nullptr
+               ? std::string()
+               : std::to_string(found->data.item.type) + " " + std::to_string(found->data.item.id);
+}
+
+}  // namespace
+
+extern "C" {
+
+ProError ProSelectionAlloc(ProAsmcomppath* p_cmp_path, ProModelitem* p_mdl_itm,
+                           ProSelection* p_selection) {
+    SIMHOST_ENTER("ProSelectionAlloc",
+                  p_mdl_itm == nullptr ? std::string() : std::to_string(p_mdl_itm->type),
+                  p_mdl_itm == nullptr ? std::string() : std::to_string(p_mdl_itm->id));
+    if (p_mdl_itm == nullptr || p_selection == nullptr ||
+        (p_cmp_path != nullptr &&
+         (p_cmp_path->table_num < 0 || p_cmp_path->table_num > PRO_MAX_ASSEM_LEVEL))) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    SelectionData data;
+    data.item = *p_mdl_itm;
+    if (p_cmp_path != nullptr) {
+        data.path = *p_cmp_path;
+    }
+    *p_selection = selectionCreate(data);
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionCopy(ProSelection from_selection, ProSelection* p_to_selection) {
+    SIMHOST_ENTER("ProSelectionCopy", itemKey(from_selection));
+    const Selection* from = selectionFind(from_selection);
+    if (from == nullptr || p_to_selection == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    *p_to_selection = selectionCreate(from->data);
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionFree(ProSelection* p_selection) {
+    SIMHOST_ENTER("ProSelectionFree");
+    const Selection* selection = p_selection == nullptr ? nullptr : selectionFind(*p_selection);
+    if (selection == nullptr || selection->heldByValue) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    selectionErase(*p_selection);
+    *p_selection = nullptr;
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionModelitemGet(ProSelection selection, ProModelitem* p_mdl_item) {
+    SIMHOST_ENTER("ProSelectionModelitemGet");
+    const Selection* found = selectionFind(selection);
+    if (found == nullptr || p_mdl_item == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    *p_mdl_item = found->data.item;
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionAsmcomppathGet(ProSelection selection, ProAsmcomppath* p_cmp_path) {
+    SIMHOST_ENTER("ProSelectionAsmcomppathGet");
+    const Selection* found = selectionFind(selection);
+    if (found == nullptr || p_cmp_path == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    if (found->data.path) {
+        *p_cmp_path = *found->data.path;
+    } else {
+        // An item of the model itself: an empty path from its owner.
+        *p_cmp_path = ProAsmcomppath{};
+        p_cmp_path->owner = static_cast<ProSolid>(found->data.item.owner);
+    }
+    return PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionDisplay(ProSelection selection) {
+    SIMHOST_ENTER("ProSelectionDisplay", itemKey(selection));
+    return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionHighlight(ProSelection selection, ProColortype color) {
+    SIMHOST_ENTER("ProSelectionHighlight", itemKey(selection), std::to_string(color));
+    return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
+}
+
+ProError ProSelectionUnhighlight(ProSelection selection) {
+    SIMHOST_ENTER("ProSelectionUnhighlight", itemKey(selection));
+    return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
+}
+
+}  // extern "C"
