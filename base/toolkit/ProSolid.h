@@ -1,6 +1,7 @@
 // Toolkit contract: solids (parts and assemblies): creation, regeneration, accuracy.
 #pragma once
 
+#include <ProFeature.h>
 #include <ProObjects.h>
 #include <ProToolkit.h>
 
@@ -23,6 +24,10 @@
 
 typedef enum { PRO_ACCURACY_RELATIVE = 1, PRO_ACCURACY_ABSOLUTE = 2 } ProAccuracyType;
 
+typedef ProError (*ProFeatureVisitAction)(ProFeature* p_feature, ProError status,
+                                          ProAppData app_data);
+typedef ProError (*ProFeatureFilterAction)(ProFeature* p_feature, ProAppData app_data);
+
 PRO_BEGIN_C_DECLS
 // A new part (PRO_PART) or assembly (PRO_ASSEMBLY) in session.
 PRO_TK_EXPORT ProError ProSolidCreate(ProName name, ProType type, ProSolid* p_handle);
@@ -30,4 +35,11 @@ PRO_TK_EXPORT ProError ProSolidRegenerate(ProSolid p_handle, int flags);
 PRO_TK_EXPORT ProError ProSolidAccuracySet(ProSolid solid, ProAccuracyType type, double accuracy);
 PRO_TK_EXPORT ProError ProSolidAccuracyGet(ProSolid solid, ProAccuracyType* r_type,
                                            double* r_accuracy);
+// Visits the features in regeneration order, whatever their status: visit, filter, data.
+PRO_TK_EXPORT ProError ProSolidFeatVisit(ProSolid p_handle, ProFeatureVisitAction visit_action,
+                                         ProFeatureFilterAction filter_action, ProAppData app_data);
+// ProArrays of all feature ids and their statuses in regeneration order; the caller
+// frees both with ProArrayFree.
+PRO_TK_EXPORT ProError ProSolidFeatstatusGet(ProSolid solid, int** p_feat_id_array,
+                                             ProFeatStatus** p_status_array, int* p_num_features);
 PRO_END_C_DECLS

@@ -1,0 +1,81 @@
+// Toolkit contract: features of solids: creation and redefinition from element trees,
+// status, type, deletion, parents and children.
+#pragma once
+
+#include <ProElement.h>
+#include <ProElempath.h>
+#include <ProItemerr.h>
+#include <ProNcseq.h>
+#include <ProObjects.h>
+#include <ProSelection.h>
+#include <ProToolkit.h>
+#include <ProValue.h>
+
+// The host's feature-type number.
+typedef int ProFeattype;
+
+typedef enum {
+    PRO_FEAT_INVALID = -1,
+    PRO_FEAT_ACTIVE = 0,
+    PRO_FEAT_INACTIVE = 1,
+    PRO_FEAT_FAMTAB_SUPPRESSED = 2,
+    PRO_FEAT_SIMP_REP_SUPPRESSED = 3,
+    PRO_FEAT_PROG_SUPPRESSED = 4,
+    PRO_FEAT_SUPPRESSED = 5,
+    PRO_FEAT_UNREGENERATED = 6
+} ProFeatStatus;
+
+typedef enum {
+    PRO_FEAT_CR_NO_OPTS = 0,
+    PRO_FEAT_CR_DEFINE_MISS_ELEMS = 1,
+    PRO_FEAT_CR_INCOMPLETE_FEAT = 2,
+    PRO_FEAT_CR_FIX_MODEL_ON_FAIL = 3,
+    PRO_FEAT_CR_DO_NOT_DISPLAY = 4,
+    PRO_FEAT_CR_CALLED_FROM_TK = 5,
+    PRO_FEAT_CR_UNDO_IF_FAIL = 6,
+    PRO_FEAT_CR_ALLOW_CONFIRM = 7
+} ProFeatureCreateOptions;
+
+typedef enum {
+    PRO_FEAT_DELETE_NO_OPTS = 0,
+    PRO_FEAT_DELETE_CLIP = 1,
+    PRO_FEAT_DELETE_FIX = 2,
+    PRO_FEAT_DELETE_RELATION_DELETE = 3,
+    PRO_FEAT_DELETE_RELATION_COMMENT = 4,
+    PRO_FEAT_DELETE_CLIP_ALL = 5,
+    PRO_FEAT_DELETE_INDIV_GP_MEMBERS = 6,
+    PRO_FEAT_DELETE_CLIP_INDIV_GP_MEMBERS = 7,
+    PRO_FEAT_DELETE_KEEP_EMBED_DATUMS = 8
+} ProFeatureDeleteOptions;
+
+typedef enum { PRO_FEAT_EXTRACT_NO_OPTS = 0 } ProFeatureElemtreeExtractOptions;
+
+PRO_BEGIN_C_DECLS
+// `model` selects the solid the feature is created in. The tree stays the caller's.
+PRO_TK_EXPORT ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
+                                        ProFeatureCreateOptions options[], int num_opts,
+                                        ProFeature* p_feature, ProErrorlist* p_errors);
+// `comp_path` may be NULL (a feature of the model itself).
+PRO_TK_EXPORT ProError ProFeatureRedefine(ProAsmcomppath* comp_path, ProFeature* feature,
+                                          ProElement elemtree, ProFeatureCreateOptions options[],
+                                          int num_opts, ProErrorlist* p_errors);
+// A copy of the feature's element tree; the caller frees it with ProElementFree.
+PRO_TK_EXPORT ProError ProFeatureElemtreeCreate(ProFeature* feature, ProElement* p_elem);
+PRO_TK_EXPORT ProError ProFeatureInit(ProSolid p_owner_handle, int feat_id,
+                                      ProFeature* p_feat_handle);
+PRO_TK_EXPORT ProError ProFeatureStatusGet(ProFeature* p_feat_handle, ProFeatStatus* p_status);
+PRO_TK_EXPORT ProError ProFeatureTypeGet(ProFeature* p_feat_handle, ProFeattype* p_type);
+PRO_TK_EXPORT ProError ProFeatureDelete(ProSolid solid, int* feat_ids, int feat_count,
+                                        ProFeatureDeleteOptions* delete_opts, int num_opts);
+// ProArrays of feature ids; the caller frees them with ProArrayFree.
+PRO_TK_EXPORT ProError ProFeatureChildrenGet(ProFeature* p_feat_handle, int** p_children,
+                                             int* p_count);
+PRO_TK_EXPORT ProError ProFeatureParentsGet(ProFeature* p_feat_handle, int** p_parents,
+                                            int* p_count);
+// The value of the element at `elempath` in the feature's tree; the caller frees it
+// with ProValueFree.
+PRO_TK_EXPORT ProError ProFeatureElemValueGet(ProFeature* feature, ProElempath elempath,
+                                              ProValue* p_elemvalue);
+// The feature's 1-based position in the regeneration order.
+PRO_TK_EXPORT ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_feat_num);
+PRO_END_C_DECLS
