@@ -1,0 +1,127 @@
+// Features of a solid: id, type, name, status, the element tree they were made from,
+// the geometry items they own, and the regeneration order.
+//
+// Feature ids and geometry-item ids come from one counter per model, in order from 1,
+// and are never reused. Names are kept in upper case and are unique among the model's
+// features. The visit order is the regeneration order: creation appends, deletion
+// removes.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "simhost/state/elemtree.h"
+#include "simhost/state/models.h"
+
+namespace simhost::state {
+
+// Element ids the host reads from a feature's tree.
+constexpr int kElemFeatureTree = 386;
+constexpr int kElemFeatureType = 387;
+constexpr int kElemFeatureName = 1964;
+
+// The host's feature statuses (ProFeatStatus).
+constexpr int kFeatActive = 0;
+constexpr int kFeatUnregenerated = 6;
+bool featureStatusKnown(int status);
+
+// A geometry item (coordinate system, datum point, axis, curve ...) made by a feature.
+struct GeomItem {
+    int id = 0;
+    int type = 0;
+    int featureId = 0;
+    std::string name;  // upper case; empty: the item carries its feature's name
+};
+
+struct Feature {
+    int id = 0;
+    int type = 0;
+    std::string name;  // upper case; empty: the feature has no name
+    int status = kFeatActive;
+    bool ncseq = false;  // an NC sequence of a manufacturing model
+    TreeNode tree;
+    std::vector<int> items;  // ids of its geometry items, in creation order
+};
+
+class FeatureStore {
+public:
+    Feature* find(int id);
+    // Appends a new feature to the regeneration order; its id is the next free one.
+    Feature& add(int type, TreeNode tree, const std::string& name);
+    // Appends a feature read from a file with its own id; false when the id or the
+    // name is taken or the id is not positive.
+    bool load(Feature feature);
+    // A feature by upper-case name, or null.
+    Feature* byName(const std::string& upperName);
+    // Renames (empty: no name); false when another feature has that name.
+    bool rename(Feature& feature, const std::string& upperName);
+    // Removes the features and their geometry items.
+    void erase(const std::vector<int>& ids);
+
+    // Feature ids in regeneration order.
+    const std::vector<int>& order() const { return order_; }
+    // 1-based position in the regeneration order, 0 when there is no such feature.
+    int number(int id);
+    std::size_t size() const { return features_.size(); }
+
+    // A new geometry item owned by the feature; its id is the next free one.
+    GeomItem& itemAdd(Feature& feature, int type, const std::string& name = {});
+    // Adds an item read from a file with its own id; false when the id is taken.
+    bool itemLoad(Feature& feature, GeomItem item);
+    GeomItem* item(int id);
+    // The item's name: its own, else its feature's; empty when neither has one.
+    std::string itemName(const GeomItem& item);
+    // The first item of the type (in regeneration order) carrying that name, or null.
+    GeomItem* itemByName(int type, const std::string& upperName);
+
+    // The model's features that `feature` references through selections in its tree
+    // (the feature itself, or a geometry item it owns), in regeneration order.
+    std::vector<int> parents(const Feature& feature, const void* modelHandle);
+    // The features that reference `feature`, in regeneration order.
+    std::vector<int> children(int id, const void* modelHandle);
+
+    int nextId() const { return nextId_; }
+    void reserveIds(int next) {
+        if (next > nextId_) {
+            nextId_ = next;
+        }
+    }
+
+private:
+    void reindex();
+    std::unordered_map<int, Feature> features_;
+    std::unordered_map<std::string, int> byName_;
+    std::unordered_map<int, GeomItem> items_;
+    std::vector<int> order_;
+    std::unordered_map<int, int> position_;  // id -> index into order_
+    bool positionsStale_ = false;
+    int nextId_ = 1;
+};
+
+inline FeatureStore& features(Model& model) {
+    return model.content<FeatureStore>();
+}
+Feature* featureFind(Model& model, int id);
+
+// Called for every feature deleted (children deleted with it included), after it is
+// gone from the model: other areas drop what they keep for it.
+void featureDeleteHookAdd(std::function<void(Model&, int featureId)> hook);
+void featureDeleteHooksRun(Model& model, int featureId);
+
+// Called after a feature is created, so that an area can add what the host makes with
+// it (for example the coordinate-system item of a coordinate-system feature).
+void featureCreateHookAdd(std::function<void(Model&, Feature&)> hook);
+void featureCreateHooksRun(Model& model, Feature& feature);
+
+// A host check of a new tree for features of a type before a redefinition: a non-zero
+// result refuses the redefinition and leaves the feature as it was.
+void featureRedefineCheckAdd(int type, std::function<int(Model&, const TreeNode&)> check);
+int featureRedefineCheck(Model& model, int type, const TreeNode& tree);
+
+// Feature types the host creates as NC sequences.
+void featureNcseqTypeAdd(int type);
+bool featureNcseqType(int type);
+
+}  // namespace simhost::state
