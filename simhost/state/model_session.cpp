@@ -249,12 +249,13 @@ int modelEraseAll(core::Session& s, Model& model) {
     }
     // Depth-first over what the model uses; each model is erased once nothing that
     // stays in session uses it.
-    std::vector<int> pending{model.id};
-    std::unordered_set<int> seen{model.id};
+    const int rootId = model.id;  // `model` is gone after the first erase
+    std::vector<int> pending{rootId};
+    std::unordered_set<int> seen{rootId};
     while (!pending.empty()) {
         Model* current = store.byId(pending.back());
         pending.pop_back();
-        if (current == nullptr || (current->id != model.id && store.usedByOthers(*current))) {
+        if (current == nullptr || (current->id != rootId && store.usedByOthers(*current))) {
             continue;
         }
         std::vector<Model*> used = store.uses(*current);

@@ -33,7 +33,7 @@ protected:
 TEST_F(ModelFilesTest, ReservedSectionsSurviveASave) {
     writeFile("gear.prt", R"({
         "format": 1, "type": "PRT", "subtype": 4, "variant_feature_model": true,
-        "parameters": [{"name": "MATERIAL", "type": "string", "value": "steel"}],
+        "later_area": [{"name": "MATERIAL", "value": "steel"}],
         "future_section": {"anything": [1, 2, 3]}
     })");
     ProMdl gear = nullptr;
@@ -46,7 +46,7 @@ TEST_F(ModelFilesTest, ReservedSectionsSurviveASave) {
     EXPECT_EQ(variant, PRO_B_TRUE);
     ASSERT_EQ(ProMdlSave(gear), PRO_TK_NO_ERROR);
     nlohmann::json saved = readBack("gear.prt");
-    EXPECT_EQ(saved["parameters"][0]["value"], "steel");
+    EXPECT_EQ(saved["later_area"][0]["value"], "steel");
     EXPECT_EQ(saved["future_section"]["anything"][2], 3);
     EXPECT_EQ(saved["version"], 1);
     EXPECT_EQ(saved["name"], "GEAR");
