@@ -66,6 +66,13 @@ struct kelt2pModelColor {
     double value[11];
 };
 
+// The host's feature-type number, passed through unchanged. In a feature listing two
+// values are special: any type, and NC sequences only.
+enum kelt2pFeaturetype : std::int32_t {
+    KELT2P_FEAT_NCSEQ = -2,
+    KELT2P_FEAT_ANY = -1,
+};
+
 // ---------------------------------------------------------------------------
 class KELT2PROE_API kelt2pMdl {
 public:
@@ -127,6 +134,31 @@ public:
     // --- Through the model's window -------------------------------------------
     void Repaint();
     void Refresh();
+
+    // --- Features -------------------------------------------------------------
+    // Lists the active features of `type` whose names match the whole `pattern`, in
+    // the host's order; returns their number. FeatureList(index) is the listed id.
+    int FeatureList(const char* pattern, kelt2pFeaturetype type);
+    int FeatureList(int index);
+    // The feature's name, or "fid_<id>" when it has none; valid until the next call.
+    const char* FeatureName(int id);
+    kelt2pFeaturetype FeatureType(int id);
+    int FeatureFind(const char* name);
+    bool FeatueExist(int id);
+    bool FeatueExist(const char* name);
+    // The id of the next / previous active feature, -1 when there is none.
+    int FeatureNext(int id);
+    int FeaturePrevious(int id);
+    void FeatureDelete(const char* name);
+    void FeatureDelete(int id);
+    // Lists the feature's children (one list shared by all models); returns their number.
+    int FeatureChildrenGet(int id);
+    int FeatureChildrenGet(const char* name);
+    int FeatureChildrenAt(int index);
+    // Writes the feature's element tree to "elemtree.inf" (and "fixt.xml" through the
+    // host); raises nothing, the outcome is the model's status.
+    void PrintFeatTree(int id);
+    void PrintFeatTree(const char* name);
 
 private:
     Solid* impl;

@@ -1,0 +1,30 @@
+// Wrappers of the host's feature calls: type, deletion, parents and children, and the
+// neighbours of a feature in the regeneration order.
+#pragma once
+
+#include <ProFeature.h>
+
+#include <vector>
+
+namespace ardotk {
+
+// ProFeatureTypeGet; raises ardotk::Error(code, "").
+ProFeattype FeatureTypeGet(ProFeature& feature);
+
+// ProFeatureDelete of one feature without options; raises ardotk::Error(code, "").
+void FeatureDelete(ProSolid solid, int id);
+
+// The features that depend on / that `feature` depends on (ProFeatureChildrenGet,
+// ProFeatureParentsGet), each made with ProFeatureInit in the feature's owner; raises
+// ardotk::Error(code, "ardotk::FeatureChildrenGet" / "ardotk::FeatureParentsGet").
+std::vector<ProFeature> FeatureChildrenGet(ProFeature& feature);
+std::vector<ProFeature> FeatureParentsGet(ProFeature& feature);
+
+// The nearest active feature after / before `feature` in the regeneration order
+// (ProSolidFeatstatusGet). Raises ardotk::Error(-4, "ardotk::FeatureNext" /
+// "ardotk::FeaturePrevious") when there is none, and the host's code with the same
+// text when a host call fails.
+ProFeature FeatureNext(ProFeature& feature);
+ProFeature FeaturePrevious(ProFeature& feature);
+
+}  // namespace ardotk
