@@ -396,7 +396,8 @@ TEST_F(SessionTest, AssignmentSharesOneImplementationReleasedOnce) {
     EXPECT_EQ(Ardo::session::sessionState().sessionCount, 2);
     a->Connect();
     b = *a;
-    b = b;
+    kelt2pSession& alias = b;
+    b = alias;  // assigning to itself keeps the implementation
     EXPECT_EQ(Ardo::session::sessionState().sessionCount, 1);
     EXPECT_EQ(b.ConnectInfo(), a->ConnectInfo()) << "one connection identifier buffer";
     kelt2pSession c(b);

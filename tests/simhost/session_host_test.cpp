@@ -151,13 +151,6 @@ TEST_F(SessionHostTest, StartFileMustExistAndIsRead) {
     EXPECT_EQ(s->workDir, workDir);
 }
 
-TEST_F(SessionHostTest, StartConnectsWithoutAHandle) {
-    std::string path = writeFile("config.pro", "");
-    ASSERT_EQ(ProEngineerStart(path.data(), nullptr), PRO_TK_NO_ERROR);
-    EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_NO_ERROR);
-    EXPECT_EQ(ProEngineerStart(nullptr, nullptr), PRO_TK_BAD_INPUTS);
-}
-
 TEST_F(SessionHostTest, EventLoopNeverWaitsOnAnEmptyQueue) {
     EXPECT_EQ(ProAsynchronousEventLoop(), PRO_TK_COMM_ERROR) << "no connection";
     launchAndConnect();
