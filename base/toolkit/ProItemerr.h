@@ -12,8 +12,9 @@ typedef struct {
     ProError error;
 } ProItemerror;
 
-// The caller's list: `error_list` points to storage for the errors the host reports,
-// `error_number` is set to their count.
+// Filled by the host: `error_list` points to the errors it reports (host storage, valid
+// until the next creation or redefinition; null when there are none), `error_number`
+// is their count.
 typedef struct {
     ProItemerror* error_list;
     int error_number;

@@ -81,6 +81,9 @@ public:
     std::vector<int> parents(const Feature& feature, const void* modelHandle);
     // The features that reference `feature`, in regeneration order.
     std::vector<int> children(int id, const void* modelHandle);
+    // `ids` with all features that depend on them, directly or through others, in
+    // regeneration order.
+    std::vector<int> withDescendants(const std::vector<int>& ids, const void* modelHandle);
 
     int nextId() const { return nextId_; }
     void reserveIds(int next) {

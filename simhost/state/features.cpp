@@ -1,0 +1,304 @@
+// The feature store of a model and the hooks of other host areas.
+#include "simhost/state/features.h"
+
+#include <ProObjects.h>
+
+#include <algorithm>
+#include <map>
+#include <unordered_set>
+
+namespace simhost::state {
+
+namespace {
+
+std::vector<std::function<void(Model&, int)>>& deleteHooks() {
+    static std::vector<std::function<void(Model&, int)>> hooks;
+    return hooks;
+}
+
+std::vector<std::function<void(Model&, Feature&)>>& createHooks() {
+    static std::vector<std::function<void(Model&, Feature&)>> hooks;
+    return hooks;
+}
+
+std::map<int, std::vector<std::function<int(Model&, const TreeNode&)>>>& redefineChecks() {
+    static std::map<int, std::vector<std::function<int(Model&, const TreeNode&)>>> checks;
+    return checks;
+}
+
+std::unordered_set<int>& ncseqTypes() {
+    static std::unordered_set<int> types;
+    return types;
+}
+
+// Calls `visit` with every selection the tree holds.
+template <typename Visit>
+void selectionsOf(const TreeNode& node, Visit&& visit) {
+    for (const ValueContent& value : node.values) {
+        if (value.type == PRO_VALUE_TYPE_SELECTION && value.r) {
+            visit(value.r->item);
+        }
+    }
+    for (const TreeNode& child : node.children) {
+        selectionsOf(child, visit);
+    }
+}
+
+}  // namespace
+
+bool featureStatusKnown(int status) {
+    return status >= 0 && status <= kFeatUnregenerated;
+}
+
+Feature* FeatureStore::find(int id) {
+    auto it = features_.find(id);
+    return it == features_.end() ? nullptr : &it->second;
+}
+
+Feature& FeatureStore::add(int type, TreeNode tree, const std::string& name) {
+    Feature feature;
+    feature.id = nextId_;
+    feature.type = type;
+    feature.name = name;
+    feature.tree = std::move(tree);
+    feature.ncseq = featureNcseqType(type);
+    load(std::move(feature));
+    return features_.at(nextId_ - 1);
+}
+
+bool FeatureStore::load(Feature feature) {
+    if (feature.id <= 0 || features_.count(feature.id) != 0 || items_.count(feature.id) != 0 ||
+        (!feature.name.empty() && byName_.count(feature.name) != 0)) {
+        return false;
+    }
+    int id = feature.id;
+    if (!feature.name.empty()) {
+        byName_[feature.name] = id;
+    }
+    feature.items.clear();  // items join through itemLoad / itemAdd
+    features_.emplace(id, std::move(feature));
+    position_[id] = static_cast<int>(order_.size());
+    order_.push_back(id);
+    reserveIds(id + 1);
+    return true;
+}
+
+Feature* FeatureStore::byName(const std::string& upperName) {
+    auto it = byName_.find(upperName);
+    return it == byName_.end() ? nullptr : find(it->second);
+}
+
+bool FeatureStore::rename(Feature& feature, const std::string& upperName) {
+    if (upperName == feature.name) {
+        return true;
+    }
+    if (!upperName.empty() && byName_.count(upperName) != 0) {
+        return false;
+    }
+    if (!feature.name.empty()) {
+        byName_.erase(feature.name);
+    }
+    feature.name = upperName;
+    if (!upperName.empty()) {
+        byName_[upperName] = feature.id;
+    }
+    return true;
+}
+
+void FeatureStore::erase(const std::vector<int>& ids) {
+    std::unordered_set<int> gone;
+    for (int id : ids) {
+        Feature* feature = find(id);
+        if (feature == nullptr) {
+            continue;
+        }
+        for (int item : feature->items) {
+            items_.erase(item);
+        }
+        if (!feature->name.empty()) {
+            byName_.erase(feature->name);
+        }
+        features_.erase(id);
+        gone.insert(id);
+    }
+    if (gone.empty()) {
+        return;
+    }
+    order_.erase(
+        std::remove_if(order_.begin(), order_.end(), [&](int id) { return gone.count(id) != 0; }),
+        order_.end());
+    positionsStale_ = true;
+}
+
+void FeatureStore::reindex() {
+    position_.clear();
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        position_[order_[i]] = static_cast<int>(i);
+    }
+    positionsStale_ = false;
+}
+
+int FeatureStore::number(int id) {
+    if (positionsStale_) {
+        reindex();
+    }
+    auto it = position_.find(id);
+    return it == position_.end() ? 0 : it->second + 1;
+}
+
+GeomItem& FeatureStore::itemAdd(Feature& feature, int type, const std::string& name) {
+    GeomItem item;
+    item.id = nextId_;
+    item.type = type;
+    item.name = name;
+    itemLoad(feature, item);
+    return items_.at(item.id);
+}
+
+bool FeatureStore::itemLoad(Feature& feature, GeomItem item) {
+    if (item.id <= 0 || features_.count(item.id) != 0 || items_.count(item.id) != 0) {
+        return false;
+    }
+    item.featureId = feature.id;
+    feature.items.push_back(item.id);
+    reserveIds(item.id + 1);
+    items_.emplace(item.id, std::move(item));
+    return true;
+}
+
+GeomItem* FeatureStore::item(int id) {
+    auto it = items_.find(id);
+    return it == items_.end() ? nullptr : &it->second;
+}
+
+std::string FeatureStore::itemName(const GeomItem& item) {
+    if (!item.name.empty()) {
+        return item.name;
+    }
+    const Feature* feature = find(item.featureId);
+    return feature != nullptr ? feature->name : std::string();
+}
+
+GeomItem* FeatureStore::itemByName(int type, const std::string& upperName) {
+    for (int id : order_) {
+        for (int itemId : features_.at(id).items) {
+            GeomItem& candidate = items_.at(itemId);
+            if (candidate.type == type && itemName(candidate) == upperName) {
+                return &candidate;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::vector<int> FeatureStore::parents(const Feature& feature, const void* modelHandle) {
+    std::vector<int> out;
+    selectionsOf(feature.tree, [&](const ProModelitem& item) {
+        if (item.owner != modelHandle) {
+            return;
+        }
+        int parent = 0;
+        if (item.type == PRO_FEATURE && find(item.id) != nullptr) {
+            parent = item.id;
+        } else if (const GeomItem* geom = this->item(item.id);
+                   geom != nullptr && geom->type == item.type) {
+            parent = geom->featureId;
+        }
+        if (parent != 0 && parent != feature.id &&
+            std::find(out.begin(), out.end(), parent) == out.end()) {
+            out.push_back(parent);
+        }
+    });
+    std::sort(out.begin(), out.end(), [&](int a, int b) { return number(a) < number(b); });
+    return out;
+}
+
+std::vector<int> FeatureStore::children(int id, const void* modelHandle) {
+    std::vector<int> out;
+    for (int candidate : order_) {
+        if (candidate == id) {
+            continue;
+        }
+        std::vector<int> of = parents(features_.at(candidate), modelHandle);
+        if (std::find(of.begin(), of.end(), id) != of.end()) {
+            out.push_back(candidate);
+        }
+    }
+    return out;
+}
+
+std::vector<int> FeatureStore::withDescendants(const std::vector<int>& ids,
+                                               const void* modelHandle) {
+    std::unordered_set<int> chosen(ids.begin(), ids.end());
+    // A parent precedes its children in the regeneration order, so one pass in that
+    // order reaches children of children too.
+    for (int id : order_) {
+        if (chosen.count(id) != 0) {
+            continue;
+        }
+        for (int parent : parents(features_.at(id), modelHandle)) {
+            if (chosen.count(parent) != 0) {
+                chosen.insert(id);
+                break;
+            }
+        }
+    }
+    std::vector<int> out;
+    for (int id : order_) {
+        if (chosen.count(id) != 0) {
+            out.push_back(id);
+        }
+    }
+    return out;
+}
+
+Feature* featureFind(Model& model, int id) {
+    return features(model).find(id);
+}
+
+void featureDeleteHookAdd(std::function<void(Model&, int)> hook) {
+    deleteHooks().push_back(std::move(hook));
+}
+
+void featureDeleteHooksRun(Model& model, int featureId) {
+    for (const auto& hook : deleteHooks()) {
+        hook(model, featureId);
+    }
+}
+
+void featureCreateHookAdd(std::function<void(Model&, Feature&)> hook) {
+    createHooks().push_back(std::move(hook));
+}
+
+void featureCreateHooksRun(Model& model, Feature& feature) {
+    for (const auto& hook : createHooks()) {
+        hook(model, feature);
+    }
+}
+
+void featureRedefineCheckAdd(int type, std::function<int(Model&, const TreeNode&)> check) {
+    redefineChecks()[type].push_back(std::move(check));
+}
+
+int featureRedefineCheck(Model& model, int type, const TreeNode& tree) {
+    auto it = redefineChecks().find(type);
+    if (it == redefineChecks().end()) {
+        return 0;
+    }
+    for (const auto& check : it->second) {
+        if (int rc = check(model, tree)) {
+            return rc;
+        }
+    }
+    return 0;
+}
+
+void featureNcseqTypeAdd(int type) {
+    ncseqTypes().insert(type);
+}
+
+bool featureNcseqType(int type) {
+    return ncseqTypes().count(type) != 0;
+}
+
+}  // namespace simhost::state
