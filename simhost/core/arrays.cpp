@@ -13,6 +13,7 @@ struct Header {
     int elementSize;
     int capacity;
     int growBy;
+    void* owned;  // released with the array
     alignas(std::max_align_t) unsigned char data[1];
 };
 
@@ -84,8 +85,16 @@ bool arrayInsert(void** array, int index, int n, const void* elements) {
 
 void arrayFree(void* array) {
     if (allocationRemove(array)) {
-        std::free(headerOf(array));
+        Header* h = headerOf(array);
+        std::free(h->owned);
+        std::free(h);
     }
+}
+
+void arrayOwn(void* array, void* block) {
+    Header* h = headerOf(array);
+    std::free(h->owned);
+    h->owned = block;
 }
 
 }  // namespace simhost::core

@@ -14,6 +14,10 @@ int arraySize(const void* array);
 // Inserts n elements at index (-1 appends); the array may move. False on bad input.
 bool arrayInsert(void** array, int index, int n, const void* elements);
 void arrayFree(void* array);
+// Ties a block (std::malloc'ed) to the array: it moves with the array and is released
+// with it, so the elements may point into it (for example the texts of an array of
+// strings).
+void arrayOwn(void* array, void* block);
 
 // Allocates a toolkit array holding a copy of `count` elements of type T.
 template <typename T>
