@@ -2,8 +2,11 @@
 // result lists that the listing operations of a model fill.
 #pragma once
 
+#include <ProDimension.h>
+#include <ProMdl.h>
 #include <ProObjects.h>
 #include <ProParameter.h>
+#include <ProRelSet.h>
 
 #include <string>
 #include <vector>
@@ -48,6 +51,49 @@ public:
     void PrintFeatTree(int id);
     void PrintFeatTree(const char* featureName);
 
+    // Parameters (model/params*.cpp). `feature` is a feature owner by name: the one
+    // feature whose whole name matches it as a pattern.
+    bool ParamExist(const char* paramName);
+    bool ParamExist(const char* feature, const char* paramName);
+    kelt2pParamValue ParamGet(const char* paramName);
+    kelt2pParamValue ParamGet(const char* feature, const char* paramName);
+    void ParamSet(const kelt2pParamValue& value);
+    void ParamSet(const char* feature, const kelt2pParamValue& value);
+    void ParamSet(const char* paramName, double value);
+    void ParamSet(const char* feature, const char* paramName, double value);
+    void ParamSet(const char* paramName, int value);
+    void ParamSet(const char* feature, const char* paramName, int value);
+    void ParamSet(const char* paramName, const char* text);
+    void ParamSet(const char* feature, const char* paramName, const char* text);
+    void ParamDelete(const char* paramName);
+    void ParamDelete(int featureId, const char* paramName);
+    std::string ParamDescription(const char* paramName);
+    std::string ParamDescription(const char* feature, const char* paramName);
+    void ParamDescriptionSet(const char* paramName, const char* text);
+    void ParamDescriptionSet(const char* feature, const char* paramName, const char* text);
+    void ParamList(const char* pattern);
+    void ParamList(const char* feature, const char* pattern);
+    int ParamListSize() const;
+    kelt2pParamValue ParamListAt(int index);
+
+    // Dimensions (model/dims*.cpp)
+    bool DimExist(const char* symbol);
+    double DimGet(const char* symbol);
+    void DimSet(const char* symbol, double value);
+    void DimShow(const char* symbol);
+    int DimList(const char* pattern);
+    int DimListAt(int index) const;
+    std::string DimName(int id);
+    DimDisplayMode DimDisplaymodeGet();
+    void DimDisplaymodeSet(DimDisplayMode mode);
+
+    // Relations (model/relations*.cpp): a set read into relationList, returning its
+    // number of lines, or `lines` written to a set.
+    int Relations(bool kind);
+    int Relations(int featureId);
+    void RelationsSet(bool kind, const std::vector<std::string>& lines);
+    void RelationsSet(int featureId, const std::vector<std::string>& lines);
+
     // Result lists of the model, each filled by one listing operation.
     std::vector<ProParameter> paramList;
     std::vector<ProModelitem> dimList;
@@ -60,6 +106,25 @@ private:
     ProFeature featureInit(int id);
     // Writes the feature's element tree; status stored, raises nothing.
     void featureTreeWrite(ProFeature& feature);
+
+    // Owners of parameters. The model's own item (ProMdlToModelitem; failure raises
+    // (code, text)); the model's item built from its type for descriptions (failure
+    // raises ardotk::Error(code, "")); the one feature matching `feature`; the item of
+    // feature `id` (ProFeatureInit, then ProModelitemInit).
+    ProModelitem modelOwner(const char* text);
+    ProModelitem descriptionOwner();
+    ProModelitem featureOwner(const char* feature);
+    ProModelitem featureOwnerById(int id);
+    // Writes `value` to the owner's parameter, creating it when missing.
+    void paramWrite(ProModelitem& owner, const char* paramName, ProParamvalue& value);
+    // The model's type through ProMdlTypeGet; failure raises ardotk::Error(code, "").
+    ProMdlType itemsType();
+    // The dimension of `symbol`; unless found raises ardotk::Error(visit result, "").
+    ProDimension dimensionFind(const char* symbol);
+    // The first relation set of the kind; none raises the subscript error.
+    ProRelset relsetOfKind(bool kind);
+    // The relation set of feature `id`.
+    ProRelset relsetOfFeature(int id);
 };
 
 }  // namespace Ardo

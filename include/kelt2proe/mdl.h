@@ -74,6 +74,37 @@ enum kelt2pFeaturetype : std::int32_t {
 };
 
 // ---------------------------------------------------------------------------
+// Parameters and dimensions
+
+// Value-type tags of a parameter value: the host's parameter-value type numbers.
+enum kelt2pParamType : std::int32_t {
+    KELT2P_PARAM_DOUBLE = 50,
+    KELT2P_PARAM_STRING = 51,
+    KELT2P_PARAM_INTEGER = 52,
+    KELT2P_PARAM_BOOLEAN = 53,
+};
+
+// A parameter's name and typed value, passed by value in both directions. `type` is a
+// kelt2pParamType and names the member of `value` that holds the value.
+struct kelt2pParamValue {
+    char name[32];  // at most 31 characters
+    std::int32_t type;
+    union {
+        double d;        // KELT2P_PARAM_DOUBLE
+        char s[81];      // KELT2P_PARAM_STRING, at most 80 characters
+        std::int32_t i;  // KELT2P_PARAM_INTEGER
+        std::int16_t b;  // KELT2P_PARAM_BOOLEAN: 0 false, non-zero true
+    } value;
+};
+
+// The host session's dimension display mode (a setting of the session, not of a model),
+// the host's number.
+enum DimDisplayMode : std::int32_t {
+    DIM_DISPLAY_NUMERIC = 0,
+    DIM_DISPLAY_SYMBOLIC = 1,
+};
+
+// ---------------------------------------------------------------------------
 class KELT2PROE_API kelt2pMdl {
 public:
     // Unbound and unnamed.
@@ -159,6 +190,67 @@ public:
     // host); raises nothing, the outcome is the model's status.
     void PrintFeatTree(int id);
     void PrintFeatTree(const char* name);
+
+    // --- Parameters and dimensions --------------------------------------------
+    // `feature` names the one feature whose whole name matches it as a pattern; the
+    // other forms work on the model's own parameters.
+    bool ParamExist(const char* name);
+    bool ParamExist(const char* feature, const char* name);
+    kelt2pParamValue ParamGet(const char* name);
+    kelt2pParamValue ParamGet(const char* feature, const char* name);
+    // A missing parameter is created with the value's type.
+    void ParamSet(kelt2pParamValue value);
+    void ParamSet(const char* feature, kelt2pParamValue value);
+    void ParamSet(const char* name, double value);
+    void ParamSet(const char* feature, const char* name, double value);
+    void ParamSet(const char* name, int value);
+    void ParamSet(const char* feature, const char* name, int value);
+    void ParamSet(const char* name, const char* text);
+    void ParamSet(const char* feature, const char* name, const char* text);
+    void ParamDelete(const char* name);
+    void ParamDelete(int featureId, const char* name);
+    // At most 80 characters, empty without a description; valid until the next call of
+    // the same form.
+    const char* ParamDescription(const char* name);
+    const char* ParamDescription(const char* feature, const char* name);
+    void ParamDescriptionSet(const char* name, const char* text);
+    void ParamDescriptionSet(const char* feature, const char* name, const char* text);
+    // Lists the parameters whose whole name matches `pattern` into this object's
+    // parameter list; returns their number. ParamListAt(i) reads entry i.
+    int ParamList(const char* pattern);
+    int ParamList(const char* feature, const char* pattern);
+    kelt2pParamValue ParamListAt(int i);
+
+    // Dimensions by symbol, compared whole and case-sensitively. The value read and
+    // written carries the sign the user sees.
+    bool DimExist(const char* name);
+    double DimGet(const char* name);
+    void DimSet(const char* name, double value);
+    void DimShow(const char* name);
+    // Lists the dimensions whose whole symbol matches `pattern`; returns their number.
+    // DimListAt(i) is the id of entry i, which DimName takes.
+    int DimList(const char* pattern);
+    int DimListAt(int i);
+    // The symbol of dimension `id`; valid until the next call.
+    const char* DimName(int id);
+    DimDisplayMode DimDisplaymodeGet();
+    void DimDisplaymodeSet(DimDisplayMode mode);
+
+    // --- Relations ------------------------------------------------------------
+    // One relations buffer for the whole process. Relations reads a relation set of
+    // this model into it (false: the model's set; true: its post-regeneration set; an
+    // int: the set of that feature) and returns the number of lines; RelationsSet
+    // writes the buffer to such a set.
+    int Relations(bool kind);
+    int Relations(int featureId);
+    void RelationsSet(bool kind);
+    void RelationsSet(int featureId);
+    static void RelationsClear();
+    // Appends a line (at most 259 characters are written); returns the new line count.
+    static int RelationsAdd(const char* line);
+    static int RelationsSize();
+    // Line i; valid until the buffer next changes.
+    static const char* RelationAt(int i);
 
 private:
     Solid* impl;

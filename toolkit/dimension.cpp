@@ -1,0 +1,112 @@
+#include "toolkit/dimension.h"
+
+#include <cwchar>
+
+#include "kelt2proe/error.h"
+#include "toolkit/name_filter.h"
+#include "toolkit/visit_guard.h"
+
+namespace ardotk {
+
+namespace {
+
+void check(ProError err) {
+    if (err != PRO_TK_NO_ERROR) {
+        throw Error(err, "");
+    }
+}
+
+struct Search {
+    const wchar_t* symbol;
+    ProDimension found;
+};
+
+ProError compareSymbol(ProDimension* dimension, ProError, ProAppData data) {
+    auto& search = *static_cast<Search*>(data);
+    ProName symbol = {};
+    ProError err = ProDimensionSymbolGet(dimension, symbol);
+    if (err != PRO_TK_NO_ERROR) {
+        return err;
+    }
+    symbol[PRO_NAME_SIZE - 1] = L'\0';
+    if (std::wcscmp(symbol, search.symbol) != 0) {
+        return PRO_TK_NO_ERROR;
+    }
+    search.found = *dimension;
+    return PRO_TK_USER_ABORT;
+}
+
+struct Collect {
+    const NameFilter& filter;
+    std::vector<ProDimension> found;
+    VisitGuard guard;
+};
+
+// The filter's answer: the host's code when the symbol cannot be read, which the visit
+// hands to the action as its status.
+ProError admitBySymbol(ProDimension* dimension, ProAppData data) {
+    auto& collect = *static_cast<Collect*>(data);
+    return collect.guard.run([&] {
+        ProName symbol = {};
+        ProError err = ProDimensionSymbolGet(dimension, symbol);
+        if (err != PRO_TK_NO_ERROR) {
+            return err;
+        }
+        symbol[PRO_NAME_SIZE - 1] = L'\0';
+        return collect.filter.matches(symbol) ? PRO_TK_NO_ERROR : PRO_TK_CONTINUE;
+    });
+}
+
+ProError collectDimension(ProDimension* dimension, ProError status, ProAppData data) {
+    auto& collect = *static_cast<Collect*>(data);
+    if (status != PRO_TK_NO_ERROR) {
+        return status;
+    }
+    return collect.guard.run([&] {
+        collect.found.push_back(*dimension);
+        return PRO_TK_NO_ERROR;
+    });
+}
+
+}  // namespace
+
+ProError DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& found) {
+    Search search{symbol, {}};
+    ProError err = ProSolidDimensionVisit(solid, PRO_B_FALSE, compareSymbol, nullptr, &search);
+    if (err == PRO_TK_USER_ABORT) {
+        found = search.found;
+    }
+    return err;
+}
+
+std::vector<ProDimension> DimensionVisit(ProSolid solid, const char* pattern) {
+    return guardedListing([&] {
+        NameFilter filter(pattern);
+        Collect collect{filter, {}, {}};
+        ProError err = ProSolidDimensionVisit(solid, PRO_B_FALSE, collectDimension,
+                                              filter.all() ? nullptr : admitBySymbol, &collect);
+        collect.guard.rethrow();
+        if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
+            throw Error(err, "");
+        }
+        return std::move(collect.found);
+    });
+}
+
+double DimensionValueGet(ProDimension& dimension) {
+    double value = 0.0;
+    check(ProDimensionValueGet(&dimension, &value));
+    return value;
+}
+
+void DimensionValueSet(ProDimension& dimension, double value) {
+    check(ProDimensionValueSet(&dimension, value));
+}
+
+bool DimensionIsRegenednegative(ProDimension& dimension) {
+    ProBoolean negative = PRO_B_FALSE;
+    check(ProDimensionIsRegenednegative(&dimension, &negative));
+    return negative == PRO_B_TRUE;
+}
+
+}  // namespace ardotk
