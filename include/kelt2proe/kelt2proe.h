@@ -5,4 +5,6 @@
 #include "kelt2proe/geometry.h"
 #include "kelt2proe/session.h"
 #include "kelt2proe/mdl.h"
+#include "kelt2proe/mfg.h"
+#include "kelt2proe/tool.h"
 #include "kelt2proe/window.h"

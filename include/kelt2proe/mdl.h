@@ -253,6 +253,8 @@ public:
     static const char* RelationAt(int i);
 
 private:
+    // A tool description keeps the model it is made from.
+    friend class kelt2pTool;
     Solid* impl;
 };
 
