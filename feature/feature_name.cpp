@@ -2,9 +2,11 @@
 // of FeatureName, overwritten by each call.
 #include <ProModelitem.h>
 
+#include <climits>
 #include <cstdio>
 
 #include "base/text.h"
+#include "kelt2proe/error.h"
 #include "model/solid.h"
 #include "toolkit/feature.h"
 
@@ -12,9 +14,9 @@ namespace Ardo {
 
 namespace {
 
-// Filled by Solid::FeatureName: a host name (31 wide characters, each at most a few
-// narrow bytes) or "fid_<id>".
-char featureNameBuffer[4 * text::kNameSize];
+// Filled by Solid::FeatureName: a host name (31 wide characters, each at most
+// MB_LEN_MAX narrow bytes) or "fid_<id>".
+char featureNameBuffer[MB_LEN_MAX * text::kNameSize];
 
 }  // namespace
 
@@ -25,7 +27,9 @@ const char* Solid::FeatureName(int id) {
     status = ProModelitemNameGet(&feature, wide);
     if (status == PRO_TK_NO_ERROR) {
         wide[PRO_NAME_SIZE - 1] = L'\0';
-        text::copyBounded(featureNameBuffer, text::toNarrow(wide).c_str());
+        if (text::toNarrow(featureNameBuffer, wide) == nullptr) {
+            throw Error(PRO_TK_GENERAL_ERROR, "Ardo::Solid::FeatureName");
+        }
     } else {
         std::snprintf(featureNameBuffer, sizeof featureNameBuffer, "fid_%d", id);
     }

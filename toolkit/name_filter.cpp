@@ -12,7 +12,10 @@ namespace {
 std::wregex compile(const char* pattern, int regexErrorCode) {
     const char* text = pattern == nullptr ? "" : pattern;
     std::vector<wchar_t> wide(std::strlen(text) + 1, L'\0');
-    Ardo::text::toWide(wide.data(), text);
+    // A failed conversion would leave an empty pattern that silently matches other names.
+    if (Ardo::text::toWide(wide.data(), text) == nullptr) {
+        throw Error(-1, "UNBEKANNTER FEHLER");
+    }
     try {
         return std::wregex(wide.data(), std::regex_constants::ECMAScript);
     } catch (const std::regex_error& e) {
