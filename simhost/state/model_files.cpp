@@ -14,6 +14,11 @@ namespace {
 
 using nlohmann::json;
 
+std::vector<std::function<void(Model&)>>& loadHooks() {
+    static std::vector<std::function<void(Model&)>> list;
+    return list;
+}
+
 std::vector<SectionCodec>& codecs() {
     static std::vector<SectionCodec> list;
     return list;
@@ -103,6 +108,10 @@ void sectionCodecAdd(SectionCodec codec) {
     codecs().push_back(std::move(codec));
 }
 
+void modelLoadHookAdd(std::function<void(Model&)> hook) {
+    loadHooks().push_back(std::move(hook));
+}
+
 int modelFromJson(const json& doc, Model& model) {
     if (!doc.is_object()) {
         return PRO_TK_INVALID_FILE;
@@ -119,6 +128,9 @@ int modelFromJson(const json& doc, Model& model) {
             } else {
                 model.sections[item.key()] = item.value();
             }
+        }
+        for (const auto& hook : loadHooks()) {
+            hook(model);
         }
     } catch (const std::exception&) {
         return PRO_TK_INVALID_FILE;

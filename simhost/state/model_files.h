@@ -25,6 +25,11 @@ struct SectionCodec {
 };
 void sectionCodecAdd(SectionCodec codec);
 
+// Called once all sections of a document are read into the model, for areas whose
+// sections refer to what other sections hold. Runs as part of the load: a throw makes
+// the file invalid.
+void modelLoadHookAdd(std::function<void(Model&)> hook);
+
 // Fills `model` (whose name and type are set) from the file's document. Returns 0 or
 // PRO_TK_INVALID_FILE for a document that is not a model of that type.
 int modelFromJson(const nlohmann::json& doc, Model& model);

@@ -1,0 +1,23 @@
+// The trail file of the session.
+#include <ProUtil.h>
+
+#include <string>
+
+#include "simhost/api/tool_args.h"
+#include "simhost/core/entry.h"
+#include "simhost/state/trail.h"
+
+extern "C" {
+
+ProError ProTrailfileCommentWrite(ProComment comment) {
+    SIMHOST_ENTER("ProTrailfileCommentWrite", simhost::api::wideArg(comment, PRO_COMMENT_SIZE));
+    SIMHOST_SESSION(s);
+    std::wstring text;
+    if (!simhost::api::wideBounded(comment, PRO_COMMENT_SIZE, text)) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    return simhost::state::trailCommentAppend(s->workDir, text) ? PRO_TK_NO_ERROR
+                                                                : PRO_TK_CANT_WRITE;
+}
+
+}  // extern "C"
