@@ -1,0 +1,201 @@
+// Dimensions of a model by symbol: the sign the user sees, writing with the host's sign
+// display off and restored, listing by pattern, names, display mode and failures.
+#include <ProDimension.h>
+#include <ProMdl.h>
+#include <ProUtil.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "kelt2proe/error.h"
+#include "kelt2proe/mdl.h"
+#include "kelt2proe/simhost/control.h"
+#include "support/host_fixture.h"
+
+namespace {
+
+using Ardo::kelt2pMdl;
+
+// "depth" is stored positive and regenerated negative; "neg" is stored negative; "ref1"
+// is a reference dimension, which the library never visits.
+constexpr const char* kBlock = R"({"type": "PRT",
+    "features": [{"id": 5, "type": 917, "name": "CUT"}],
+    "dimensions": [
+        {"id": 0, "feature": 5, "symbol": "d0", "value": 10.0},
+        {"id": 1, "feature": 5, "symbol": "depth", "value": 7.5, "regenerated_negative": true},
+        {"id": 2, "feature": 5, "symbol": "neg", "value": -3.0, "regenerated_negative": true},
+        {"id": 3, "feature": 5, "symbol": "ref1", "value": 2.0, "reference": true}]})";
+
+std::wstring optionValue(const wchar_t* option) {
+    ProName name = {};
+    std::wcsncpy(name, option, PRO_NAME_SIZE - 1);
+    ProLine value = {};
+    EXPECT_EQ(ProConfigoptGet(name, value), PRO_TK_NO_ERROR);
+    return value;
+}
+
+void optionSet(const wchar_t* option, const wchar_t* value) {
+    ProName name = {};
+    std::wcsncpy(name, option, PRO_NAME_SIZE - 1);
+    ProPath path = {};
+    std::wcsncpy(path, value, PRO_PATH_SIZE - 1);
+    ASSERT_EQ(ProConfigoptSet(name, path), PRO_TK_NO_ERROR);
+}
+
+class DimsTest : public testkit::HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        launchAndConnect();
+        writeFile("block.prt", kBlock);
+        part.Load("block.prt", Ardo::KELT2P_MDL_PART, false);
+        simhost::clearJournal();
+    }
+
+    // The value the host stores for dimension `id`.
+    double stored(int id) {
+        ProName name = L"BLOCK";
+        ProDimension dim{};
+        dim.type = PRO_DIMENSION;
+        dim.id = id;
+        EXPECT_EQ(ProMdlInit(name, PRO_MDL_PART, &dim.owner), PRO_TK_NO_ERROR);
+        double value = 0.0;
+        EXPECT_EQ(ProDimensionValueGet(&dim, &value), PRO_TK_NO_ERROR);
+        return value;
+    }
+
+    kelt2pMdl part;
+};
+
+TEST_F(DimsTest, ValuesCarryTheSignTheUserSees) {
+    EXPECT_DOUBLE_EQ(part.DimGet("d0"), 10.0);
+    EXPECT_DOUBLE_EQ(part.DimGet("depth"), -7.5);
+    // A value the host stores negative is returned as it is, whatever the flag.
+    EXPECT_DOUBLE_EQ(part.DimGet("neg"), -3.0);
+
+    part.DimSet("depth", -2.0);
+    EXPECT_DOUBLE_EQ(stored(1), 2.0);
+    EXPECT_DOUBLE_EQ(part.DimGet("depth"), -2.0);
+    part.DimSet("d0", 11.0);
+    EXPECT_DOUBLE_EQ(stored(0), 11.0);
+}
+
+TEST_F(DimsTest, SetRestoresTheSignOptionAsItFoundIt) {
+    optionSet(L"show_dim_sign", L"yes");
+    simhost::clearJournal();
+    part.DimSet("d0", 4.0);
+    EXPECT_TRUE(testkit::journalHas("ProConfigoptSet show_dim_sign NO"));
+    EXPECT_EQ(optionValue(L"show_dim_sign"), L"YES");
+
+    // Already "NO": not set to "NO" first, and "NO" afterwards.
+    optionSet(L"show_dim_sign", L"NO");
+    simhost::clearJournal();
+    part.DimSet("d0", 5.0);
+    EXPECT_EQ(testkit::callCount("ProConfigoptSet"), 1);
+    EXPECT_EQ(optionValue(L"show_dim_sign"), L"NO");
+}
+
+TEST_F(DimsTest, FailureWhileWritingLeavesTheSignOptionOff) {
+    optionSet(L"show_dim_sign", L"yes");
+    simhost::injectFault("ProDimensionValueSet", -48);
+    EXPECT_THROW_CODE(part.DimSet("d0", 4.0), ardotk::Error, -48, "");
+    EXPECT_EQ(optionValue(L"show_dim_sign"), L"NO");
+    EXPECT_DOUBLE_EQ(stored(0), 10.0);
+
+    optionSet(L"show_dim_sign", L"yes");
+    simhost::injectFault("ProDimensionIsRegenednegative", -1);
+    EXPECT_THROW_CODE(part.DimSet("d0", 4.0), ardotk::Error, -1, "");
+    EXPECT_EQ(optionValue(L"show_dim_sign"), L"NO");
+
+    // The option is not touched when the dimension is not found.
+    optionSet(L"show_dim_sign", L"yes");
+    simhost::clearJournal();
+    EXPECT_THROW_CODE(part.DimSet("none", 4.0), ardotk::Error, 0, "");
+    EXPECT_EQ(testkit::callCount("ProConfigoptSet"), 0);
+    simhost::injectFault("ProConfigoptSet", -2, 2);
+    EXPECT_THROW_CODE(part.DimSet("d0", 4.0), ardotk::Error, -2, "");
+}
+
+TEST_F(DimsTest, SymbolsAreComparedWholeAndCaseSensitively) {
+    EXPECT_TRUE(part.DimExist("depth"));
+    EXPECT_FALSE(part.DimExist("DEPTH"));
+    EXPECT_FALSE(part.DimExist("dept"));
+    EXPECT_FALSE(part.DimExist("ref1"));
+    // The host visited every dimension without a match: the visit's answer is 0.
+    EXPECT_THROW_CODE(part.DimGet("nothere"), ardotk::Error, 0, "");
+    simhost::injectFault("ProSolidDimensionVisit", -4);
+    EXPECT_THROW_CODE(part.DimGet("d0"), ardotk::Error, -4, "");
+    simhost::injectFault("ProDimensionSymbolGet", -1);
+    EXPECT_THROW_CODE(part.DimGet("d0"), ardotk::Error, -1, "");
+    simhost::injectFault("ProMdlTypeGet", -2);
+    EXPECT_THROW_CODE(part.DimExist("d0"), ardotk::Error, -2, "");
+}
+
+TEST_F(DimsTest, ListByPatternAndNamesById) {
+    ASSERT_EQ(part.DimList(".*"), 3);
+    ASSERT_EQ(part.DimList("d.*"), 2);
+    EXPECT_EQ(part.DimListAt(0), 0);
+    EXPECT_EQ(part.DimListAt(1), 1);
+    EXPECT_STREQ(part.DimName(part.DimListAt(1)), "depth");
+    try {
+        part.DimListAt(2);
+        ADD_FAILURE() << "no exception";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "invalid vector<T> subscript");
+    }
+    EXPECT_EQ(part.DimList("e.*"), 0);
+    // A dimension the host does not know has no name.
+    EXPECT_STREQ(part.DimName(42), "");
+}
+
+TEST_F(DimsTest, ListFailures) {
+    ASSERT_EQ(part.DimList("d.*"), 2);
+    try {
+        part.DimList("[");
+        ADD_FAILURE() << "no exception";
+    } catch (const ardotk::Error& e) {
+        EXPECT_EQ(e.code, 0);
+        EXPECT_STRNE(e.text, "");
+    }
+    simhost::injectFault("ProDimensionSymbolGet", -1, 2);
+    EXPECT_THROW_CODE(part.DimList("d.*"), ardotk::Error, -1, "");
+    simhost::injectFault("ProSolidDimensionVisit", -2);
+    EXPECT_THROW_CODE(part.DimList(".*"), ardotk::Error, -2, "");
+    // A failed listing keeps the previous list.
+    EXPECT_EQ(part.DimListAt(1), 1);
+}
+
+TEST_F(DimsTest, ShowAndDisplayMode) {
+    part.DimShow("depth");
+    EXPECT_EQ(testkit::callCount("ProDimensionShow"), 1);
+    simhost::injectFault("ProDimensionShow", -1);
+    EXPECT_NO_THROW(part.DimShow("depth"));
+    EXPECT_THROW_CODE(part.DimShow("nothere"), ardotk::Error, 0, "");
+
+    part.DimDisplaymodeSet(Ardo::DIM_DISPLAY_SYMBOLIC);
+    EXPECT_EQ(part.DimDisplaymodeGet(), Ardo::DIM_DISPLAY_SYMBOLIC);
+    simhost::injectFault("ProDisplaymodeGet", -1);
+    EXPECT_THROW_CODE(part.DimDisplaymodeGet(), Ardo::Error, -1, "Ardo::Solid::DisplaymodeGet");
+    simhost::injectFault("ProDisplaymodeSet", -2);
+    EXPECT_THROW_CODE(part.DimDisplaymodeSet(Ardo::DIM_DISPLAY_NUMERIC), Ardo::Error, -2,
+                      "Ardo::Solid::DisplaymodeSet");
+}
+
+TEST_F(DimsTest, UnboundModel) {
+    kelt2pMdl unbound;
+    EXPECT_THROW_CODE(unbound.DimExist("d0"), Ardo::Error, -45, "Ardo::Solid::DimExist");
+    EXPECT_THROW_CODE(unbound.DimGet("d0"), Ardo::Error, -45, "Ardo::Solid::DimGet");
+    EXPECT_THROW_CODE(unbound.DimSet("d0", 1.0), Ardo::Error, -45, "Ardo::Solid::DimSet");
+    EXPECT_THROW_CODE(unbound.DimList(".*"), Ardo::Error, -45, "Ardo::Solid::DimList");
+    EXPECT_THROW_CODE(unbound.DimDisplaymodeGet(), Ardo::Error, -45, "Ardo::Solid::DisplaymodeGet");
+    EXPECT_TRUE(simhost::journal().empty());
+    // Show has no handle test: the host refuses the type query of no model.
+    ProMdlType type = PRO_MDL_UNUSED;
+    const int refused = ProMdlTypeGet(nullptr, &type);
+    ASSERT_NE(refused, PRO_TK_NO_ERROR);
+    EXPECT_THROW_CODE(unbound.DimShow("d0"), ardotk::Error, refused, "");
+    EXPECT_THROW(unbound.DimListAt(0), std::out_of_range);
+}
+
+}  // namespace
