@@ -4,6 +4,7 @@
 
 #include <ProFeature.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,11 @@ inline bool createOptionsValid(const ProFeatureCreateOptions* options, int count
         return false;
     }
     for (int i = 0; i < count; ++i) {
-        if (options[i] < PRO_FEAT_CR_NO_OPTS || options[i] > PRO_FEAT_CR_ALLOW_CONFIRM) {
+        // Read as a plain int: a caller's value outside the enumeration is refused, not
+        // loaded as an enumerator.
+        int option = 0;
+        std::memcpy(&option, options + i, sizeof option);
+        if (option < PRO_FEAT_CR_NO_OPTS || option > PRO_FEAT_CR_ALLOW_CONFIRM) {
             return false;
         }
     }

@@ -2,6 +2,7 @@
 #include <ProFeature.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -33,9 +34,14 @@ bool deleteOptionsValid(const ProFeatureDeleteOptions* options, int count) {
     if (count < 0 || (count > 0 && options == nullptr)) {
         return false;
     }
-    return std::all_of(options, options + count, [](ProFeatureDeleteOptions option) {
-        return option >= PRO_FEAT_DELETE_NO_OPTS && option <= PRO_FEAT_DELETE_KEEP_EMBED_DATUMS;
-    });
+    for (int i = 0; i < count; ++i) {
+        int option = 0;  // read as a plain int, see createOptionsValid
+        std::memcpy(&option, options + i, sizeof option);
+        if (option < PRO_FEAT_DELETE_NO_OPTS || option > PRO_FEAT_DELETE_KEEP_EMBED_DATUMS) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool hasOption(const ProFeatureDeleteOptions* options, int count, ProFeatureDeleteOptions which) {

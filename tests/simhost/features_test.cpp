@@ -5,6 +5,7 @@
 #include <ProModelitem.h>
 #include <ProNcseq.h>
 
+#include <cstring>
 #include <vector>
 
 #include "feature_helpers.h"
@@ -142,7 +143,9 @@ TEST_F(FeaturesTest, CreateNeedsASelectionOfTheSolidItself) {
     ProFeature f{};
     ProErrorlist errors{};
     EXPECT_EQ(ProFeatureCreate(selection, t, nullptr, 0, &f, &errors), PRO_TK_BAD_INPUTS);
-    ProFeatureCreateOptions bad[] = {static_cast<ProFeatureCreateOptions>(99)};
+    ProFeatureCreateOptions bad[1];
+    int raw = 99;  // a value outside the enumeration, as a C caller may pass it
+    std::memcpy(bad, &raw, sizeof raw);
     ProMdlToModelitem(solid, &item);
     ProSelectionFree(&selection);
     ProSelectionAlloc(nullptr, &item, &selection);
@@ -287,7 +290,9 @@ TEST_F(FeaturesTest, DeleteChecksEveryIdBeforeDeletingAny) {
     EXPECT_EQ(ProFeatureDelete(solid, ids, 2, nullptr, 0), PRO_TK_E_NOT_FOUND);
     EXPECT_EQ(idsOf(solid), std::vector<int>{a});
     EXPECT_EQ(ProFeatureDelete(solid, ids, 0, nullptr, 0), PRO_TK_BAD_INPUTS);
-    ProFeatureDeleteOptions bad[] = {static_cast<ProFeatureDeleteOptions>(9)};
+    ProFeatureDeleteOptions bad[1];
+    int raw = 9;
+    std::memcpy(bad, &raw, sizeof raw);
     EXPECT_EQ(ProFeatureDelete(solid, &a, 1, bad, 1), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(idsOf(solid), std::vector<int>{a});
 }
