@@ -16,15 +16,23 @@ void copyText(char (&field)[1024], const char* text) {
 
 namespace Ardo {
 
-Error::Error(std::int32_t code_, const char* text_) : code(code_) { copyText(text, text_); }
-Error::Error(const char* text_, std::int32_t code_) : code(code_) { copyText(text, text_); }
+Error::Error(std::int32_t code_, const char* text_) : code(code_) {
+    copyText(text, text_);
+}
+Error::Error(const char* text_, std::int32_t code_) : code(code_) {
+    copyText(text, text_);
+}
 
 }  // namespace Ardo
 
 namespace ardotk {
 
-Error::Error(std::int32_t code_, const char* text_) : code(code_) { copyText(text, text_); }
-Error::Error(const char* text_, std::int32_t code_) : code(code_) { copyText(text, text_); }
+Error::Error(std::int32_t code_, const char* text_) : code(code_) {
+    copyText(text, text_);
+}
+Error::Error(const char* text_, std::int32_t code_) : code(code_) {
+    copyText(text, text_);
+}
 
 no_chain::no_chain() : Error(0, "") {}
 

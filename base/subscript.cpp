@@ -4,6 +4,8 @@
 
 namespace Ardo {
 
-void throwSubscriptError() { throw std::out_of_range("invalid vector<T> subscript"); }
+void throwSubscriptError() {
+    throw std::out_of_range("invalid vector<T> subscript");
+}
 
 }  // namespace Ardo

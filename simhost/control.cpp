@@ -29,26 +29,40 @@ std::string launch(const std::string& startFile) {
     return session->id;
 }
 
-std::vector<std::string> journal() { return core::journalEntries(); }
+std::vector<std::string> journal() {
+    return core::journalEntries();
+}
 
-void clearJournal() { core::journalClear(); }
+void clearJournal() {
+    core::journalClear();
+}
 
 void injectFault(const std::string& function, int code, int occurrence) {
     core::faultAdd(function, code, occurrence);
 }
 
-void clearFaults() { core::faultsClear(); }
+void clearFaults() {
+    core::faultsClear();
+}
 
-void postCommand(const std::string& action) { core::eventPostCommand(action); }
+void postCommand(const std::string& action) {
+    core::eventPostCommand(action);
+}
 
-void postExit() { core::eventPostExit(); }
+void postExit() {
+    core::eventPostExit();
+}
 
 void onCommand(const std::string& action, std::function<void()> callback) {
     core::commandRegister(action, std::move(callback));
 }
 
-std::string commProgram() { return core::hostLibraryPath(); }
+std::string commProgram() {
+    return core::hostLibraryPath();
+}
 
-long liveObjects() { return core::allocationCount(); }
+long liveObjects() {
+    return core::allocationCount();
+}
 
 }  // namespace simhost

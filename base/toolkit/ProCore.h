@@ -12,11 +12,7 @@ typedef PeerIdx ProProcessHandle;
 
 typedef char ProConnectionId[PRO_CONNECTID_SIZE];
 
-typedef enum {
-    PROTERM_EXIT = 1,
-    PROTERM_ABNORMAL = 2,
-    PROTERM_SIGNAL = 3
-} ProeTerminationStatus;
+typedef enum { PROTERM_EXIT = 1, PROTERM_ABNORMAL = 2, PROTERM_SIGNAL = 3 } ProeTerminationStatus;
 
 typedef ProError (*ProTerminationAction)(ProeTerminationStatus term_type);
 
@@ -31,8 +27,7 @@ PRO_TK_EXPORT ProError ProEngineerConnect(char* proe_session_id, char* display, 
 PRO_TK_EXPORT ProError ProEngineerConnectWS(char* proe_session_id, char* display, char* user,
                                             wchar_t* workspace, char* textpath,
                                             ProBoolean allow_random, unsigned int timeout_sec,
-                                            ProBoolean* random_choice,
-                                            ProProcessHandle* p_handle);
+                                            ProBoolean* random_choice, ProProcessHandle* p_handle);
 PRO_TK_EXPORT ProBoolean ProEngineerConnectIdExtract(ProProcessHandle p_handle,
                                                      ProConnectionId proe_connect_id);
 PRO_TK_EXPORT ProError ProEngineerDisconnect(ProProcessHandle* p_handle, unsigned int timeout_sec);

@@ -24,10 +24,7 @@
 
 #define PRO_CONST_ARG const
 
-typedef enum {
-    PRO_B_FALSE = 0,
-    PRO_B_TRUE = 1
-} ProBoolean;
+typedef enum { PRO_B_FALSE = 0, PRO_B_TRUE = 1 } ProBoolean;
 typedef ProBoolean ProBool;
 
 #define PRO_VALUE_UNUSED (-1)

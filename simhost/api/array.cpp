@@ -29,8 +29,7 @@ ProError ProArrayFree(ProArray* p_array) {
 
 ProError ProArrayObjectAdd(ProArray* p_array, int index, int n_objects, void* p_object) {
     SIMHOST_ENTER("ProArrayObjectAdd", std::to_string(index), std::to_string(n_objects));
-    return arrayInsert(p_array, index, n_objects, p_object) ? PRO_TK_NO_ERROR
-                                                            : PRO_TK_BAD_INPUTS;
+    return arrayInsert(p_array, index, n_objects, p_object) ? PRO_TK_NO_ERROR : PRO_TK_BAD_INPUTS;
 }
 
 ProError ProArraySizeGet(ProArray array, int* p_size) {

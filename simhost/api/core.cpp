@@ -13,9 +13,13 @@ using namespace simhost::core;
 
 namespace {
 
-std::string text(const char* s) { return s == nullptr ? std::string() : std::string(s); }
+std::string text(const char* s) {
+    return s == nullptr ? std::string() : std::string(s);
+}
 
-bool handleEmpty(const ProProcessHandle& h) { return h.array_index == 0 && h.auth_key == 0; }
+bool handleEmpty(const ProProcessHandle& h) {
+    return h.array_index == 0 && h.auth_key == 0;
+}
 
 void handleOf(const Session& session, ProProcessHandle* out) {
     out->array_index = session.index;
@@ -100,10 +104,9 @@ ProError ProEngineerConnect(char* proe_session_id, char* display, char* user, ch
     return connectCommon(proe_session_id, textpath, allow_random, random_choice, p_handle);
 }
 
-ProError ProEngineerConnectWS(char* proe_session_id, char* display, char* user,
-                              wchar_t* workspace, char* textpath, ProBoolean allow_random,
-                              unsigned int timeout_sec, ProBoolean* random_choice,
-                              ProProcessHandle* p_handle) {
+ProError ProEngineerConnectWS(char* proe_session_id, char* display, char* user, wchar_t* workspace,
+                              char* textpath, ProBoolean allow_random, unsigned int timeout_sec,
+                              ProBoolean* random_choice, ProProcessHandle* p_handle) {
     std::string ws;
     for (const wchar_t* w = workspace; w != nullptr && *w != L'\0'; ++w) {
         ws += *w < 128 ? static_cast<char>(*w) : '?';
@@ -115,8 +118,7 @@ ProError ProEngineerConnectWS(char* proe_session_id, char* display, char* user,
     return connectCommon(proe_session_id, textpath, allow_random, random_choice, p_handle);
 }
 
-ProBoolean ProEngineerConnectIdExtract(ProProcessHandle p_handle,
-                                       ProConnectionId proe_connect_id) {
+ProBoolean ProEngineerConnectIdExtract(ProProcessHandle p_handle, ProConnectionId proe_connect_id) {
     if (auto fault = enter({"ProEngineerConnectIdExtract"})) {
         return PRO_B_FALSE;
     }

@@ -71,7 +71,7 @@ ProError ProWcharSizeVerify(int application_size_of_wchar, int* proe_size_of_wch
     }
     *proe_size_of_wchar = static_cast<int>(sizeof(wchar_t));
     return application_size_of_wchar == static_cast<int>(sizeof(wchar_t)) ? PRO_TK_NO_ERROR
-                                                                           : PRO_TK_GENERAL_ERROR;
+                                                                          : PRO_TK_GENERAL_ERROR;
 }
 
 ProError ProEngineerDisplaydatecodeGet(char** display_datecode) {

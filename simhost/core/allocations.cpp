@@ -12,10 +12,20 @@ std::unordered_set<const void*>& live() {
 
 }  // namespace
 
-void allocationAdd(const void* p) { live().insert(p); }
-bool allocationRemove(const void* p) { return live().erase(p) == 1; }
-bool allocationLive(const void* p) { return live().count(p) == 1; }
-long allocationCount() { return static_cast<long>(live().size()); }
-void allocationsForget() { live().clear(); }
+void allocationAdd(const void* p) {
+    live().insert(p);
+}
+bool allocationRemove(const void* p) {
+    return live().erase(p) == 1;
+}
+bool allocationLive(const void* p) {
+    return live().count(p) == 1;
+}
+long allocationCount() {
+    return static_cast<long>(live().size());
+}
+void allocationsForget() {
+    live().clear();
+}
 
 }  // namespace simhost::core

@@ -46,8 +46,12 @@ void applicationTerminate(Session& session, bool hostExit) {
     }
 }
 
-void terminationActionSet(ProTerminationAction action) { terminationAction() = action; }
+void terminationActionSet(ProTerminationAction action) {
+    terminationAction() = action;
+}
 
-void applicationReset() { terminationAction() = nullptr; }
+void applicationReset() {
+    terminationAction() = nullptr;
+}
 
 }  // namespace simhost::core

@@ -42,9 +42,13 @@ void* arrayAlloc(int count, int elementSize, int growBy) {
     return h->data;
 }
 
-bool arrayLive(const void* array) { return array != nullptr && allocationLive(array); }
+bool arrayLive(const void* array) {
+    return array != nullptr && allocationLive(array);
+}
 
-int arraySize(const void* array) { return headerOf(array)->count; }
+int arraySize(const void* array) {
+    return headerOf(array)->count;
+}
 
 bool arrayInsert(void** array, int index, int n, const void* elements) {
     if (array == nullptr || !arrayLive(*array) || n < 0 || elements == nullptr) {

@@ -14,19 +14,19 @@ std::optional<int> enter(std::initializer_list<std::string> call);
 
 // Journals the call (function name first, then key arguments) and returns the injected
 // code from the calling contract function when a fault fires.
-#define SIMHOST_ENTER(...)                                                \
-    do {                                                                  \
+#define SIMHOST_ENTER(...)                                                 \
+    do {                                                                   \
         if (auto simhost_fault_ = ::simhost::core::enter({__VA_ARGS__})) { \
-            return static_cast<ProError>(*simhost_fault_);                \
-        }                                                                 \
+            return static_cast<ProError>(*simhost_fault_);                 \
+        }                                                                  \
     } while (0)
 
 #include "simhost/core/sessions.h"
 
 // Binds `var` to the session this process is connected to; without a connection the
 // host is unreachable and the contract function returns PRO_TK_COMM_ERROR.
-#define SIMHOST_SESSION(var)                                    \
+#define SIMHOST_SESSION(var)                                      \
     ::simhost::core::Session* var = ::simhost::core::connected(); \
-    if (var == nullptr) {                                       \
-        return PRO_TK_COMM_ERROR;                               \
+    if (var == nullptr) {                                         \
+        return PRO_TK_COMM_ERROR;                                 \
     }

@@ -27,15 +27,21 @@ Events& events() {
 
 }  // namespace
 
-void eventPostCommand(const std::string& action) { events().queue.push_back({false, action}); }
+void eventPostCommand(const std::string& action) {
+    events().queue.push_back({false, action});
+}
 
-void eventPostExit() { events().queue.push_back({true, {}}); }
+void eventPostExit() {
+    events().queue.push_back({true, {}});
+}
 
 void commandRegister(const std::string& action, std::function<void()> callback) {
     events().commands[action] = std::move(callback);
 }
 
-bool commandKnown(const std::string& action) { return events().commands.count(action) == 1; }
+bool commandKnown(const std::string& action) {
+    return events().commands.count(action) == 1;
+}
 
 int eventLoopRun() {
     Events& e = events();
@@ -66,8 +72,12 @@ int eventLoopRun() {
     return 0;
 }
 
-void eventLoopInterrupt() { events().interrupted = true; }
+void eventLoopInterrupt() {
+    events().interrupted = true;
+}
 
-void eventsReset() { events() = Events{}; }
+void eventsReset() {
+    events() = Events{};
+}
 
 }  // namespace simhost::core

@@ -40,6 +40,8 @@ std::optional<int> faultConsult(const std::string& function) {
     return fired;
 }
 
-void faultsClear() { pending().clear(); }
+void faultsClear() {
+    pending().clear();
+}
 
 }  // namespace simhost::core

@@ -21,8 +21,12 @@ void journalAdd(std::initializer_list<std::string> call) {
     entries().push_back(std::move(entry));
 }
 
-std::vector<std::string> journalEntries() { return entries(); }
+std::vector<std::string> journalEntries() {
+    return entries();
+}
 
-void journalClear() { entries().clear(); }
+void journalClear() {
+    entries().clear();
+}
 
 }  // namespace simhost::core

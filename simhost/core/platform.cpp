@@ -1,8 +1,8 @@
 #include "simhost/core/platform.h"
 
 #if defined(_WIN32)
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <dlfcn.h>
 #endif
@@ -26,15 +26,17 @@ void* findProcessSymbol(const char* name) {
 
 std::string hostLibraryPath() {
     HMODULE self = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&hostLibraryPath), &self);
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&hostLibraryPath), &self);
     char path[MAX_PATH] = {0};
     GetModuleFileNameA(self, path, MAX_PATH);
     return path;
 }
 #else
-void* findProcessSymbol(const char* name) { return dlsym(RTLD_DEFAULT, name); }
+void* findProcessSymbol(const char* name) {
+    return dlsym(RTLD_DEFAULT, name);
+}
 
 std::string hostLibraryPath() {
     Dl_info info{};

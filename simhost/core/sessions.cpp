@@ -115,9 +115,13 @@ void sessionEnd(Session& session) {
     }
 }
 
-void connectTo(Session& session) { registry().connection = &session; }
+void connectTo(Session& session) {
+    registry().connection = &session;
+}
 
-void disconnect() { registry().connection = nullptr; }
+void disconnect() {
+    registry().connection = nullptr;
+}
 
 Session* connected() {
     Session* s = registry().connection;

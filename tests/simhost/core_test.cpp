@@ -12,9 +12,9 @@ using testkit::HostTest;
 TEST_F(HostTest, ConnectWithoutSessionFailsAtOnce) {
     ProProcessHandle handle{};
     ProBoolean random = PRO_B_FALSE;
-    EXPECT_NE(ProEngineerConnect(nullptr, nullptr, nullptr, nullptr, PRO_B_TRUE, 20, &random,
-                                 &handle),
-              PRO_TK_NO_ERROR);
+    EXPECT_NE(
+        ProEngineerConnect(nullptr, nullptr, nullptr, nullptr, PRO_B_TRUE, 20, &random, &handle),
+        PRO_TK_NO_ERROR);
     EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_GENERAL_ERROR);
 }
 

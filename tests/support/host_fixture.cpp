@@ -40,9 +40,9 @@ std::string HostTest::launchAndConnect() {
     std::string id = simhost::launch();
     ProProcessHandle handle{};
     ProBoolean random = PRO_B_FALSE;
-    EXPECT_EQ(ProEngineerConnect(id.data(), nullptr, nullptr, nullptr, PRO_B_FALSE, 20, &random,
-                                 &handle),
-              PRO_TK_NO_ERROR);
+    EXPECT_EQ(
+        ProEngineerConnect(id.data(), nullptr, nullptr, nullptr, PRO_B_FALSE, 20, &random, &handle),
+        PRO_TK_NO_ERROR);
     simhost::clearJournal();
     return id;
 }

@@ -34,15 +34,15 @@ bool journalHas(const std::string& prefix);
 }  // namespace testkit
 
 // Expects `statement` to throw exception class `Type` with the given code and text.
-#define EXPECT_THROW_CODE(statement, Type, expectedCode, expectedText)              \
-    do {                                                                            \
-        try {                                                                       \
-            statement;                                                              \
-            ADD_FAILURE() << "no exception from " #statement;                       \
-        } catch (const Type& e_) {                                                  \
-            EXPECT_EQ(e_.code, (expectedCode)) << e_.text;                          \
-            EXPECT_STREQ(e_.text, (expectedText)) << "code " << e_.code;            \
-        } catch (...) {                                                             \
-            ADD_FAILURE() << "other exception than " #Type " from " #statement;     \
-        }                                                                           \
+#define EXPECT_THROW_CODE(statement, Type, expectedCode, expectedText)          \
+    do {                                                                        \
+        try {                                                                   \
+            statement;                                                          \
+            ADD_FAILURE() << "no exception from " #statement;                   \
+        } catch (const Type& e_) {                                              \
+            EXPECT_EQ(e_.code, (expectedCode)) << e_.text;                      \
+            EXPECT_STREQ(e_.text, (expectedText)) << "code " << e_.code;        \
+        } catch (...) {                                                         \
+            ADD_FAILURE() << "other exception than " #Type " from " #statement; \
+        }                                                                       \
     } while (0)
