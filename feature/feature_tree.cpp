@@ -3,6 +3,8 @@
 // Nothing is raised; the model's status tells the outcome.
 #include <ProElement.h>
 #include <ProFeature.h>
+#include <ProMdl.h>
+#include <ProMfg.h>
 
 #include "kelt2proe/error.h"
 #include "model/solid.h"
@@ -43,8 +45,21 @@ void Solid::PrintFeatTree(int id) {
         status = PRO_TK_EMPTY;
         return;
     }
+    // The features of a manufacturing model belong to its manufacturing solid.
+    ProMdlType modelType = PRO_MDL_UNUSED;
+    status = ProMdlTypeGet(handle, &modelType);
+    if (status != PRO_TK_NO_ERROR) {
+        return;
+    }
+    ProSolid owner = static_cast<ProSolid>(handle);
+    if (modelType == PRO_MDL_MFG) {
+        status = ProMfgSolidGet(static_cast<ProMfg>(handle), &owner);
+        if (status != PRO_TK_NO_ERROR) {
+            return;
+        }
+    }
     ProFeature feature{};
-    status = ProFeatureInit(static_cast<ProSolid>(handle), id, &feature);
+    status = ProFeatureInit(owner, id, &feature);
     if (status == PRO_TK_NO_ERROR) {
         featureTreeWrite(feature);
     }
