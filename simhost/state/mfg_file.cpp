@@ -86,7 +86,8 @@ Tool toolFromJson(const json& entry) {
     if (!toolIdValid(tool.id) || (tool.type != 0 && !toolTypeKnown(tool.type))) {
         fail("tool id or type");
     }
-    for (const auto& p : entry.value("parameters", json::object()).items()) {
+    const json params = entry.value("parameters", json::object());
+    for (const auto& p : params.items()) {
         std::wstring name = core::fromUtf8(p.key());
         if (!paramNameValid(name)) {
             fail("tool parameter name");
@@ -325,7 +326,8 @@ private:
         if (!store_.load(std::move(feature))) {
             fail("feature id or name taken");
         }
-        for (const auto& p : entry.value("parameters", json::object()).items()) {
+        const json list = entry.value("parameters", json::object());
+        for (const auto& p : list.items()) {
             std::wstring name = core::fromUtf8(p.key());
             if (!paramNameValid(name) || params(model_).add(ItemKey{kFeatureItem, id}, name,
                                                             paramFromJson(p.value())) == nullptr) {

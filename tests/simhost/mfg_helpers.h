@@ -1,0 +1,109 @@
+// Helpers of the manufacturing tests: loading manufacturing models, element paths into
+// feature trees, and tool handles.
+#pragma once
+
+#include <ProElement.h>
+#include <ProElempath.h>
+#include <ProFeature.h>
+#include <ProMdl.h>
+#include <ProMfg.h>
+#include <ProTool.h>
+#include <ProValue.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace mfgtest {
+
+inline ProError load(const std::string& file, ProMdl* out) {
+    ProPath path{};
+    for (std::size_t i = 0; i < file.size() && i + 1 < PRO_PATH_SIZE; ++i) {
+        path[i] = static_cast<wchar_t>(file[i]);
+    }
+    return ProMdlLoad(path, PRO_MDL_UNUSED, PRO_B_FALSE, out);
+}
+
+// A path of steps: non-negative numbers are element ids, negative ones -(index + 1).
+inline ProElement at(ProElement tree, const std::vector<int>& steps) {
+    std::vector<ProElempathItem> items;
+    for (int step : steps) {
+        ProElempathItem item{};
+        item.type = step >= 0 ? PRO_ELEM_PATH_ITEM_TYPE_ID : PRO_ELEM_PATH_ITEM_TYPE_INDEX;
+        item.path_item.elem_id = step >= 0 ? step : -step - 1;
+        items.push_back(item);
+    }
+    ProElempath path = nullptr;
+    ProElempathAlloc(&path);
+    ProElempathDataSet(path, items.data(), static_cast<int>(items.size()));
+    ProElement elem = nullptr;
+    ProError rc = ProElemtreeElementGet(tree, path, &elem);
+    ProElempathFree(&path);
+    return rc == PRO_TK_NO_ERROR ? elem : nullptr;
+}
+
+inline int intOf(ProElement elem) {
+    ProValue value = nullptr;
+    ProValueData data{};
+    if (elem == nullptr || ProElementValueGet(elem, &value) != PRO_TK_NO_ERROR ||
+        ProValueDataGet(value, &data) != PRO_TK_NO_ERROR || data.type != PRO_VALUE_TYPE_INT) {
+        return -9999;
+    }
+    return data.v.i;
+}
+
+inline std::wstring textOf(ProElement elem) {
+    ProValue value = nullptr;
+    ProValueData data{};
+    if (elem == nullptr || ProElementValueGet(elem, &value) != PRO_TK_NO_ERROR ||
+        ProValueDataGet(value, &data) != PRO_TK_NO_ERROR || data.type != PRO_VALUE_TYPE_WSTRING ||
+        data.v.w == nullptr) {
+        return L"<none>";
+    }
+    return data.v.w;
+}
+
+inline ProElement tree(ProMdl model, int featureId) {
+    ProFeature feature{PRO_FEATURE, featureId, model};
+    ProElement out = nullptr;
+    return ProFeatureElemtreeCreate(&feature, &out) == PRO_TK_NO_ERROR ? out : nullptr;
+}
+
+inline ProTool tool(ProMdl mfg, const std::wstring& id) {
+    ProTool out{};
+    std::wcsncpy(out.tool_id, id.c_str(), PRO_LINE_SIZE - 1);
+    out.owner_mfg = static_cast<ProMfg>(mfg);
+    return out;
+}
+
+inline ProElement intElem(int id, int value) {
+    ProElement e = nullptr;
+    ProElementAlloc(id, &e);
+    ProElementIntegerSet(e, value);
+    return e;
+}
+
+inline ProElement textElem(int id, const std::wstring& text) {
+    ProElement e = nullptr;
+    ProElementAlloc(id, &e);
+    std::wstring copy = text;
+    ProElementWstringSet(e, copy.data());
+    return e;
+}
+
+// A tool-table entry (494) of position and tool id.
+inline ProElement entry(int position, const std::wstring& toolId) {
+    ProElement row = nullptr;
+    ProElementAlloc(494, &row);
+    for (int key : {1, 2}) {
+        ProElement pair = nullptr;
+        ProElementAlloc(495, &pair);
+        ProElemtreeElementAdd(pair, nullptr, intElem(496, key));
+        ProElemtreeElementAdd(pair, nullptr,
+                              key == 1 ? intElem(497, position) : textElem(497, toolId));
+        ProElemtreeElementAdd(row, nullptr, pair);
+    }
+    return row;
+}
+
+}  // namespace mfgtest
