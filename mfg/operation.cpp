@@ -1,0 +1,106 @@
+// Properties of an operation feature.
+#include "mfg/operation.h"
+
+#include <ProGeomitem.h>
+#include <ProSelection.h>
+
+#include "base/text.h"
+#include "kelt2proe/error.h"
+#include "mfg/feature_text.h"
+#include "mfg/wcell.h"
+#include "toolkit/elem_value.h"
+#include "toolkit/elemtree.h"
+
+namespace Ardo {
+
+namespace {
+constexpr int kElemName = 151;
+constexpr int kElemWcell = 190;
+constexpr int kElemOrigin = 191;
+}  // namespace
+
+void Operation::requireBound() const {
+    if (owner == nullptr) {
+        throw Error(PRO_TK_EMPTY, "Ardo::Mdl::IsInit");
+    }
+}
+
+const char* Operation::Name() {
+    requireBound();
+    ardotk::ElemTree tree;
+    ProError err = ProFeatureElemtreeCreate(&feature, tree.out());
+    if (err != PRO_TK_NO_ERROR) {
+        throw ardotk::Error(err, "");
+    }
+    std::wstring name = ardotk::ElemtreeWstring(tree.get(), {kElemName});
+    err = tree.release();
+    if (err != PRO_TK_NO_ERROR) {
+        throw Error(err, "Ardo::Operation::Name");
+    }
+    text::copyBounded(text, text::toNarrow(name.c_str()).c_str());
+    return text;
+}
+
+const char* Operation::paramText(const char* name) {
+    requireBound();
+    text::copyBounded(text, featuretext::paramText(feature, name).c_str());
+    return text;
+}
+
+const char* Operation::Material() {
+    return paramText("STOCK_MATERIAL");
+}
+
+const char* Operation::NclFile() {
+    return paramText("NCL_FILE");
+}
+
+const char* Operation::PartNo() {
+    return paramText("PARTNO");
+}
+
+int Operation::Origin() {
+    requireBound();
+    ardotk::ValueOwner value = ardotk::FeatureElemValueGet(feature, kElemOrigin);
+    ProValueData data = ardotk::ValueDataGet(value.get());
+    if (data.type != PRO_VALUE_TYPE_SELECTION) {
+        throw ardotk::Error(PRO_TK_INVALID_TYPE, "");
+    }
+    ProModelitem item{};
+    ProError err = ProSelectionModelitemGet(data.v.r, &item);
+    if (err != PRO_TK_NO_ERROR) {
+        throw Error(err, "Ardo::Operation::Origin");
+    }
+    ProFeature csys{};
+    err = ProGeomitemFeatureGet(&item, &csys);
+    if (err != PRO_TK_NO_ERROR) {
+        throw ardotk::Error(err, "");
+    }
+    return csys.id;
+}
+
+int Operation::Comment() {
+    requireBound();
+    comments.clear();
+    comments = featuretext::commentLines(feature, "Ardo::Operation::Comment");
+    return static_cast<int>(comments.size());
+}
+
+const char* Operation::Comment(unsigned int n) {
+    return featuretext::lineAt(comments, n, text, sizeof text);
+}
+
+// An operation without a readable workcell element raises the read's failure rather than
+// handing out a workcell of no feature.
+Wcell Operation::WcellGet() {
+    requireBound();
+    int wcellId = ardotk::FeatureElemInt(feature, kElemWcell);
+    ProFeature wcell{};
+    ProError err = ProFeatureInit(static_cast<ProSolid>(feature.owner), wcellId, &wcell);
+    if (err != PRO_TK_NO_ERROR) {
+        throw ardotk::Error(err, "");
+    }
+    return Wcell(owner, wcell);
+}
+
+}  // namespace Ardo

@@ -1,0 +1,123 @@
+// The tool description: id, type, parameters and tool model.
+#include "mfg/tool.h"
+
+#include <cstring>
+#include <string>
+
+#include "base/text.h"
+#include "kelt2proe/error.h"
+#include "mfg/mfg_lists.h"
+#include "model/solid.h"
+
+namespace Ardo {
+
+namespace {
+
+struct ToolTypeName {
+    const char* text;
+    kelt2pToolType type;
+};
+
+// The names a tool model's "TOOL_TYPE" may hold, in the order they are compared.
+constexpr ToolTypeName kToolTypeNames[] = {
+    {"MILLING", KELT2P_TOOL_MILLING},
+    {"PLUNGE_MILLING", KELT2P_TOOL_PLUNGE_MILLING},
+    {"BACK SPOTTING", KELT2P_TOOL_BACK_SPOTTING},
+    {"CHAMFERING", KELT2P_TOOL_CHAMFERING},
+    {"COUNTERSINK", KELT2P_TOOL_COUNTERSINK},
+    {"REAMING", KELT2P_TOOL_REAMING},
+    {"TAPER MILL", KELT2P_TOOL_TAPER_MILL},
+    {"DRILLING", KELT2P_TOOL_DRILLING},
+    {"CORNER ROUNDING", KELT2P_TOOL_CORNER_ROUNDING},
+    {"BORING", KELT2P_TOOL_BORING},
+    {"THREAD_MILL", KELT2P_TOOL_THREAD_MILL},
+    {"SIDE_MILLING", KELT2P_TOOL_SIDE_MILLING},
+    {"GROOVING", KELT2P_TOOL_GROOVING},
+    {"CENTER-DRILLING", KELT2P_TOOL_CENTER_DRILLING},
+    {"TAPPING", KELT2P_TOOL_TAPPING},
+    {"TURNING", KELT2P_TOOL_TURNING},
+    {"TURN-GROOVING", KELT2P_TOOL_TURN_GROOVING},
+    {"MULTI_TIP", KELT2P_TOOL_MULTI_TIP},
+    {"END MILL", KELT2P_TOOL_END_MILL},
+    {"BALL MILL", KELT2P_TOOL_BALL_MILL},
+    {"BULL MILL", KELT2P_TOOL_BULL_MILL},
+    {"BASIC DRILL", KELT2P_TOOL_BASIC_DRILL},
+    {"SPOT DRILL", KELT2P_TOOL_SPOT_DRILL},
+    {"BORING BAR", KELT2P_TOOL_BORING_BAR},
+    {"KEY CUTTER", KELT2P_TOOL_KEY_CUTTER},
+    {"LOLLIPOP", KELT2P_TOOL_LOLLIPOP},
+};
+
+constexpr std::size_t kMaxIdChars = PRO_LINE_SIZE - 1;
+
+// Copies the first `maxChars` characters of `src` into the 32-byte name field.
+void nameCut(char (&dst)[32], const char* src, std::size_t maxChars) {
+    std::memset(dst, 0, sizeof dst);
+    std::strncpy(dst, src != nullptr ? src : "", maxChars);
+}
+
+}  // namespace
+
+void Tool::IdSet(const char* id) {
+    if (id == nullptr || std::strlen(id) > kMaxIdChars) {
+        throw Error(PRO_TK_LINE_TOO_LONG, "Ardo::kelt2pTool::IdSet");
+    }
+    text::toWide(handle.tool_id, id);
+}
+
+const char* Tool::IdGet() const {
+    std::string narrow = text::toNarrow(handle.tool_id);
+    char* buffer = mfglists::toolIdBuffer();
+    text::copyBounded(buffer, mfglists::kToolIdBufferSize, narrow.c_str());
+    return buffer;
+}
+
+void Tool::ToolParamAdd(const char* paramName, double value) {
+    ToolParam param{};
+    nameCut(param.name, paramName, 30);
+    param.value.type = PRO_PARAM_DOUBLE;
+    param.value.value.d_val = value;
+    params.push_back(param);
+}
+
+void Tool::ToolParamAdd(const char* paramName, const char* value) {
+    ToolParam param{};
+    nameCut(param.name, paramName, 31);
+    param.value.type = PRO_PARAM_STRING;
+    char cut[PRO_LINE_SIZE] = {};
+    text::copyBounded(cut, value != nullptr ? value : "");
+    text::toWide(param.value.value.s_val, cut);
+    params.push_back(param);
+}
+
+// The type comes from the model's "TOOL_TYPE" text; a value that is no text, or names no
+// type of the table, leaves the type as it was.
+void Tool::ModelSet(const Solid& toolModel, int attr, bool useModelName) {
+    model = toolModel;
+    attribute = attr;
+    modelSet = true;
+    if (useModelName) {
+        Solid named = toolModel;
+        text::toWide(handle.tool_id, named.NameGet());
+    }
+    kelt2pParamValue toolType{};
+    try {
+        Solid reader(toolModel.handle);
+        toolType = reader.ParamGet("TOOL_TYPE");
+    } catch (const Error& e) {
+        throw Error(e.code, "Parameter TOOL_TYPE not defined");
+    } catch (const ardotk::Error& e) {
+        throw Error(e.code, "Parameter TOOL_TYPE not defined");
+    }
+    if (toolType.type != KELT2P_PARAM_STRING) {
+        return;
+    }
+    for (const ToolTypeName& entry : kToolTypeNames) {
+        if (std::strcmp(toolType.value.s, entry.text) == 0) {
+            type = entry.type;
+            return;
+        }
+    }
+}
+
+}  // namespace Ardo

@@ -1,0 +1,56 @@
+// Ardo::Tool: the description of a cutting tool behind kelt2pTool, and its creation and
+// redefinition in a manufacturing model through a tool input.
+#pragma once
+
+#include <ProParamval.h>
+#include <ProTool.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "kelt2proe/tool.h"
+#include "model/mdl.h"
+
+namespace Ardo {
+
+class Solid;
+
+struct ToolParam {
+    char name[32];
+    ProParamvalue value;
+};
+
+class Tool {
+public:
+    // Refuses 82 characters or more with (-6, "Ardo::kelt2pTool::IdSet").
+    void IdSet(const char* id);
+    // The id in the buffer shared by all tools.
+    const char* IdGet() const;
+    void ToolParamAdd(const char* paramName, double value);
+    void ToolParamAdd(const char* paramName, const char* value);
+    void ModelSet(const Solid& toolModel, int attr, bool useModelName);
+
+    // Creates the tool in `mfg` unless it exists; failures raise (code,
+    // "Ardo::Tool::Create").
+    void Create(ProMdl mfg);
+    // Redefines the existing tool of this id in `mfg`; failures raise (code,
+    // "Ardo::Mfg::ToolRedefine").
+    void Redefine(ProMdl mfg);
+
+    // Tool id and owning model.
+    ProTool handle{};
+    kelt2pToolType type = KELT2P_TOOL_NONE;
+    std::int32_t status = 0;
+    std::int32_t attribute = 1;
+    std::vector<ToolParam> params;
+    Mdl model;
+    bool modelSet = false;
+
+private:
+    // Stores the code in status and raises (code, text) on failure.
+    void check(ProError err, const char* text);
+    // Fills the input with the parameters or the model, as modelSet says.
+    void describe(ProToolinputPtr input, const char* text);
+};
+
+}  // namespace Ardo

@@ -1,0 +1,84 @@
+// Marking the tool-table entries that NC sequences use.
+#include <ProFeature.h>
+#include <ProMfg.h>
+
+#include <deque>
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "kelt2proe/error.h"
+#include "mfg/tool_table.h"
+#include "toolkit/elem_value.h"
+#include "toolkit/elemtree.h"
+#include "toolkit/feature_search.h"
+
+namespace Ardo::tooltable {
+
+namespace {
+
+constexpr int kElemNcseqTool = 153;
+constexpr int kElemNcseqOper = 208;
+constexpr int kElemNcseqPosition = 3186;
+
+using Place = std::tuple<std::wstring, int, int>;  // tool id, head, position
+
+struct NcseqUse {
+    bool read = false;
+    Place place;
+};
+
+// The tool place an NC sequence uses; not read when it belongs to another operation or
+// its elements cannot be read. A tree that cannot be made raises only for one operation.
+NcseqUse useOf(ProFeature& ncseq, int operationId) {
+    ardotk::ElemTree tree;
+    ProError err = ProFeatureElemtreeCreate(&ncseq, tree.out());
+    if (err != PRO_TK_NO_ERROR) {
+        if (operationId != 0) {
+            throw ardotk::Error(err, "");
+        }
+        return {};
+    }
+    try {
+        if (operationId != 0 && ardotk::ElemtreeInt(tree.get(), {kElemNcseqOper}) != operationId) {
+            return {};
+        }
+        NcseqUse use;
+        use.place = Place(ardotk::ElemtreeWstring(tree.get(), {kElemNcseqTool}),
+                          ardotk::ElemtreeInt(tree.get(), {tooltable::kElemHead}),
+                          ardotk::ElemtreeInt(tree.get(), {kElemNcseqPosition}));
+        use.read = true;
+        return use;
+    } catch (const ardotk::Error&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries) {
+    ProSolid solid = nullptr;
+    ProError err = ProMfgSolidGet(static_cast<ProMfg>(mfg), &solid);
+    if (err != PRO_TK_NO_ERROR) {
+        throw ardotk::Error(err, "");
+    }
+    // Free entries by place, in list order.
+    std::map<Place, std::deque<PendingEntry*>> freeByPlace;
+    for (PendingEntry& e : entries) {
+        freeByPlace[Place(e.toolIdText, e.head, e.position)].push_back(&e);
+    }
+    for (ProFeature& ncseq : ardotk::FeatureSearch(solid, ".*", ardotk::kNcseqFeatures, true)) {
+        NcseqUse use = useOf(ncseq, operationId);
+        if (!use.read) {
+            continue;
+        }
+        auto found = freeByPlace.find(use.place);
+        if (found == freeByPlace.end() || found->second.empty()) {
+            continue;
+        }
+        found->second.front()->inUse = true;
+        found->second.pop_front();
+    }
+}
+
+}  // namespace Ardo::tooltable

@@ -1,0 +1,114 @@
+#include "toolkit/elem_value.h"
+
+#include "kelt2proe/error.h"
+#include "toolkit/array.h"
+
+namespace ardotk {
+
+namespace {
+
+void check(ProError err) {
+    if (err != PRO_TK_NO_ERROR) {
+        throw Error(err, "");
+    }
+}
+
+void requireType(const ProValueData& data, ProValueDataType type) {
+    if (data.type != type) {
+        throw Error(PRO_TK_INVALID_TYPE, "");
+    }
+}
+
+}  // namespace
+
+ValueOwner FeatureElemValueGet(ProFeature& feature, int elemId) {
+    ElempathOwner path = ElempathOfIds({elemId});
+    ValueOwner value;
+    check(ProFeatureElemValueGet(&feature, path.get(), value.out()));
+    return value;
+}
+
+ProValueData ValueDataGet(ProValue value) {
+    ProValueData data{};
+    check(ProValueDataGet(value, &data));
+    return data;
+}
+
+ProValueData ElementValueData(ProElement element) {
+    ProValue value = nullptr;
+    check(ProElementValueGet(element, &value));
+    return ValueDataGet(value);
+}
+
+int ValueInt(const ProValueData& data) {
+    requireType(data, PRO_VALUE_TYPE_INT);
+    return data.v.i;
+}
+
+double ValueDouble(const ProValueData& data) {
+    requireType(data, PRO_VALUE_TYPE_DOUBLE);
+    return data.v.d;
+}
+
+std::wstring ValueWstring(const ProValueData& data) {
+    requireType(data, PRO_VALUE_TYPE_WSTRING);
+    return data.v.w != nullptr ? std::wstring(data.v.w) : std::wstring();
+}
+
+int FeatureElemInt(ProFeature& feature, int elemId) {
+    ValueOwner value = FeatureElemValueGet(feature, elemId);
+    return ValueInt(ValueDataGet(value.get()));
+}
+
+std::wstring FeatureElemWstring(ProFeature& feature, int elemId) {
+    ValueOwner value = FeatureElemValueGet(feature, elemId);
+    return ValueWstring(ValueDataGet(value.get()));
+}
+
+int ElemtreeInt(ProElement tree, std::initializer_list<int> ids) {
+    return ValueInt(ElementValueData(ElementGet(tree, ids)));
+}
+
+std::wstring ElemtreeWstring(ProElement tree, std::initializer_list<int> ids) {
+    return ValueWstring(ElementValueData(ElementGet(tree, ids)));
+}
+
+bool ElementIsArray(ProElement element) {
+    ProBoolean isArray = PRO_B_FALSE;
+    check(ProElementIsArray(element, nullptr, &isArray));
+    return isArray == PRO_B_TRUE;
+}
+
+bool ElementIsMultival(ProElement element) {
+    ProBoolean isMulti = PRO_B_FALSE;
+    check(ProElementIsMultival(element, nullptr, &isMulti));
+    return isMulti == PRO_B_TRUE;
+}
+
+std::vector<ProElement> ElementArrayGet(ProElement element) {
+    ArrayOwner<ProElement> members;
+    check(ProElementArrayGet(element, nullptr, members.out()));
+    int count = 0;
+    check(ProArraySizeGet(members.get(), &count));
+    return std::vector<ProElement>(members.get(), members.get() + count);
+}
+
+int ElementArrayCount(ProElement element) {
+    int count = 0;
+    check(ProElementArrayCount(element, nullptr, &count));
+    return count;
+}
+
+std::vector<std::wstring> ElementWstrings(ProElement element) {
+    ArrayOwner<ProValue> values;
+    check(ProElementValuesGet(element, values.out()));
+    int count = 0;
+    check(ProArraySizeGet(values.get(), &count));
+    std::vector<std::wstring> lines;
+    for (int i = 0; i < count; ++i) {
+        lines.push_back(ValueWstring(ValueDataGet(values.get()[i])));
+    }
+    return lines;
+}
+
+}  // namespace ardotk

@@ -1,0 +1,24 @@
+// Wrappers of the host's manufacturing calls: the active operation, the tools of a
+// manufacturing model, trail-file comments.
+#pragma once
+
+#include <ProMfg.h>
+#include <ProObjects.h>
+
+#include <vector>
+
+namespace ardotk {
+
+// ProMfgSolidGet, then ProMfgoperActiveGet; raises ardotk::Error(code,
+// "ardotk::OperActiveGet") / ardotk::Error(code, "no active operation found").
+ProFeature OperActiveGet(ProMfg mfg);
+
+// ProMfgToolVisit: every tool of the model in visit order; raises
+// ardotk::Error(code, "ardotk::ToolList"). A model without tools gives an empty list.
+std::vector<ProTool> ToolVisit(ProMfg mfg);
+
+// ProTrailfileCommentWrite; the trail file is diagnostic, so its result is returned
+// rather than raised.
+ProError TrailfileCommentWrite(const wchar_t* comment);
+
+}  // namespace ardotk
