@@ -1,6 +1,9 @@
-// Subcommands of kelt2p: each takes the arguments after its name and returns the exit code.
+// Subcommands of kelt2p: each takes the arguments after its name, writes its result to
+// `out` and its messages to `err`, and returns the exit code. Failures are thrown and
+// turned into messages and exit codes by run().
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,11 +11,34 @@ namespace kelt2p {
 
 using Arguments = std::vector<std::string>;
 
+// Exit codes of the program.
+enum ExitCode {
+    kExitOk = 0,
+    kExitInput = 1,  // the tool list, a file or a workcell was refused; nothing changed
+    kExitUsage = 2,  // the command line was wrong
+    kExitHost = 3,   // the host refused a step
+    kExitOther = 4,  // any other failure
+};
+
 // Connects to the host session and prints its identifier, the host's date code and the
 // library's build stamp, then ends the session.
-int info(const Arguments& args);
+int info(const Arguments& args, std::ostream& out, std::ostream& err);
 
-// Starts the simulated host embedded in this program, as a user would start the host.
-void startEmbeddedHost();
+// kelt2p sync <model> <tool-list.csv> [--wcell NAME] [--format F] [--start-file F]:
+// puts the tools of the list into the workcell's tool table, saves the model and prints
+// the table read back.
+int sync(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// kelt2p table <model> [--wcell NAME] [--format F] [--start-file F]: prints the
+// workcell's tool table, changing nothing.
+int table(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// Runs the named command (without a name: info) and reports its failure on `err` as
+// "kelt2p <command>: <message>"; returns the exit code.
+int run(const std::string& command, const Arguments& args, std::ostream& out, std::ostream& err);
+
+// The model name of a model operand; a directory part becomes the current directory,
+// in which the embedded host works and finds the model and its tool models.
+std::string enterModelDirectory(const std::string& operand);
 
 }  // namespace kelt2p

@@ -1,12 +1,15 @@
+#include "host.h"
+
 #include <cstdlib>
 
-#include "commands.h"
 #include "kelt2proe/simhost/control.h"
+#include "options.h"
+#include "result_codes.h"
 
 namespace kelt2p {
 
-void startEmbeddedHost() {
-    simhost::launch();
+void startEmbeddedHost(const std::string& startFile) {
+    simhost::launch(startFile);
     // The library looks for the host's communication program before it connects.
     if (std::getenv("PRO_COMM_MSG_EXE") == nullptr) {
         std::string program = simhost::commProgram();
@@ -16,6 +19,40 @@ void startEmbeddedHost() {
         setenv("PRO_COMM_MSG_EXE", program.c_str(), 1);
 #endif
     }
+}
+
+HostSession::HostSession(const std::string& startFile) {
+    try {
+        startEmbeddedHost(startFile);
+    } catch (const std::runtime_error& e) {
+        throw InputError(std::string("cannot start the host session: ") + e.what());
+    }
+    hostStep("connecting to the host session", [&] { session_.Connect(); });
+}
+
+HostSession::~HostSession() {
+    try {
+        session_.End();
+    } catch (...) {
+        // The session is gone already; there is nothing left to end.
+    }
+}
+
+HostFailure::HostFailure(const std::string& step, int code, const std::string& text)
+    : std::runtime_error(step), step(step), code(code), text(text) {}
+
+HostFailure::HostFailure(const std::string& what)
+    : std::runtime_error(what), step(what), hasCode(false) {}
+
+std::string HostFailure::message() const {
+    if (!hasCode) {
+        return step;
+    }
+    std::string result = step + ": " + describeResultCode(code);
+    if (!text.empty()) {
+        result += " (" + text + ")";
+    }
+    return result;
 }
 
 }  // namespace kelt2p

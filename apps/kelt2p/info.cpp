@@ -1,23 +1,21 @@
-#include <iostream>
-
 #include "commands.h"
-#include "kelt2proe/kelt2proe.h"
+#include "host.h"
+#include "options.h"
 
 namespace kelt2p {
 
-int info(const Arguments& args) {
+int info(const Arguments& args, std::ostream& out, std::ostream&) {
     if (!args.empty()) {
-        std::cerr << "usage: kelt2p info\n";
-        return 2;
+        throw UsageError("info takes no arguments");
     }
     startEmbeddedHost();
     Ardo::kelt2pSession session;
     session.Connect();
-    std::cout << "connection: " << session.ConnectInfo() << '\n'
-              << "date code:  " << session.DateCode() << '\n'
-              << "build:      " << session.DllDate() << '\n';
+    out << "connection: " << session.ConnectInfo() << '\n'
+        << "date code:  " << session.DateCode() << '\n'
+        << "build:      " << session.DllDate() << '\n';
     session.End();
-    return 0;
+    return kExitOk;
 }
 
 }  // namespace kelt2p

@@ -1,0 +1,85 @@
+#include "commands.h"
+
+#include <filesystem>
+#include <map>
+
+#include "host.h"
+#include "options.h"
+#include "result_codes.h"
+#include "tool_list.h"
+#include "tool_table.h"
+
+namespace kelt2p {
+
+namespace {
+
+using Command = int (*)(const Arguments&, std::ostream&, std::ostream&);
+
+const std::map<std::string, Command>& commands() {
+    static const std::map<std::string, Command> table = {
+        {"info", info},
+        {"sync", sync},
+        {"table", kelt2p::table},
+    };
+    return table;
+}
+
+void usage(std::ostream& err) {
+    err << "usage: kelt2p sync <model> <tool-list.csv> [--wcell NAME] [--format table|csv|json]"
+           " [--start-file F]\n"
+           "       kelt2p table <model> [--wcell NAME] [--format table|csv|json]"
+           " [--start-file F]\n"
+           "       kelt2p info\n";
+}
+
+}  // namespace
+
+int run(const std::string& name, const Arguments& args, std::ostream& out, std::ostream& err) {
+    auto command = commands().find(name.empty() ? "info" : name);
+    if (command == commands().end()) {
+        err << "kelt2p: unknown command " << name << '\n';
+        usage(err);
+        return kExitUsage;
+    }
+    std::string prefix = "kelt2p " + command->first + ": ";
+    try {
+        return command->second(args, out, err);
+    } catch (const UsageError& e) {
+        err << prefix << e.what() << '\n';
+        usage(err);
+        return kExitUsage;
+    } catch (const ToolListError& e) {
+        err << e.report() << prefix << "the tool list is refused; nothing was changed\n";
+        return kExitInput;
+    } catch (const InputError& e) {
+        err << prefix << e.what() << '\n';
+        return kExitInput;
+    } catch (const HostFailure& e) {
+        err << prefix << e.message() << '\n';
+        return kExitHost;
+    } catch (const Ardo::Error& e) {
+        err << prefix << describeResultCode(e.code) << " (" << e.text << ")\n";
+        return kExitHost;
+    } catch (const ardotk::Error& e) {
+        err << prefix << describeResultCode(e.code) << " (" << e.text << ")\n";
+        return kExitHost;
+    } catch (const std::exception& e) {
+        err << prefix << e.what() << '\n';
+    }
+    return kExitOther;
+}
+
+std::string enterModelDirectory(const std::string& operand) {
+    std::filesystem::path path(operand);
+    std::string name = mfgModelName(path.filename().string());
+    if (path.has_parent_path()) {
+        std::error_code ec;
+        std::filesystem::current_path(path.parent_path(), ec);
+        if (ec) {
+            throw InputError("cannot work in " + path.parent_path().string() + ": " + ec.message());
+        }
+    }
+    return name;
+}
+
+}  // namespace kelt2p

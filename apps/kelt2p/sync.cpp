@@ -1,0 +1,132 @@
+#include <cstring>
+
+#include "commands.h"
+#include "host.h"
+#include "options.h"
+#include "sync_plan.h"
+#include "tool_list.h"
+#include "tool_table.h"
+#include "tool_types.h"
+
+namespace kelt2p {
+
+namespace {
+
+std::string onLine(const ToolEntry& entry) {
+    return " (line " + std::to_string(entry.line) + ")";
+}
+
+// The library's description of the entry's tool; a tool model is loaded and its
+// TOOL_TYPE read, so that a model the host cannot use is refused before any writing.
+Ardo::kelt2pTool describeTool(const ToolEntry& entry) {
+    Ardo::kelt2pTool tool;
+    hostStep("setting the tool id " + entry.toolId + onLine(entry),
+             [&] { tool.IdSet(entry.toolId.c_str()); });
+    if (entry.model.empty()) {
+        tool.TypeSet(static_cast<Ardo::kelt2pToolType>(entry.type));
+        for (const ToolParameter& p : entry.parameters) {
+            if (p.number) {
+                tool.ToolParamAdd(p.name.c_str(), *p.number);
+            } else {
+                tool.ToolParamAdd(p.name.c_str(), p.text.c_str());
+            }
+        }
+        return tool;
+    }
+    Ardo::kelt2pMdl model;
+    hostStep("loading the tool model " + entry.model + onLine(entry),
+             [&] { model.Load(entry.model.c_str(), Ardo::KELT2P_MDL_PART, false); });
+    hostStep("reading TOOL_TYPE of the tool model " + entry.model + onLine(entry),
+             [&] { tool.ModelSet(model, 1, false); });
+    if (tool.TypeGet() == Ardo::KELT2P_TOOL_NONE) {
+        throw InputError("the TOOL_TYPE of the tool model " + entry.model + onLine(entry) +
+                         " names no tool type");
+    }
+    return tool;
+}
+
+Ardo::kelt2pMachTool tableRecord(const ToolEntry& entry) {
+    Ardo::kelt2pMachTool record;
+    record.head = static_cast<Ardo::kelt2pMachHead>(entry.head);
+    record.position = entry.position;
+    record.tipCount = 1;
+    record.registers[0] = entry.reg;
+    std::strncpy(record.comments[0], entry.comment.c_str(), sizeof record.comments[0] - 1);
+    return record;
+}
+
+}  // namespace
+
+int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
+    Options options = parseOptions(args);
+    if (options.operands.size() != 2) {
+        throw UsageError("sync takes a model and a tool list");
+    }
+    const std::string& source = options.operands[1];
+    // The whole list is read and checked before the host is started.
+    std::vector<ToolEntry> list = readToolList(source);
+    std::string name = enterModelDirectory(options.operands[0]);
+
+    HostSession session(options.startFile);
+    Ardo::kelt2pMfg mfg;
+    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(name.c_str()); });
+    Ardo::kelt2pWcell wcell = findWorkcell(mfg, options.wcell);
+    SyncPlan plan = planSync(list, readToolTable(mfg, wcell, false), source);
+
+    // Every tool is described, and every tool model loaded, before the first is created.
+    std::vector<Ardo::kelt2pTool> tools;
+    int existing = 0;
+    for (const ToolEntry* entry : plan.toWrite) {
+        tools.push_back(describeTool(*entry));
+        existing += hostStep("looking for the tool " + entry->toolId,
+                             [&] { return mfg.ToolExist(entry->toolId.c_str()); })
+                        ? 1
+                        : 0;
+    }
+
+    if (!plan.toWrite.empty()) {
+        hostStep("writing the tool table", [&] {
+            if (options.wcell.empty()) {
+                mfg.ToolAdd2WcellToolListInit();
+                for (std::size_t i = 0; i < tools.size(); ++i) {
+                    const ToolEntry& e = *plan.toWrite[i];
+                    mfg.ToolAdd2WcellToolList(tools[i], static_cast<Ardo::kelt2pMachHead>(e.head),
+                                              e.position, e.reg, e.comment.c_str());
+                }
+                mfg.ToolAdd2Wcell();
+            } else {
+                wcell.ToolAdd2ToolListInit();
+                for (std::size_t i = 0; i < tools.size(); ++i) {
+                    wcell.ToolAdd2ToolList(tools[i], tableRecord(*plan.toWrite[i]));
+                }
+                wcell.ToolAdd();
+            }
+        });
+    }
+    ToolTable table = readToolTable(mfg, wcell, true);
+    std::vector<std::string> missing = missingEntries(plan.toWrite, table);
+    if (!missing.empty()) {
+        std::string list;
+        for (const std::string& m : missing) {
+            list += (list.empty() ? "" : "; ") + m;
+        }
+        throw HostFailure("the workcell " + table.workcell +
+                          " did not take these entries; the model was not saved: " + list);
+    }
+    if (!plan.toWrite.empty()) {
+        hostStep("saving the model " + name, [&] { mfg.Save(); });
+    }
+    write(out, table, options.format);
+
+    int created = static_cast<int>(plan.toWrite.size()) - existing;
+    err << "kelt2p sync: " << plan.toWrite.size() << " entries written to workcell "
+        << table.workcell << ", " << plan.inPlace << " in place already; " << created
+        << " tools created, " << existing << " existed already";
+    if (!plan.toWrite.empty()) {
+        err << "; model " << table.model << " saved";
+    }
+    err << '\n';
+    return kExitOk;
+}
+
+}  // namespace kelt2p
