@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <clocale>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -24,6 +26,17 @@ const std::map<std::string, Command>& commands() {
     return table;
 }
 
+// Texts cross to the host through the C library's multibyte conversion, which follows
+// LC_CTYPE: use the user's character set when it is UTF-8, else C.UTF-8, so that tool
+// lists and comments in UTF-8 arrive intact. Numbers keep the "C" notation.
+void useUtf8() {
+    const char* locale = std::setlocale(LC_CTYPE, "");
+    if (locale == nullptr ||
+        (std::strstr(locale, "UTF-8") == nullptr && std::strstr(locale, "utf8") == nullptr)) {
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
+}
+
 void usage(std::ostream& err) {
     err << "usage: kelt2p sync <model> <tool-list.csv> [--wcell NAME] [--format table|csv|json]"
            " [--start-file F]\n"
@@ -42,6 +55,7 @@ int run(const std::string& name, const Arguments& args, std::ostream& out, std::
         return kExitUsage;
     }
     std::string prefix = "kelt2p " + command->first + ": ";
+    useUtf8();
     try {
         return command->second(args, out, err);
     } catch (const UsageError& e) {

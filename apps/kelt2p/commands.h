@@ -34,7 +34,8 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err);
 int table(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Runs the named command (without a name: info) and reports its failure on `err` as
-// "kelt2p <command>: <message>"; returns the exit code.
+// "kelt2p <command>: <message>"; returns the exit code. Sets the C library's character
+// type to UTF-8 for the texts that go to the host.
 int run(const std::string& command, const Arguments& args, std::ostream& out, std::ostream& err);
 
 // The model name of a model operand; a directory part becomes the current directory,

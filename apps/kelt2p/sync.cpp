@@ -114,7 +114,7 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
                           " did not take these entries; the model was not saved: " + list);
     }
     if (!plan.toWrite.empty()) {
-        hostStep("saving the model " + name, [&] { mfg.Save(); });
+        hostStep("saving the model " + table.model, [&] { mfg.Save(); });
     }
     write(out, table, options.format);
 

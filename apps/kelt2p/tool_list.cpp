@@ -214,6 +214,7 @@ public:
         std::string typeText;
         std::size_t before = problems_.size();
         placeRead_ = true;
+        headRead_ = true;
         positionGiven_ = false;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             const std::string& value = record.fields[i];
@@ -229,6 +230,7 @@ public:
                     break;
                 case Column::Head:
                     entry.head = integer(record.line, "head", value, 1);
+                    headRead_ = !value.empty() ? wholeNumber(value).has_value() : true;
                     break;
                 case Column::Position:
                     positionGiven_ = !value.empty();
@@ -331,11 +333,11 @@ private:
     }
 
     void checkPlace(int line, const ToolEntry& entry) {
-        if (!placeRead_) {
+        if (headRead_ && entry.head != 1 && entry.head != 2) {
+            fail(line, "head " + std::to_string(entry.head) + " is neither 1 nor 2");
             return;
         }
-        if (entry.head != 1 && entry.head != 2) {
-            fail(line, "head " + std::to_string(entry.head) + " is neither 1 nor 2");
+        if (!placeRead_) {
             return;
         }
         if (!positionGiven_) {
@@ -355,7 +357,8 @@ private:
     }
 
     std::vector<Problem>& problems_;
-    bool placeRead_ = true;
+    bool placeRead_ = true;  // head and position are whole numbers
+    bool headRead_ = true;
     bool positionGiven_ = false;
     std::vector<Column> columns_;
     std::vector<std::string> names_;

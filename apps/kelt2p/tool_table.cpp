@@ -1,5 +1,6 @@
 #include "tool_table.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "host.h"
@@ -49,6 +50,11 @@ ToolTable readToolTable(Ardo::kelt2pMfg& mfg, Ardo::kelt2pWcell& wcell, bool mar
             table.entries.push_back(entry);
         }
     });
+    // People look for a place by head and position; the host keeps the writing order.
+    std::stable_sort(table.entries.begin(), table.entries.end(),
+                     [](const TableEntry& a, const TableEntry& b) {
+                         return a.head != b.head ? a.head < b.head : a.position < b.position;
+                     });
     return table;
 }
 

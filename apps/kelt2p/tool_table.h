@@ -13,7 +13,7 @@ namespace kelt2p {
 // that exist) and HostFailure when the host refuses a step.
 Ardo::kelt2pWcell findWorkcell(Ardo::kelt2pMfg& mfg, const std::string& name);
 
-// The entries of the workcell's tool tables in table order; with `markUse`, the entries
+// The entries of the workcell's tool tables by head and position; with `markUse`, the entries
 // that NC sequences of the model use are marked.
 ToolTable readToolTable(Ardo::kelt2pMfg& mfg, Ardo::kelt2pWcell& wcell, bool markUse);
 

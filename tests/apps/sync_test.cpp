@@ -1,0 +1,192 @@
+// kelt2p sync and table on the example milling job, in a scratch copy of examples/, on
+// the embedded simulated host.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "commands.h"
+#include "csv.h"
+#include "kelt2proe/simhost/control.h"
+#include "support/host_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// One row of a table printed as CSV, by "head/position".
+using Rows = std::map<std::string, std::vector<std::string>>;
+
+class SyncTest : public testkit::HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        for (const auto& file :
+             fs::directory_iterator(fs::path(KELT2PROE_SOURCE_DIR) / "examples")) {
+            fs::copy_file(file.path(), workDir / file.path().filename());
+        }
+    }
+
+    static Result run(const std::string& command, const kelt2p::Arguments& args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        int code = kelt2p::run(command, args, out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    static Rows rows(const std::string& csv) {
+        std::istringstream in(csv);
+        Rows result;
+        for (const auto& record : kelt2p::readCsv(in)) {
+            result[record.fields.at(0) + "/" + record.fields.at(1)] = record.fields;
+        }
+        result.erase("head/position");
+        return result;
+    }
+
+    std::string modelFile() const {
+        std::ifstream in(workDir / "mill_job.mfg");
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+};
+
+TEST_F(SyncTest, ExampleListFillsTheTableAndMarksToolsInUse) {
+    Result sync = run("sync", {"mill_job.mfg", "tools.csv"});
+    ASSERT_EQ(sync.code, kelt2p::kExitOk) << sync.err;
+    EXPECT_NE(sync.out.find("Tool table of workcell HERMLE_C42 in MILL_JOB\n"), std::string::npos);
+    EXPECT_NE(sync.out.find("\n   1    1  FACE_MILL_63      1  face mill 63"), std::string::npos)
+        << sync.out;
+    EXPECT_NE(sync.out.find("12 entries, 4 in use\n"), std::string::npos) << sync.out;
+    EXPECT_NE(sync.err.find("8 entries written to workcell HERMLE_C42, 4 in place already"),
+              std::string::npos)
+        << sync.err;
+
+    // A new session reads the saved model: the entries are in the file.
+    Result table = run("table", {"mill_job", "--format", "csv"});
+    ASSERT_EQ(table.code, kelt2p::kExitOk) << table.err;
+    Rows r = rows(table.out);
+    ASSERT_EQ(r.size(), 12u) << table.out;
+    // The NC sequences of the example use these four places.
+    for (const char* used : {"1/1", "1/2", "1/5", "2/1"}) {
+        EXPECT_EQ(r[used].at(5), "1") << used;
+    }
+    EXPECT_EQ(r["1/7"], (std::vector<std::string>{"1", "7", "TAP_M8", "7",
+                                                  "machine tap M8, \"through hole\"", "0"}));
+    EXPECT_EQ(r["1/3"].at(4), "spot drill 10, 90°");
+    EXPECT_EQ(r["2/2"].at(2), "THREADMILL_M10");
+}
+
+TEST_F(SyncTest, SecondSyncFindsEverythingInPlaceAndWritesNothing) {
+    ASSERT_EQ(run("sync", {"mill_job.mfg", "tools.csv"}).code, kelt2p::kExitOk);
+    std::string saved = modelFile();
+    simhost::clearJournal();
+    Result again = run("sync", {"mill_job.mfg", "tools.csv", "--format", "json"});
+    ASSERT_EQ(again.code, kelt2p::kExitOk) << again.err;
+    EXPECT_NE(again.err.find("0 entries written to workcell HERMLE_C42, 12 in place already"),
+              std::string::npos)
+        << again.err;
+    EXPECT_EQ(testkit::callCount("ProFeatureRedefine"), 0);
+    EXPECT_EQ(modelFile(), saved);
+    EXPECT_NE(again.out.find("\"tool_id\": \"TAP_M8\", \"register\": 7"), std::string::npos);
+}
+
+TEST_F(SyncTest, NamedWorkcellTakesEntriesThroughItsOwnPendingList) {
+    writeFile("more.csv",
+              "tool_id,type,head,position,register,comment,CUTTER_DIAM\n"
+              "EM_3,END MILL,2,9,0,micro end mill,3\n");
+    Result sync =
+        run("sync", {"mill_job.mfg", "more.csv", "--wcell", "hermle_c42", "--format", "csv"});
+    ASSERT_EQ(sync.code, kelt2p::kExitOk) << sync.err;
+    Rows r = rows(sync.out);
+    EXPECT_EQ(r.size(), 5u);
+    EXPECT_EQ(r["2/9"], (std::vector<std::string>{"2", "9", "EM_3", "", "micro end mill", "0"}));
+
+    Result unknown = run("table", {"mill_job.mfg", "--wcell", "DMG_70"});
+    EXPECT_EQ(unknown.code, kelt2p::kExitInput);
+    EXPECT_EQ(unknown.err, "kelt2p table: the model has no workcell DMG_70 (it has HERMLE_C42)\n");
+}
+
+TEST_F(SyncTest, RefusedListsNeverReachTheHost) {
+    std::string before = modelFile();
+    writeFile("bad.csv",
+              "tool_id,type,head,position\n"
+              "EM_4,END MIL,1,20\n"
+              "EM_5,END MILL,3,21\n");
+    simhost::clearJournal();
+    Result bad = run("sync", {"mill_job.mfg", "bad.csv"});
+    EXPECT_EQ(bad.code, kelt2p::kExitInput);
+    EXPECT_EQ(bad.err,
+              "bad.csv:2: unknown tool type \"END MIL\"\n"
+              "bad.csv:3: head 3 is neither 1 nor 2\n"
+              "kelt2p sync: the tool list is refused; nothing was changed\n");
+    EXPECT_TRUE(simhost::journal().empty());
+
+    Result missing = run("sync", {"mill_job.mfg", "absent.csv"});
+    EXPECT_EQ(missing.code, kelt2p::kExitInput);
+    EXPECT_EQ(missing.err.rfind("absent.csv: cannot open the file\n", 0), 0u);
+
+    // A place the workcell gives to another tool: refused after reading, before writing.
+    writeFile("taken.csv", "tool_id,type,head,position\nEM_4,END MILL,1,20\nEM_5,END MILL,1,2\n");
+    Result taken = run("sync", {"mill_job.mfg", "taken.csv"});
+    EXPECT_EQ(taken.code, kelt2p::kExitInput);
+    EXPECT_NE(taken.err.find("taken.csv:3: head 1 position 2 of workcell HERMLE_C42 holds tool "
+                             "EM_12, not EM_5\n"),
+              std::string::npos)
+        << taken.err;
+    EXPECT_EQ(modelFile(), before);
+}
+
+TEST_F(SyncTest, ToolModelWithoutToolTypeStopsBeforeAnyToolIsCreated) {
+    writeFile("blank.prt", "{}");
+    writeFile("models.csv",
+              "tool_id,type,model,position\n"
+              "EM_4,END MILL,,20\n"
+              "BLANK,,blank.prt,21\n");
+    std::string before = modelFile();
+    simhost::clearJournal();
+    Result sync = run("sync", {"mill_job.mfg", "models.csv"});
+    EXPECT_EQ(sync.code, kelt2p::kExitHost);
+    EXPECT_NE(sync.err.find("kelt2p sync: reading TOOL_TYPE of the tool model blank (line 3): "),
+              std::string::npos)
+        << sync.err;
+    EXPECT_NE(sync.err.find("(Parameter TOOL_TYPE not defined)"), std::string::npos);
+    EXPECT_EQ(testkit::callCount("ProToolCreate"), 0);
+    EXPECT_EQ(modelFile(), before);
+}
+
+TEST_F(SyncTest, HostFailuresShowTheCodeByName) {
+    Result missing = run("sync", {"no_job.mfg", "tools.csv"});
+    EXPECT_EQ(missing.code, kelt2p::kExitHost);
+    EXPECT_EQ(missing.err,
+              "kelt2p sync: loading the manufacturing model no_job: -4 PRO_TK_E_NOT_FOUND "
+              "(Ardo::Mdl::Load)\n");
+
+    std::string before = modelFile();
+    simhost::injectFault("ProMdlSave", -17);
+    Result save = run("sync", {"mill_job.mfg", "tools.csv"});
+    EXPECT_EQ(save.code, kelt2p::kExitHost);
+    EXPECT_NE(save.err.find("saving the model MILL_JOB: -17 PRO_TK_CANT_WRITE"), std::string::npos)
+        << save.err;
+    EXPECT_EQ(modelFile(), before);
+}
+
+TEST_F(SyncTest, RefusedRedefinitionLeavesTheModelFileAlone) {
+    std::string before = modelFile();
+    simhost::injectFault("ProFeatureRedefine", -1);
+    Result sync = run("sync", {"mill_job.mfg", "tools.csv"});
+    EXPECT_EQ(sync.code, kelt2p::kExitHost);
+    EXPECT_EQ(sync.err,
+              "kelt2p sync: writing the tool table: -1 PRO_TK_GENERAL_ERROR "
+              "(Ardo::Mfg::ToolAdd2Wcell)\n");
+    EXPECT_EQ(modelFile(), before);
+}
+
+}  // namespace
