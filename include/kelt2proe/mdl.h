@@ -246,7 +246,8 @@ public:
     void RelationsSet(bool kind);
     void RelationsSet(int featureId);
     static void RelationsClear();
-    // Appends a line (at most 259 characters are written); returns the new line count.
+    // Appends a line; returns the new line count. Lines longer than 259 characters are
+    // refused when the buffer is written.
     static int RelationsAdd(const char* line);
     static int RelationsSize();
     // Line i; valid until the buffer next changes.
