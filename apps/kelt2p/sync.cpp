@@ -1,4 +1,5 @@
 #include <cstring>
+#include <set>
 
 #include "commands.h"
 #include "host.h"
@@ -45,6 +46,10 @@ Ardo::kelt2pTool describeTool(const ToolEntry& entry) {
     return tool;
 }
 
+std::string counted(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + ' ' + (n == 1 ? one : many);
+}
+
 Ardo::kelt2pMachTool tableRecord(const ToolEntry& entry) {
     Ardo::kelt2pMachTool record;
     record.head = static_cast<Ardo::kelt2pMachHead>(entry.head);
@@ -75,13 +80,13 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
 
     // Every tool is described, and every tool model loaded, before the first is created.
     std::vector<Ardo::kelt2pTool> tools;
-    int existing = 0;
+    std::set<std::string> newTools;
+    std::set<std::string> oldTools;
     for (const ToolEntry* entry : plan.toWrite) {
         tools.push_back(describeTool(*entry));
-        existing += hostStep("looking for the tool " + entry->toolId,
-                             [&] { return mfg.ToolExist(entry->toolId.c_str()); })
-                        ? 1
-                        : 0;
+        bool exists = hostStep("looking for the tool " + entry->toolId,
+                               [&] { return mfg.ToolExist(entry->toolId.c_str()); });
+        (exists ? oldTools : newTools).insert(entry->toolId);
     }
 
     if (!plan.toWrite.empty()) {
@@ -118,10 +123,10 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     write(out, table, options.format);
 
-    int created = static_cast<int>(plan.toWrite.size()) - existing;
-    err << "kelt2p sync: " << plan.toWrite.size() << " entries written to workcell "
-        << table.workcell << ", " << plan.inPlace << " in place already; " << created
-        << " tools created, " << existing << " existed already";
+    err << "kelt2p sync: " << counted(plan.toWrite.size(), "entry", "entries")
+        << " written to workcell " << table.workcell << ", " << plan.inPlace
+        << " in place already; " << counted(newTools.size(), "tool", "tools") << " created, "
+        << oldTools.size() << " existed already";
     if (!plan.toWrite.empty()) {
         err << "; model " << table.model << " saved";
     }

@@ -157,7 +157,11 @@ std::string modelName(const std::string& text) {
 
 // Everything that makes one tool what it is; the same id must always mean the same tool.
 std::string toolDefinition(const ToolEntry& entry) {
-    std::string text = std::to_string(entry.type) + '|' + headerKey(entry.model, true);
+    std::string model = entry.model;
+    for (char& c : model) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    std::string text = std::to_string(entry.type) + '|' + model;
     for (const ToolParameter& p : entry.parameters) {
         text += '|' + p.name + '=' + (p.number ? std::to_string(*p.number) : '"' + p.text);
     }

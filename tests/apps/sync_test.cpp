@@ -114,6 +114,29 @@ TEST_F(SyncTest, NamedWorkcellTakesEntriesThroughItsOwnPendingList) {
     EXPECT_EQ(unknown.err, "kelt2p table: the model has no workcell DMG_70 (it has HERMLE_C42)\n");
 }
 
+TEST_F(SyncTest, WorkcellWithoutTablesGetsOneToolInBothHeads) {
+    writeFile("job2.mfg",
+              R"({"type": "MFG",
+                  "features": {"list": [{"id": 1, "type": 979, "name": "MACH_ZERO",
+                                         "items": [{"id": 2, "type": 25}]}]},
+                  "workcells": [{"id": 10, "name": "DMG_70", "type": 1, "axes": 3}],
+                  "operations": [{"id": 20, "name": "OP010", "workcell": "DMG_70",
+                                  "origin": "MACH_ZERO"}],
+                  "active_operation": "OP010"})");
+    writeFile("two.csv",
+              "tool_id,type,head,position,CUTTER_DIAM\nEM_4,END MILL,1,1,4\n"
+              "EM_4,END MILL,2,1,4\n");
+    Result sync = run("sync", {"job2.mfg", "two.csv", "--format", "csv"});
+    ASSERT_EQ(sync.code, kelt2p::kExitOk) << sync.err;
+    EXPECT_EQ(sync.out,
+              "head,position,tool_id,register,comment,in_use\n"
+              "1,1,EM_4,,,0\n"
+              "2,1,EM_4,,,0\n");
+    EXPECT_EQ(sync.err,
+              "kelt2p sync: 2 entries written to workcell DMG_70, 0 in place already; 1 tool "
+              "created, 0 existed already; model JOB2 saved\n");
+}
+
 TEST_F(SyncTest, RefusedListsNeverReachTheHost) {
     std::string before = modelFile();
     writeFile("bad.csv",
