@@ -14,9 +14,10 @@ namespace Ardo {
 
 namespace {
 
-// Tool ids fill a host line of 81 characters.
+// A tool id fills a host line: 80 characters and the terminator. Longer ids are refused
+// before they are widened, as they would not fit.
 void checkToolId(const char* toolId, const char* text) {
-    if (toolId == nullptr || std::strlen(toolId) >= 82) {
+    if (toolId == nullptr || std::strlen(toolId) > 80) {
         throw Error(PRO_TK_LINE_TOO_LONG, text);
     }
 }

@@ -48,6 +48,7 @@ constexpr ToolTypeName kToolTypeNames[] = {
     {"LOLLIPOP", KELT2P_TOOL_LOLLIPOP},
 };
 
+// A tool id fills a host line: 80 characters and the terminator.
 constexpr std::size_t kMaxIdChars = PRO_LINE_SIZE - 1;
 
 // Copies the first `maxChars` characters of `src` into the 32-byte name field.
