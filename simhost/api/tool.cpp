@@ -2,6 +2,7 @@
 // redefinition from tool inputs.
 #include <ProTool.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 

@@ -10,6 +10,7 @@
 #include <ProSolid.h>
 #include <ProUtil.h>
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -366,6 +367,38 @@ TEST_F(MfgHostTest, ExampleMillingJobLoads) {
     EXPECT_EQ(oper.id, 20);
     EXPECT_EQ(entryCount(job, 0), 3);
     EXPECT_EQ(entryCount(job, 1), 1);
+}
+
+TEST_F(MfgHostTest, LargeToolTablesLoadAndRedefineQuickly) {
+    const int n = 2000;
+    std::string tools, entries, seqs;
+    for (int i = 1; i <= n; ++i) {
+        std::string id = "\"T" + std::to_string(i) + "\"";
+        tools += (i > 1 ? "," : "") + std::string("{\"id\": ") + id + ", \"type\": 10}";
+        entries +=
+            (i > 1 ? "," : "") + std::string("[[1, ") + std::to_string(i) + "], [2, " + id + "]]";
+        seqs += (i > 1 ? "," : "") + std::string("{\"name\": \"S") + std::to_string(i) +
+                "\", \"operation\": \"OP\", \"tool\": " + id + "}";
+    }
+    std::string content = "{\"type\": \"MFG\", \"tools\": [" + tools +
+                          "], \"workcells\": [{\"id\": 1, \"name\": \"W\", \"tool_tables\": "
+                          "[{\"head\": 1, \"entries\": [" +
+                          entries +
+                          "]}]}], \"operations\": [{\"name\": \"OP\", \"workcell\": 1}], " +
+                          "\"nc_sequences\": [" + seqs + "]}";
+    auto start = std::chrono::steady_clock::now();
+    ProMdl job = loadJob(content);
+    ASSERT_EQ(lastRc, PRO_TK_NO_ERROR);
+    ProElement t = tree(job, 1);
+    ProElemtreeElementAdd(at(t, {491, -1, 493}), nullptr, entry(n + 1, L"T7"));
+    ProFeature wcell{PRO_FEATURE, 1, job};
+    ProFeatureCreateOptions opts[] = {PRO_FEAT_CR_NO_OPTS};
+    ProErrorlist errors{};
+    EXPECT_EQ(ProFeatureRedefine(nullptr, &wcell, t, opts, 1, &errors), PRO_TK_NO_ERROR);
+    ProElementFree(&t);
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 5.0);
 }
 
 TEST_F(MfgHostTest, TrailCommentsAreAppendedAsLines) {
