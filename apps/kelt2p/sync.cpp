@@ -111,12 +111,12 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
     ToolTable table = readToolTable(mfg, wcell, true);
     std::vector<std::string> missing = missingEntries(plan.toWrite, table);
     if (!missing.empty()) {
-        std::string list;
+        std::string entries;
         for (const std::string& m : missing) {
-            list += (list.empty() ? "" : "; ") + m;
+            entries += (entries.empty() ? "" : "; ") + m;
         }
         throw HostFailure("the workcell " + table.workcell +
-                          " did not take these entries; the model was not saved: " + list);
+                          " did not take these entries; the model was not saved: " + entries);
     }
     if (!plan.toWrite.empty()) {
         hostStep("saving the model " + table.model, [&] { mfg.Save(); });
