@@ -163,7 +163,8 @@ public:
     // --- Tools of the model ---------------------------------------------------
     int ToolList();
     const char* ToolList(int i);
-    // Tool ids have at most 81 characters; longer ones raise Ardo::Error(-6, ...).
+    // Tool ids fill a host line: at most 80 characters; longer ones raise
+    // Ardo::Error(-6, "Ardo::kelt2pMfg::<operation>") before any host call.
     bool ToolExist(const char* toolId);
     bool ToolHasModelGet(const char* toolId);
     // The tool's solid model, loaded; when it cannot be loaded, an unbound handle that

@@ -92,7 +92,8 @@ public:
     kelt2pTool& operator=(const kelt2pTool& other);
     ~kelt2pTool();
 
-    // At most 81 characters; a longer id raises Ardo::Error(-6, "Ardo::kelt2pTool::IdSet").
+    // At most 80 characters (a host line); a longer id raises
+    // Ardo::Error(-6, "Ardo::kelt2pTool::IdSet").
     void IdSet(const char* id);
     // The id, in one buffer shared by every tool object: valid until the next IdGet.
     const char* IdGet();
