@@ -40,8 +40,10 @@ void Window::Activate() {
     }
 }
 
+// Clear makes the same host call as Activate: callers rely on it bringing the window
+// forward, not on wiping its contents.
 void Window::Clear() {
-    status = ProWindowClear(id);
+    status = ProWindowActivate(id);
     if (status != PRO_TK_NO_ERROR) {
         throw Error(status, "Ardo::Window::Clear");
     }

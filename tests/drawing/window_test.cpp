@@ -124,12 +124,13 @@ TEST_F(Windows, ClearAndCloseTheCurrentWindow) {
     kelt2pWindow window;
     ASSERT_EQ(window.Current(), ring.WindowGet());
     window.Clear();
-    EXPECT_TRUE(testkit::journalHas("ProWindowClear " + std::to_string(ring.WindowGet())));
+    EXPECT_TRUE(testkit::journalHas("ProWindowActivate " + std::to_string(ring.WindowGet())));
+    EXPECT_EQ(testkit::callCount("ProWindowClear"), 0);
     ASSERT_EQ(window.List(), 2);
     window.CurrentClose();
     EXPECT_EQ(window.List(), 1);
     EXPECT_EQ(window.ListAt(0), disc.WindowGet());
-    simhost::injectFault("ProWindowClear", -4);
+    simhost::injectFault("ProWindowActivate", -4);
     EXPECT_THROW_CODE(window.Clear(), Ardo::Error, -4, "Ardo::Window::Clear");
     simhost::injectFault("ProWindowCurrentClose", -4);
     EXPECT_THROW_CODE(window.CurrentClose(), Ardo::Error, -4, "Ardo::Window::CurrentClose");
