@@ -16,9 +16,16 @@ using simhost::api::modelOf;
 
 namespace {
 
-// Only the whole model is addressed: selection type SEL_3D_PART, item -1.
-bool wholeModel(int sel_type, int item_id) {
-    return sel_type == SEL_3D_PART && item_id == -1;
+// The solid whose record the arguments address, or null. Only the whole model is
+// addressed: selection type SEL_3D_PART, item -1.
+Model* propsOwner(Session* s, Prohandle owner, int sel_type, int item_id,
+                  const Pro_surf_props* props) {
+    Model* m = modelOf(s, owner);
+    if (m == nullptr || !isSolid(*m) || props == nullptr || sel_type != SEL_3D_PART ||
+        item_id != -1) {
+        return nullptr;
+    }
+    return m;
 }
 
 }  // namespace
@@ -31,8 +38,8 @@ int prodb_get_surface_props(Prohandle owner, int sel_type, int item_id, int flag
                   std::to_string(item_id));
     SIMHOST_SESSION(s);
     (void)flags;
-    Model* m = modelOf(s, owner);
-    if (m == nullptr || !isSolid(*m) || props == nullptr || !wholeModel(sel_type, item_id)) {
+    Model* m = propsOwner(s, owner, sel_type, item_id, props);
+    if (m == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
     for (std::size_t i = 0; i < m->surfaceProps.size(); ++i) {
@@ -47,8 +54,8 @@ int prodb_set_surface_props(Prohandle owner, int sel_type, int item_id, int flag
                   std::to_string(item_id));
     SIMHOST_SESSION(s);
     (void)flags;
-    Model* m = modelOf(s, owner);
-    if (m == nullptr || !isSolid(*m) || props == nullptr || !wholeModel(sel_type, item_id)) {
+    Model* m = propsOwner(s, owner, sel_type, item_id, props);
+    if (m == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
     for (double value : props->values) {

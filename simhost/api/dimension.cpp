@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "simhost/api/owner_args.h"
+#include "simhost/api/visit_step.h"
 #include "simhost/core/entry.h"
 #include "simhost/core/wide.h"
 #include "simhost/state/dims.h"
@@ -61,16 +62,8 @@ ProError visitDims(Session* s, int modelId, const std::vector<int>& ids,
             continue;
         }
         ProDimension handle = handleOf(modelId, *dim);
-        ProError status = PRO_TK_NO_ERROR;
-        if (filter != nullptr) {
-            status = filter(&handle, data);
-            if (status == PRO_TK_CONTINUE) {
-                continue;
-            }
-        }
-        visited = true;
-        ProError result = action(&handle, status, data);
-        if (result != PRO_TK_NO_ERROR) {
+        ProError result = PRO_TK_NO_ERROR;
+        if (simhost::api::visitStepEnds(&handle, filter, action, data, visited, result)) {
             return result;
         }
     }

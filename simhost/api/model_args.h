@@ -18,20 +18,36 @@ inline std::string handleArg(const void* handle) {
     return std::to_string(state::modelIdOf(handle));
 }
 
-// The text of a wide buffer of `size` characters; false when it is null or holds no
-// terminator within its size.
-inline bool wideText(const wchar_t* buffer, std::size_t size, std::string& out) {
-    if (buffer == nullptr) {
-        return false;
-    }
+// The characters of a buffer of `size` before its terminator (`size` when it has none).
+inline std::size_t wideLength(const wchar_t* buffer, std::size_t size) {
     std::size_t n = 0;
     while (n < size && buffer[n] != L'\0') {
         ++n;
     }
+    return n;
+}
+
+// The wide text of a buffer of `size` characters; false when it is null or holds no
+// terminator within its size.
+inline bool wideBuffer(const wchar_t* buffer, std::size_t size, std::wstring& out) {
+    if (buffer == nullptr) {
+        return false;
+    }
+    std::size_t n = wideLength(buffer, size);
     if (n == size) {
         return false;
     }
-    out = core::narrow(std::wstring(buffer, n));
+    out.assign(buffer, n);
+    return true;
+}
+
+// The same text narrowed.
+inline bool wideText(const wchar_t* buffer, std::size_t size, std::string& out) {
+    std::wstring wide;
+    if (!wideBuffer(buffer, size, wide)) {
+        return false;
+    }
+    out = core::narrow(wide);
     return true;
 }
 
@@ -40,11 +56,7 @@ inline std::string wideArg(const wchar_t* buffer, std::size_t size) {
     if (buffer == nullptr) {
         return std::string();
     }
-    std::size_t n = 0;
-    while (n < size && buffer[n] != L'\0') {
-        ++n;
-    }
-    return core::narrow(std::wstring(buffer, n));
+    return core::narrow(std::wstring(buffer, wideLength(buffer, size)));
 }
 
 inline state::Model* modelOf(core::Session* s, const void* handle) {

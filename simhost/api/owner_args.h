@@ -43,23 +43,6 @@ inline int ownerOf(core::Session* s, const ProModelitem* item, state::Model*& mo
     return PRO_TK_NO_ERROR;
 }
 
-// The text of a wide buffer of `size` characters; false when it is null or holds no
-// terminator within its size.
-inline bool wideBuffer(const wchar_t* buffer, std::size_t size, std::wstring& out) {
-    if (buffer == nullptr) {
-        return false;
-    }
-    std::size_t n = 0;
-    while (n < size && buffer[n] != L'\0') {
-        ++n;
-    }
-    if (n == size) {
-        return false;
-    }
-    out.assign(buffer, n);
-    return true;
-}
-
 // A wide text of any length; false for null.
 inline bool wideAny(const wchar_t* text, std::wstring& out) {
     if (text == nullptr) {

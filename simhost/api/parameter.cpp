@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "simhost/api/owner_args.h"
+#include "simhost/api/visit_step.h"
 #include "simhost/core/allocations.h"
 #include "simhost/core/entry.h"
 #include "simhost/core/wide.h"
@@ -300,16 +301,8 @@ ProError ProParameterVisit(ProModelitem* owner, ProParameterFilter filter,
         }
         ProParameter handle;
         handleOut(*model, key, p->name, &handle);
-        ProError status = PRO_TK_NO_ERROR;
-        if (filter != nullptr) {
-            status = filter(&handle, data);
-            if (status == PRO_TK_CONTINUE) {
-                continue;
-            }
-        }
-        visited = true;
-        ProError result = action(&handle, status, data);
-        if (result != PRO_TK_NO_ERROR) {
+        ProError result = PRO_TK_NO_ERROR;
+        if (simhost::api::visitStepEnds(&handle, filter, action, data, visited, result)) {
             return result;
         }
     }

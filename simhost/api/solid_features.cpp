@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "simhost/api/feature_args.h"
+#include "simhost/api/visit_step.h"
 #include "simhost/core/arrays.h"
 #include "simhost/core/entry.h"
 #include "simhost/state/features.h"
@@ -39,16 +40,9 @@ ProError ProSolidFeatVisit(ProSolid p_handle, ProFeatureVisitAction visit_action
             continue;
         }
         ProFeature feature = featureHandle(*now, id);
-        ProError status = PRO_TK_NO_ERROR;
-        if (filter_action != nullptr) {
-            status = filter_action(&feature, app_data);
-            if (status == PRO_TK_CONTINUE) {
-                continue;
-            }
-        }
-        visited = true;
-        ProError rc = visit_action(&feature, status, app_data);
-        if (rc != PRO_TK_NO_ERROR) {
+        ProError rc = PRO_TK_NO_ERROR;
+        if (simhost::api::visitStepEnds(&feature, filter_action, visit_action, app_data, visited,
+                                        rc)) {
             return rc;
         }
     }

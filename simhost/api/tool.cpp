@@ -70,7 +70,7 @@ ProError ProToolInit(const ProLine tool_id, ProMfg owner_mfg, ProTool* p_tool_re
     }
     ProTool tool{};
     std::wstring id;
-    if (!simhost::api::wideBounded(tool_id, PRO_LINE_SIZE, id)) {
+    if (!simhost::api::wideBuffer(tool_id, PRO_LINE_SIZE, id)) {
         return PRO_TK_BAD_INPUTS;
     }
     copyWide(tool.tool_id, PRO_LINE_SIZE, id);

@@ -12,23 +12,6 @@
 
 namespace simhost::api {
 
-// The wide text of a buffer of `size` characters; false when it is null or holds no
-// terminator within its size.
-inline bool wideBounded(const wchar_t* buffer, std::size_t size, std::wstring& out) {
-    if (buffer == nullptr) {
-        return false;
-    }
-    std::size_t n = 0;
-    while (n < size && buffer[n] != L'\0') {
-        ++n;
-    }
-    if (n == size) {
-        return false;
-    }
-    out.assign(buffer, n);
-    return true;
-}
-
 // The manufacturing model a handle names: 0, PRO_TK_BAD_INPUTS (no live model) or
 // PRO_TK_BAD_CONTEXT (a model of another type).
 inline int mfgOf(core::Session* s, const void* handle, state::Model*& model) {
@@ -43,7 +26,7 @@ inline int mfgOf(core::Session* s, const void* handle, state::Model*& model) {
 // is empty, too long or unterminated, an owner that is no live manufacturing model).
 inline int toolRefOf(core::Session* s, const ProTool* tool, state::Model*& model,
                      std::wstring& id) {
-    if (tool == nullptr || !wideBounded(tool->tool_id, PRO_LINE_SIZE, id) ||
+    if (tool == nullptr || !wideBuffer(tool->tool_id, PRO_LINE_SIZE, id) ||
         !state::toolIdValid(id)) {
         return PRO_TK_BAD_INPUTS;
     }

@@ -28,7 +28,7 @@ bool paramValueOf(const ProParamvalue& in, ParamValue& out) {
             out.d = in.value.d_val;
             return true;
         case PRO_PARAM_STRING:
-            return simhost::api::wideBounded(in.value.s_val, PRO_LINE_SIZE, out.s);
+            return simhost::api::wideBuffer(in.value.s_val, PRO_LINE_SIZE, out.s);
         case PRO_PARAM_INTEGER:
             out.i = in.value.i_val;
             return true;

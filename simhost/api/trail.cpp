@@ -13,7 +13,7 @@ ProError ProTrailfileCommentWrite(ProComment comment) {
     SIMHOST_ENTER("ProTrailfileCommentWrite", simhost::api::wideArg(comment, PRO_COMMENT_SIZE));
     SIMHOST_SESSION(s);
     std::wstring text;
-    if (!simhost::api::wideBounded(comment, PRO_COMMENT_SIZE, text)) {
+    if (!simhost::api::wideBuffer(comment, PRO_COMMENT_SIZE, text)) {
         return PRO_TK_BAD_INPUTS;
     }
     return simhost::state::trailCommentAppend(s->workDir, text) ? PRO_TK_NO_ERROR

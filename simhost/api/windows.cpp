@@ -11,6 +11,20 @@
 using namespace simhost::core;
 using namespace simhost::state;
 
+namespace {
+
+// Counts a redraw of the window `id` in `counter`; PRO_TK_BAD_INPUTS for no such window.
+ProError countRedraw(Session* s, int id, int Window::*counter) {
+    Window* w = s->area<WindowStore>().byId(id);
+    if (w == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    ++(w->*counter);
+    return PRO_TK_NO_ERROR;
+}
+
+}  // namespace
+
 extern "C" {
 
 ProError ProWindowCurrentGet(int* p_window_id) {
@@ -38,12 +52,7 @@ ProError ProWindowActivate(int window) {
 ProError ProWindowClear(int window_id) {
     SIMHOST_ENTER("ProWindowClear", std::to_string(window_id));
     SIMHOST_SESSION(s);
-    Window* w = s->area<WindowStore>().byId(window_id);
-    if (w == nullptr) {
-        return PRO_TK_BAD_INPUTS;
-    }
-    ++w->repaints;
-    return PRO_TK_NO_ERROR;
+    return countRedraw(s, window_id, &Window::repaints);
 }
 
 ProError ProWindowCurrentClose(void) {
@@ -56,23 +65,13 @@ ProError ProWindowCurrentClose(void) {
 ProError ProWindowRepaint(int window_id) {
     SIMHOST_ENTER("ProWindowRepaint", std::to_string(window_id));
     SIMHOST_SESSION(s);
-    Window* w = s->area<WindowStore>().byId(window_id);
-    if (w == nullptr) {
-        return PRO_TK_BAD_INPUTS;
-    }
-    ++w->repaints;
-    return PRO_TK_NO_ERROR;
+    return countRedraw(s, window_id, &Window::repaints);
 }
 
 ProError ProWindowRefresh(int window_id) {
     SIMHOST_ENTER("ProWindowRefresh", std::to_string(window_id));
     SIMHOST_SESSION(s);
-    Window* w = s->area<WindowStore>().byId(window_id);
-    if (w == nullptr) {
-        return PRO_TK_BAD_INPUTS;
-    }
-    ++w->refreshes;
-    return PRO_TK_NO_ERROR;
+    return countRedraw(s, window_id, &Window::refreshes);
 }
 
 ProError ProWindowMdlGet(int window, ProMdl* r_mdl) {

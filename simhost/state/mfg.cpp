@@ -148,34 +148,37 @@ int workcellTreeCheck(Model& model, const TreeNode& tree) {
     return PRO_TK_NO_ERROR;
 }
 
-TreeNode treeInt(int id, int value) {
+namespace {
+
+// A leaf element of `id` holding one value.
+TreeNode treeLeaf(int id, ValueContent content) {
     TreeNode node;
     node.id = id;
+    node.values.push_back(std::move(content));
+    return node;
+}
+
+}  // namespace
+
+TreeNode treeInt(int id, int value) {
     ValueContent content;
     content.type = PRO_VALUE_TYPE_INT;
     content.i = value;
-    node.values.push_back(std::move(content));
-    return node;
+    return treeLeaf(id, std::move(content));
 }
 
 TreeNode treeDouble(int id, double value) {
-    TreeNode node;
-    node.id = id;
     ValueContent content;
     content.type = PRO_VALUE_TYPE_DOUBLE;
     content.d = value;
-    node.values.push_back(std::move(content));
-    return node;
+    return treeLeaf(id, std::move(content));
 }
 
 TreeNode treeWide(int id, const std::wstring& value) {
-    TreeNode node;
-    node.id = id;
     ValueContent content;
     content.type = PRO_VALUE_TYPE_WSTRING;
     content.w = value;
-    node.values.push_back(std::move(content));
-    return node;
+    return treeLeaf(id, std::move(content));
 }
 
 TreeNode treeCompound(int id) {
