@@ -1,8 +1,14 @@
 #include <ProArray.h>
 #include <ProCore.h>
+#include <ProTool.h>
+#include <ProToolinput.h>
 #include <ProUtil.h>
 
+#include <functional>
+#include <string>
+
 #include "kelt2proe/simhost/control.h"
+#include "mfg_helpers.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -44,6 +50,38 @@ TEST_F(HostTest, ArrayGrowsAndIsReleasedOnce) {
     EXPECT_EQ(ProArrayFree(&array), PRO_TK_NO_ERROR);
     EXPECT_EQ(array, nullptr);
     EXPECT_EQ(ProArrayFree(&copy), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(simhost::liveObjects(), 0);
+}
+
+TEST_F(HostTest, WithoutConnectionEveryCallIsACommError) {
+    // Handles made in a session that is gone.
+    launchAndConnect();
+    ProMdl box = modeltest::create(L"box");
+    writeFile("job.mfg", R"({"type": "MFG", "tools": [{"id": "EM_12", "type": 10}]})");
+    ProMdl job = nullptr;
+    ASSERT_EQ(modeltest::load("job.mfg", &job), PRO_TK_NO_ERROR);
+    ProTool tool = mfgtest::tool(job, L"EM_12");
+    simhost::reset();
+
+    ProMdlType type{};
+    ProToolinputPtr input = nullptr;
+    ProName option = L"show_dim_sign";
+    ProLine value{};
+    ProComment comment = L"note";
+    char* code = nullptr;
+    const std::pair<const char*, std::function<ProError()>> calls[] = {
+        {"ProMdlTypeGet", [&] { return ProMdlTypeGet(box, &type); }},
+        {"ProMdlSave", [&] { return ProMdlSave(box); }},
+        {"ProToolVerify", [&] { return ProToolVerify(&tool); }},
+        {"ProToolinputAlloc", [&] { return ProToolinputAlloc(&input); }},
+        {"ProConfigoptGet", [&] { return ProConfigoptGet(option, value); }},
+        {"ProTrailfileCommentWrite", [&] { return ProTrailfileCommentWrite(comment); }},
+        {"ProAsynchronousEventLoop", [] { return ProAsynchronousEventLoop(); }},
+        {"ProEngineerDisplaydatecodeGet", [&] { return ProEngineerDisplaydatecodeGet(&code); }},
+    };
+    for (const auto& call : calls) {
+        EXPECT_EQ(call.second(), PRO_TK_COMM_ERROR) << call.first;
+    }
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 

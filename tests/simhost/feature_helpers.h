@@ -1,18 +1,20 @@
-// Helpers of the feature tests: parts, feature trees and features made through toolkit
-// calls.
+// Helpers of the feature tests: parts, elements, feature trees and features made through
+// toolkit calls.
 #pragma once
 
 #include <ProArray.h>
 #include <ProElement.h>
+#include <ProElempath.h>
 #include <ProFeature.h>
 #include <ProMdl.h>
 #include <ProSelection.h>
 #include <ProSolid.h>
 #include <ProValue.h>
 
-#include <cwchar>
 #include <string>
 #include <vector>
+
+#include "model_helpers.h"
 
 namespace featuretest {
 
@@ -22,25 +24,30 @@ constexpr int kName = 1964;
 constexpr int kRef = 500;  // an element holding a reference to another item
 
 inline ProSolid part(const std::wstring& name) {
-    ProName text{};
-    std::wcsncpy(text, name.c_str(), PRO_NAME_SIZE - 1);
-    ProSolid solid = nullptr;
-    return ProSolidCreate(text, PRO_PART, &solid) == PRO_TK_NO_ERROR ? solid : nullptr;
+    return static_cast<ProSolid>(modeltest::create(name));
 }
 
-inline void addInt(ProElement tree, int id, int value) {
+inline ProElement intElem(int id, int value) {
     ProElement e = nullptr;
     ProElementAlloc(id, &e);
     ProElementIntegerSet(e, value);
-    ProElemtreeElementAdd(tree, nullptr, e);
+    return e;
 }
 
-inline void addText(ProElement tree, int id, const std::wstring& text) {
+inline ProElement textElem(int id, const std::wstring& text) {
     ProElement e = nullptr;
     ProElementAlloc(id, &e);
     std::wstring copy = text;
     ProElementWstringSet(e, copy.data());
-    ProElemtreeElementAdd(tree, nullptr, e);
+    return e;
+}
+
+inline void addInt(ProElement tree, int id, int value) {
+    ProElemtreeElementAdd(tree, nullptr, intElem(id, value));
+}
+
+inline void addText(ProElement tree, int id, const std::wstring& text) {
+    ProElemtreeElementAdd(tree, nullptr, textElem(id, text));
 }
 
 // A reference to an item of `owner` held as a selection.
@@ -102,6 +109,11 @@ inline int make(ProSolid solid, int type, const std::wstring& name = L"") {
     return make(solid, type, name, [](ProElement) {});
 }
 
+// A feature that refers to feature `parent` of the same solid.
+inline int makeChild(ProSolid solid, int parent, const std::wstring& name = L"") {
+    return make(solid, 917, name, [&](ProElement t) { addRef(t, solid, PRO_FEATURE, parent); });
+}
+
 inline ProFeature feature(ProSolid solid, int id) {
     return ProFeature{PRO_FEATURE, id, solid};
 }
@@ -121,6 +133,41 @@ inline std::vector<std::pair<int, int>> statuses(ProSolid solid) {
     ProArrayFree(reinterpret_cast<ProArray*>(&ids));
     ProArrayFree(reinterpret_cast<ProArray*>(&st));
     return out;
+}
+
+inline std::vector<int> idsOf(ProSolid solid) {
+    std::vector<int> ids;
+    for (const auto& entry : statuses(solid)) {
+        ids.push_back(entry.first);
+    }
+    return ids;
+}
+
+// The ids ProFeatureParentsGet or ProFeatureChildrenGet gives for feature `id`.
+inline std::vector<int> linked(ProError (*get)(ProFeature*, int**, int*), ProSolid solid, int id) {
+    ProFeature f = feature(solid, id);
+    int* ids = nullptr;
+    int n = -1;
+    EXPECT_EQ(get(&f, &ids, &n), PRO_TK_NO_ERROR);
+    std::vector<int> out(ids, ids + (n > 0 ? n : 0));
+    ProArrayFree(reinterpret_cast<ProArray*>(&ids));
+    return out;
+}
+
+// ProFeatureElemValueGet of the element `elemId` below the root; fills `data`.
+inline ProError elemValue(ProFeature f, int elemId, ProValueData* data) {
+    ProElempath path = nullptr;
+    ProElempathAlloc(&path);
+    ProElempathItem step{PRO_ELEM_PATH_ITEM_TYPE_ID, {elemId}};
+    ProElempathDataSet(path, &step, 1);
+    ProValue value = nullptr;
+    ProError rc = ProFeatureElemValueGet(&f, path, &value);
+    ProElempathFree(&path);
+    if (rc == PRO_TK_NO_ERROR) {
+        ProValueDataGet(value, data);
+        ProValueFree(value);
+    }
+    return rc;
 }
 
 }  // namespace featuretest

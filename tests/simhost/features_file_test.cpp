@@ -10,27 +10,16 @@
 #include <vector>
 
 #include "feature_helpers.h"
-#include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 using namespace featuretest;
 
-class FeatureFilesTest : public testkit::HostTest {
+class FeatureFilesTest : public modeltest::ConnectedTest {
 protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-    }
-
     ProSolid load(const std::string& file) {
-        ProPath path{};
-        for (std::size_t i = 0; i < file.size(); ++i) {
-            path[i] = static_cast<wchar_t>(file[i]);
-        }
         ProMdl model = nullptr;
-        lastRc = ProMdlLoad(path, PRO_MDL_UNUSED, PRO_B_FALSE, &model);
+        lastRc = modeltest::load(file, &model);
         return static_cast<ProSolid>(model);
     }
     ProError lastRc = PRO_TK_NO_ERROR;
@@ -72,12 +61,7 @@ TEST_F(FeatureFilesTest, StatusesNcSequencesAndItemsComeFromTheFile) {
     EXPECT_EQ(owner.id, 1);
 
     // The operation refers to that coordinate system: its feature is a parent.
-    int* parents = nullptr;
-    int count = 0;
-    ASSERT_EQ(ProFeatureParentsGet(&op, &parents, &count), PRO_TK_NO_ERROR);
-    ASSERT_EQ(count, 1);
-    EXPECT_EQ(parents[0], 1);
-    ProArrayFree(reinterpret_cast<ProArray*>(&parents));
+    EXPECT_EQ(linked(ProFeatureParentsGet, solid, 5), std::vector<int>{1});
 
     // Ids continue after the file's next id.
     EXPECT_EQ(make(solid, 923), 40);
@@ -86,24 +70,16 @@ TEST_F(FeatureFilesTest, StatusesNcSequencesAndItemsComeFromTheFile) {
 TEST_F(FeatureFilesTest, SaveAndReloadKeepFeaturesTreesAndIds) {
     ProSolid solid = part(L"box");
     int base = make(solid, 923, L"BASE", [](ProElement t) { addText(t, 600, L"text"); });
-    int child =
-        make(solid, 917, L"CHILD", [&](ProElement t) { addRef(t, solid, PRO_FEATURE, base); });
+    int child = makeChild(solid, base, L"CHILD");
     int last = make(solid, 917);
     ProFeatureDelete(solid, &last, 1, nullptr, 0);
     ASSERT_EQ(ProMdlSave(solid), PRO_TK_NO_ERROR);
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ProSolid again = load("box.prt");
     ASSERT_EQ(lastRc, PRO_TK_NO_ERROR);
     EXPECT_EQ(statuses(again), (std::vector<std::pair<int, int>>{{base, 0}, {child, 0}}));
-    ProFeature f = feature(again, child);
-    int* parents = nullptr;
-    int count = 0;
-    ASSERT_EQ(ProFeatureParentsGet(&f, &parents, &count), PRO_TK_NO_ERROR);
-    ASSERT_EQ(count, 1);
-    EXPECT_EQ(parents[0], base);
-    ProArrayFree(reinterpret_cast<ProArray*>(&parents));
+    EXPECT_EQ(linked(ProFeatureParentsGet, again, child), std::vector<int>{base});
     ProName name{};
     ProFeature b = feature(again, base);
     ASSERT_EQ(ProModelitemNameGet(&b, name), PRO_TK_NO_ERROR);
@@ -115,17 +91,12 @@ TEST_F(FeatureFilesTest, SaveAndReloadKeepFeaturesTreesAndIds) {
 TEST_F(FeatureFilesTest, ACopyRefersToItsOwnFeatures) {
     ProSolid solid = part(L"src");
     int base = make(solid, 923);
-    int child = make(solid, 917, L"", [&](ProElement t) { addRef(t, solid, PRO_FEATURE, base); });
+    int child = makeChild(solid, base);
     ProName newName = L"dst";
     ProMdl copy = nullptr;
     ASSERT_EQ(ProMdlCopy(solid, newName, &copy), PRO_TK_NO_ERROR);
-    ProFeature inCopy = feature(static_cast<ProSolid>(copy), base);
-    int* children = nullptr;
-    int count = 0;
-    ASSERT_EQ(ProFeatureChildrenGet(&inCopy, &children, &count), PRO_TK_NO_ERROR);
-    ASSERT_EQ(count, 1);
-    EXPECT_EQ(children[0], child);
-    ProArrayFree(reinterpret_cast<ProArray*>(&children));
+    EXPECT_EQ(linked(ProFeatureChildrenGet, static_cast<ProSolid>(copy), base),
+              std::vector<int>{child});
 }
 
 TEST_F(FeatureFilesTest, MalformedFeatureSectionsAreRefused) {

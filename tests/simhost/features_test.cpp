@@ -9,41 +9,20 @@
 #include <vector>
 
 #include "feature_helpers.h"
-#include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 using namespace featuretest;
 
-class FeaturesTest : public testkit::HostTest {
+class FeaturesTest : public modeltest::ConnectedTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
+        ConnectedTest::SetUp();
         solid = part(L"box");
         ASSERT_NE(solid, nullptr);
     }
     ProSolid solid = nullptr;
 };
-
-std::vector<int> idsOf(ProSolid solid) {
-    std::vector<int> ids;
-    for (const auto& entry : statuses(solid)) {
-        ids.push_back(entry.first);
-    }
-    return ids;
-}
-
-std::vector<int> linked(ProError (*get)(ProFeature*, int**, int*), ProFeature f) {
-    int* ids = nullptr;
-    int n = -1;
-    std::vector<int> out;
-    EXPECT_EQ(get(&f, &ids, &n), PRO_TK_NO_ERROR);
-    out.assign(ids, ids + n);
-    ProArrayFree(reinterpret_cast<ProArray*>(&ids));
-    return out;
-}
 
 std::wstring nameOf(ProModelitem item) {
     ProName name{};
@@ -88,24 +67,14 @@ TEST_F(FeaturesTest, ElemValueGetReadsTheKeptTreeByPath) {
     int id = make(solid, 1007, L"op", [](ProElement t) { addInt(t, 190, 77); });
     ASSERT_NE(id, 0);
     ProFeature f = feature(solid, id);
-    ProElempath path = nullptr;
-    ProElempathAlloc(&path);
-    ProElempathItem step{PRO_ELEM_PATH_ITEM_TYPE_ID, {190}};
-    ProElempathDataSet(path, &step, 1);
-    ProValue value = nullptr;
-    ASSERT_EQ(ProFeatureElemValueGet(&f, path, &value), PRO_TK_NO_ERROR);
     ProValueData data{};
-    ProValueDataGet(value, &data);
+    ASSERT_EQ(elemValue(f, 190, &data), PRO_TK_NO_ERROR);
     EXPECT_EQ(data.type, PRO_VALUE_TYPE_INT);
     EXPECT_EQ(data.v.i, 77);
-    ProValueFree(value);
-
-    step.path_item.elem_id = 191;
-    ProElempathDataSet(path, &step, 1);
-    EXPECT_EQ(ProFeatureElemValueGet(&f, path, &value), PRO_TK_E_NOT_FOUND);
+    EXPECT_EQ(elemValue(f, 191, &data), PRO_TK_E_NOT_FOUND);
     // The root is compound and has no value of its own.
+    ProValue value = nullptr;
     EXPECT_EQ(ProFeatureElemValueGet(&f, nullptr, &value), PRO_TK_INVALID_TYPE);
-    ProElempathFree(&path);
 }
 
 TEST_F(FeaturesTest, CreateRefusesBadTreesAndReportsElementErrors) {
@@ -242,28 +211,26 @@ TEST_F(FeaturesTest, ParentsAndChildrenComeFromTreeReferences) {
         addRef(t, solid, PRO_FEATURE, base);
         addRef(t, solid, PRO_FEATURE, base);  // twice, listed once
     });
-    int grandchild =
-        make(solid, 917, L"GRAND", [&](ProElement t) { addRef(t, solid, PRO_FEATURE, child); });
+    int grandchild = makeChild(solid, child, L"GRAND");
     int other = make(solid, 917, L"OTHER");
 
-    EXPECT_EQ(linked(ProFeatureParentsGet, feature(solid, child)), std::vector<int>{base});
-    EXPECT_EQ(linked(ProFeatureChildrenGet, feature(solid, base)), std::vector<int>{child});
-    EXPECT_EQ(linked(ProFeatureChildrenGet, feature(solid, child)), std::vector<int>{grandchild});
-    EXPECT_TRUE(linked(ProFeatureChildrenGet, feature(solid, other)).empty());
+    EXPECT_EQ(linked(ProFeatureParentsGet, solid, child), std::vector<int>{base});
+    EXPECT_EQ(linked(ProFeatureChildrenGet, solid, base), std::vector<int>{child});
+    EXPECT_EQ(linked(ProFeatureChildrenGet, solid, child), std::vector<int>{grandchild});
+    EXPECT_TRUE(linked(ProFeatureChildrenGet, solid, other).empty());
 
     // A reference to an item of another model makes no parent.
     ProSolid second = part(L"other_part");
     int foreign =
         make(solid, 917, L"", [&](ProElement t) { addRef(t, second, PRO_FEATURE, base); });
-    EXPECT_TRUE(linked(ProFeatureParentsGet, feature(solid, foreign)).empty());
+    EXPECT_TRUE(linked(ProFeatureParentsGet, solid, foreign).empty());
 }
 
 TEST_F(FeaturesTest, DeleteTakesChildrenUnlessFixingAndClipTakesTheRest) {
     int base = make(solid, 923);
-    int child = make(solid, 917, L"", [&](ProElement t) { addRef(t, solid, PRO_FEATURE, base); });
-    int grand = make(solid, 917, L"", [&](ProElement t) { addRef(t, solid, PRO_FEATURE, child); });
+    int child = makeChild(solid, base);
+    int grand = makeChild(solid, child);
     int free1 = make(solid, 917);
-    std::vector<int> hooked;
     ProFeatureDeleteOptions none[] = {PRO_FEAT_DELETE_NO_OPTS};
     ASSERT_EQ(ProFeatureDelete(solid, &base, 1, none, 1), PRO_TK_NO_ERROR);
     EXPECT_EQ(idsOf(solid), std::vector<int>{free1});
@@ -272,7 +239,7 @@ TEST_F(FeaturesTest, DeleteTakesChildrenUnlessFixingAndClipTakesTheRest) {
     EXPECT_EQ(ProFeatureTypeGet(&gone, &type), PRO_TK_E_NOT_FOUND);
 
     int p = make(solid, 923);
-    int q = make(solid, 917, L"", [&](ProElement t) { addRef(t, solid, PRO_FEATURE, p); });
+    int q = makeChild(solid, p);
     ProFeatureDeleteOptions fix[] = {PRO_FEAT_DELETE_FIX};
     ASSERT_EQ(ProFeatureDelete(solid, &p, 1, fix, 1), PRO_TK_NO_ERROR);
     EXPECT_EQ(idsOf(solid), (std::vector<int>{free1, q}));
@@ -306,17 +273,9 @@ TEST_F(FeaturesTest, RedefineReplacesTheTreeKeepsTheTypeAndRenames) {
     ASSERT_EQ(ProFeatureRedefine(nullptr, &f, t, nullptr, 0, &errors), PRO_TK_NO_ERROR);
     ProElementFree(&t);
     EXPECT_EQ(nameOf(f), L"WC_NEW");
-    ProElempath path = nullptr;
-    ProElempathAlloc(&path);
-    ProElempathItem step{PRO_ELEM_PATH_ITEM_TYPE_ID, {482}};
-    ProElempathDataSet(path, &step, 1);
-    ProValue value = nullptr;
-    ASSERT_EQ(ProFeatureElemValueGet(&f, path, &value), PRO_TK_NO_ERROR);
     ProValueData data{};
-    ProValueDataGet(value, &data);
+    ASSERT_EQ(elemValue(f, 482, &data), PRO_TK_NO_ERROR);
     EXPECT_EQ(data.v.i, 5);
-    ProValueFree(value);
-    ProElempathFree(&path);
 
     ProElement otherType = tree(917);
     EXPECT_EQ(ProFeatureRedefine(nullptr, &f, otherType, nullptr, 0, &errors),
@@ -402,18 +361,14 @@ TEST_F(FeaturesTest, InjectedFaultsChangeNothing) {
 
 TEST_F(FeaturesTest, EveryChangeMarksTheModelModified) {
     ProMdlSave(solid);
-    ProBoolean modified = PRO_B_TRUE;
-    ProMdlModifVerify(solid, &modified);
-    ASSERT_EQ(modified, PRO_B_FALSE);
+    ASSERT_FALSE(modeltest::modified(solid));
     int id = make(solid, 923);
-    ProMdlModifVerify(solid, &modified);
-    EXPECT_EQ(modified, PRO_B_TRUE);
+    EXPECT_TRUE(modeltest::modified(solid));
     ProMdlSave(solid);
     ProFeature f = feature(solid, id);
     ProName name = L"N";
     ProModelitemNameSet(&f, name);
-    ProMdlModifVerify(solid, &modified);
-    EXPECT_EQ(modified, PRO_B_TRUE);
+    EXPECT_TRUE(modeltest::modified(solid));
 }
 
 }  // namespace

@@ -11,18 +11,17 @@
 #include <ProValue.h>
 
 #include <cwchar>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "feature_helpers.h"
+
 namespace mfgtest {
 
-inline ProError load(const std::string& file, ProMdl* out) {
-    ProPath path{};
-    for (std::size_t i = 0; i < file.size() && i + 1 < PRO_PATH_SIZE; ++i) {
-        path[i] = static_cast<wchar_t>(file[i]);
-    }
-    return ProMdlLoad(path, PRO_MDL_UNUSED, PRO_B_FALSE, out);
-}
+using featuretest::intElem;
+using featuretest::textElem;
+using modeltest::load;
 
 // A path of steps: non-negative numbers are element ids, negative ones -(index + 1).
 inline ProElement at(ProElement tree, const std::vector<int>& steps) {
@@ -76,34 +75,23 @@ inline ProTool tool(ProMdl mfg, const std::wstring& id) {
     return out;
 }
 
-inline ProElement intElem(int id, int value) {
-    ProElement e = nullptr;
-    ProElementAlloc(id, &e);
-    ProElementIntegerSet(e, value);
-    return e;
-}
-
-inline ProElement textElem(int id, const std::wstring& text) {
-    ProElement e = nullptr;
-    ProElementAlloc(id, &e);
-    std::wstring copy = text;
-    ProElementWstringSet(e, copy.data());
-    return e;
-}
-
-// A tool-table entry (494) of position and tool id.
-inline ProElement entry(int position, const std::wstring& toolId) {
-    ProElement row = nullptr;
-    ProElementAlloc(494, &row);
-    for (int key : {1, 2}) {
+// A tool-table entry (494) of (key, value) pairs (495 of key 496 and value 497).
+inline ProElement row(std::initializer_list<std::pair<int, ProElement>> pairs) {
+    ProElement out = nullptr;
+    ProElementAlloc(494, &out);
+    for (const auto& p : pairs) {
         ProElement pair = nullptr;
         ProElementAlloc(495, &pair);
-        ProElemtreeElementAdd(pair, nullptr, intElem(496, key));
-        ProElemtreeElementAdd(pair, nullptr,
-                              key == 1 ? intElem(497, position) : textElem(497, toolId));
-        ProElemtreeElementAdd(row, nullptr, pair);
+        ProElemtreeElementAdd(pair, nullptr, intElem(496, p.first));
+        ProElemtreeElementAdd(pair, nullptr, p.second);
+        ProElemtreeElementAdd(out, nullptr, pair);
     }
-    return row;
+    return out;
+}
+
+// A tool-table entry of position and tool id.
+inline ProElement entry(int position, const std::wstring& toolId) {
+    return row({{1, intElem(497, position)}, {2, textElem(497, toolId)}});
 }
 
 }  // namespace mfgtest

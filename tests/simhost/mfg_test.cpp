@@ -12,12 +12,11 @@
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
-#include "kelt2proe/simhost/control.h"
 #include "mfg_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
@@ -50,13 +49,8 @@ const char* const kJob = R"({
   "active_operation": "OP020"
 })";
 
-class MfgHostTest : public testkit::HostTest {
+class MfgHostTest : public modeltest::ConnectedTest {
 protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-    }
-
     ProMdl loadJob(const std::string& content = kJob) {
         writeFile("job.mfg", content);
         ProMdl model = nullptr;
@@ -79,8 +73,8 @@ protected:
     }
 
     // Redefines the workcell with `tree` (freed here); the host's result.
-    ProError redefine(ProMdl model, ProElement t) {
-        ProFeature wcell{PRO_FEATURE, 10, model};
+    ProError redefine(ProMdl model, ProElement t, int workcell = 10) {
+        ProFeature wcell{PRO_FEATURE, workcell, model};
         ProFeatureCreateOptions opts[] = {PRO_FEAT_CR_NO_OPTS};
         ProErrorlist errors{};
         ProError rc = ProFeatureRedefine(nullptr, &wcell, t, opts, 1, &errors);
@@ -200,12 +194,9 @@ TEST_F(MfgHostTest, SolidAssemblyAndActiveOperation) {
     ProFeatureDeleteOptions opts[] = {PRO_FEAT_DELETE_CLIP};
     ASSERT_EQ(ProFeatureDelete(static_cast<ProSolid>(job), ids, 1, opts, 1), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProMfgoperActiveGet(static_cast<ProSolid>(job), &oper), PRO_TK_E_NOT_FOUND);
-}
-
-TEST_F(MfgHostTest, ModelWithoutActiveOperationReportsNone) {
-    ProMdl job = loadJob(R"({"type": "MFG"})");
+    // A model that names no active operation has none.
+    job = loadJob(R"({"type": "MFG", "tools": []})");
     ASSERT_EQ(lastRc, PRO_TK_NO_ERROR);
-    ProMfgoper oper{};
     EXPECT_EQ(ProMfgoperActiveGet(static_cast<ProSolid>(job), &oper), PRO_TK_E_NOT_FOUND);
 }
 
@@ -268,56 +259,38 @@ TEST_F(MfgHostTest, BadWorkcellRedefinitionIsRefusedWithoutChange) {
     ProMdl job = loadJob();
     ASSERT_EQ(lastRc, PRO_TK_NO_ERROR);
 
-    // An unknown tool (tool ids are case-sensitive).
-    ProElement t = tree(job, 10);
-    ProElemtreeElementAdd(at(t, {491, -1, 493}), nullptr, entry(9, L"em_12"));
-    EXPECT_EQ(redefine(job, t), PRO_TK_E_NOT_FOUND);
-
-    // Head 3.
-    t = tree(job, 10);
-    ProElement head = at(t, {491, -2, 492});
-    ProElementIntegerSet(head, 3);
-    EXPECT_EQ(redefine(job, t), PRO_TK_BAD_INPUTS);
-
-    // Two tables of head 1.
-    t = tree(job, 10);
-    ProElementIntegerSet(at(t, {491, -2, 492}), 1);
-    EXPECT_EQ(redefine(job, t), PRO_TK_BAD_INPUTS);
-
-    // An entry without a tool id, a pair without value, a table without its head.
-    t = tree(job, 10);
-    ProElement row = nullptr;
-    ProElementAlloc(494, &row);
-    ProElement pair = nullptr;
-    ProElementAlloc(495, &pair);
-    ProElemtreeElementAdd(pair, nullptr, intElem(496, 1));
-    ProElemtreeElementAdd(pair, nullptr, intElem(497, 3));
-    ProElemtreeElementAdd(row, nullptr, pair);
-    ProElemtreeElementAdd(at(t, {491, -1, 493}), nullptr, row);
-    EXPECT_EQ(redefine(job, t), PRO_TK_BAD_INPUTS);
-
-    t = tree(job, 10);
-    ProElement table = nullptr;
-    ProElementAlloc(510, &table);
-    ProElemtreeElementAdd(at(t, {491}), nullptr, table);
-    EXPECT_EQ(redefine(job, t), PRO_TK_BAD_INPUTS);
-
-    // A tool id given as an integer (key 2 holds text).
-    t = tree(job, 10);
-    row = nullptr;
-    ProElementAlloc(494, &row);
-    for (int key : {1, 2}) {
-        ProElementAlloc(495, &pair);
-        ProElemtreeElementAdd(pair, nullptr, intElem(496, key));
-        ProElemtreeElementAdd(pair, nullptr, intElem(497, 7));
-        ProElemtreeElementAdd(row, nullptr, pair);
+    auto addTo = [](std::vector<int> path, ProElement elem) {
+        return [path, elem](ProElement t) { ProElemtreeElementAdd(at(t, path), nullptr, elem); };
+    };
+    auto setHead = [](int head) {
+        return [head](ProElement t) { ProElementIntegerSet(at(t, {491, -2, 492}), head); };
+    };
+    ProElement headless = nullptr;
+    ProElementAlloc(510, &headless);
+    const struct {
+        const char* what;
+        std::function<void(ProElement)> change;
+        ProError expected;
+    } cases[] = {
+        {"an unknown tool (ids are case-sensitive)", addTo({491, -1, 493}, entry(9, L"em_12")),
+         PRO_TK_E_NOT_FOUND},
+        {"head 3", setHead(3), PRO_TK_BAD_INPUTS},
+        {"two tables of head 1", setHead(1), PRO_TK_BAD_INPUTS},
+        {"an entry without a tool id", addTo({491, -1, 493}, row({{1, intElem(497, 3)}})),
+         PRO_TK_BAD_INPUTS},
+        {"a table without its head", addTo({491}, headless), PRO_TK_BAD_INPUTS},
+        {"a tool id given as an integer",
+         addTo({491, -1, 493}, row({{1, intElem(497, 7)}, {2, intElem(497, 7)}})),
+         PRO_TK_BAD_INPUTS},
+    };
+    for (const auto& c : cases) {
+        ProElement t = tree(job, 10);
+        c.change(t);
+        EXPECT_EQ(redefine(job, t), c.expected) << c.what;
     }
-    ProElemtreeElementAdd(at(t, {491, -1, 493}), nullptr, row);
-    EXPECT_EQ(redefine(job, t), PRO_TK_BAD_INPUTS);
-
     EXPECT_EQ(entryCount(job, 0), 2);
     EXPECT_EQ(entryCount(job, 1), 0);
-    t = tree(job, 10);
+    ProElement t = tree(job, 10);
     EXPECT_EQ(intOf(at(t, {491, -2, 492})), 2);
     ProElementFree(&t);
 }
@@ -330,8 +303,7 @@ TEST_F(MfgHostTest, SaveAndReloadKeepsToolsTablesParametersAndActiveOperation) {
     ASSERT_EQ(redefine(job, t), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProMdlSave(job), PRO_TK_NO_ERROR);
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ProMdl again = nullptr;
     ASSERT_EQ(load("job.mfg", &again), PRO_TK_NO_ERROR);
     EXPECT_EQ(entryCount(again, 0), 2);
@@ -350,10 +322,7 @@ TEST_F(MfgHostTest, SaveAndReloadKeepsToolsTablesParametersAndActiveOperation) {
     EXPECT_EQ(oper.id, 22);
     EXPECT_EQ(textParam(again, 21, L"TOOL_ID"), L"EM_12");
     // The short forms were saved as features: the file has no workcells section.
-    std::ifstream in(workDir / "job.mfg");
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str().find("\"workcells\""), std::string::npos);
+    EXPECT_EQ(readText("job.mfg").find("\"workcells\""), std::string::npos);
 }
 
 TEST_F(MfgHostTest, ExampleMillingJobLoads) {
@@ -391,11 +360,7 @@ TEST_F(MfgHostTest, LargeToolTablesLoadAndRedefineQuickly) {
     ASSERT_EQ(lastRc, PRO_TK_NO_ERROR);
     ProElement t = tree(job, 1);
     ProElemtreeElementAdd(at(t, {491, -1, 493}), nullptr, entry(n + 1, L"T7"));
-    ProFeature wcell{PRO_FEATURE, 1, job};
-    ProFeatureCreateOptions opts[] = {PRO_FEAT_CR_NO_OPTS};
-    ProErrorlist errors{};
-    EXPECT_EQ(ProFeatureRedefine(nullptr, &wcell, t, opts, 1, &errors), PRO_TK_NO_ERROR);
-    ProElementFree(&t);
+    EXPECT_EQ(redefine(job, t, 1), PRO_TK_NO_ERROR);
     double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 5.0);
@@ -409,15 +374,10 @@ TEST_F(MfgHostTest, TrailCommentsAreAppendedAsLines) {
     ASSERT_EQ(ProTrailfileCommentWrite(first), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProTrailfileCommentWrite(second), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProTrailfileCommentWrite(nullptr), PRO_TK_BAD_INPUTS);
-    std::ifstream in(workDir / "trail.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "!?ToolAdd2Wcell@kelt2pMfg@Ardo@@QAEXXZ\n!line break\n");
+    EXPECT_EQ(readText("trail.txt"), "!?ToolAdd2Wcell@kelt2pMfg@Ardo@@QAEXXZ\n!line break\n");
 
     simhost::injectFault("ProTrailfileCommentWrite", PRO_TK_CANT_WRITE);
     EXPECT_EQ(ProTrailfileCommentWrite(first), PRO_TK_CANT_WRITE);
-    simhost::reset();
-    EXPECT_EQ(ProTrailfileCommentWrite(first), PRO_TK_COMM_ERROR);
 }
 
 TEST_F(MfgHostTest, InjectedFaultsReachTheCaller) {

@@ -9,24 +9,16 @@
 #include <sstream>
 #include <string>
 
-#include "kelt2proe/simhost/control.h"
 #include "model_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 using modeltest::load;
 
-class ModelFilesTest : public testkit::HostTest {
+class ModelFilesTest : public modeltest::ConnectedTest {
 protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-    }
-
     nlohmann::json readBack(const std::string& file) {
-        std::ifstream in(workDir / file);
-        return nlohmann::json::parse(in);
+        return nlohmann::json::parse(readText(file));
     }
 };
 

@@ -1,13 +1,38 @@
-// Helpers of the model tests: wide names and models made through toolkit calls.
+// Helpers of the host tests: a connected fixture, wide names and models made through
+// toolkit calls.
 #pragma once
 
 #include <ProMdl.h>
 #include <ProSolid.h>
 
 #include <cwchar>
+#include <fstream>
+#include <sstream>
 #include <string>
 
+#include "kelt2proe/simhost/control.h"
+#include "support/host_fixture.h"
+
 namespace modeltest {
+
+// A host test connected to a fresh session.
+class ConnectedTest : public testkit::HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        launchAndConnect();
+    }
+    // Ends every session and connects to a new one, as after a restart of the host.
+    void restart() {
+        simhost::reset();
+        launchAndConnect();
+    }
+    std::string readText(const std::string& file) {
+        std::stringstream text;
+        text << std::ifstream(workDir / file).rdbuf();
+        return text.str();
+    }
+};
 
 struct Name {
     ProName text{};
@@ -36,9 +61,25 @@ inline ProError load(const std::string& path, ProMdlType type, ProMdl* out) {
     return ProMdlLoad(p.text, type, PRO_B_FALSE, out);
 }
 
+// Loads a file named with its extension.
+inline ProError load(const std::string& file, ProMdl* out) {
+    return load(file, PRO_MDL_UNUSED, out);
+}
+
+inline ProError init(const std::wstring& name, ProMdlType type, ProMdl* out) {
+    Name n(name);
+    return ProMdlInit(n.text, type, out);
+}
+
 inline std::wstring nameOf(ProMdl model) {
     ProName name{};
     return ProMdlNameGet(model, name) == PRO_TK_NO_ERROR ? std::wstring(name) : L"<error>";
+}
+
+inline bool modified(ProMdl model) {
+    ProBoolean answer = PRO_B_FALSE;
+    EXPECT_EQ(ProMdlModifVerify(model, &answer), PRO_TK_NO_ERROR);
+    return answer == PRO_B_TRUE;
 }
 
 }  // namespace modeltest

@@ -14,9 +14,7 @@
 #include <fstream>
 #include <string>
 
-#include "kelt2proe/simhost/control.h"
 #include "model_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
@@ -25,13 +23,9 @@ using modeltest::load;
 using modeltest::Name;
 using modeltest::nameOf;
 
-class ModelsTest : public testkit::HostTest {
-protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-    }
-};
+using ModelsTest = modeltest::ConnectedTest;
+using modeltest::init;
+using modeltest::modified;
 
 std::string stampText(ProMdl model) {
     ProWVerstamp stamp = nullptr;
@@ -66,11 +60,9 @@ TEST_F(ModelsTest, CreateKeepsNamesCaseInsensitiveAndRefusesDuplicates) {
     EXPECT_EQ(ProSolidCreate(drawing.text, PRO_DRAWING, &other), PRO_TK_BAD_INPUTS);
 
     ProMdl found = nullptr;
-    Name lookup(L"bOx");
-    EXPECT_EQ(ProMdlInit(lookup.text, PRO_MDL_PART, &found), PRO_TK_NO_ERROR);
+    EXPECT_EQ(init(L"bOx", PRO_MDL_PART, &found), PRO_TK_NO_ERROR);
     EXPECT_EQ(found, box);
-    Name missing(L"nothing");
-    EXPECT_EQ(ProMdlInit(missing.text, PRO_MDL_PART, &found), PRO_TK_E_NOT_FOUND);
+    EXPECT_EQ(init(L"nothing", PRO_MDL_PART, &found), PRO_TK_E_NOT_FOUND);
     // A new model is not on disk until it is saved.
     EXPECT_FALSE(std::filesystem::exists(workDir / "box.prt"));
 }
@@ -87,17 +79,13 @@ TEST_F(ModelsTest, SaveAndLoadRoundTripAcrossSessions) {
     ASSERT_EQ(prodb_get_surface_props(box, SEL_3D_PART, -1, 0, &props), PRODEV_SURF_PROPS_NOT_SET);
     props.values[6] = 0.25;
     ASSERT_EQ(prodb_set_surface_props(box, SEL_3D_PART, -1, 0, &props), PRODEV_SURF_PROPS_SET);
-    ProBoolean modified = PRO_B_FALSE;
-    ASSERT_EQ(ProMdlModifVerify(box, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_TRUE);
+    EXPECT_TRUE(modified(box));
     ASSERT_EQ(ProMdlSave(box), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProMdlSave(box), PRO_TK_NO_ERROR);
-    ASSERT_EQ(ProMdlModifVerify(box, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_FALSE);
+    EXPECT_FALSE(modified(box));
     std::string stamp = stampText(box);
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ProMdl loaded = nullptr;
     ASSERT_EQ(load("BOX", PRO_MDL_PART, &loaded), PRO_TK_NO_ERROR);
     EXPECT_EQ(nameOf(loaded), L"BOX");
@@ -117,8 +105,7 @@ TEST_F(ModelsTest, SaveAndLoadRoundTripAcrossSessions) {
     EXPECT_STREQ(data.type, L"PRT");
     EXPECT_EQ(data.version, 2);
     EXPECT_EQ(stampText(loaded), stamp);
-    ASSERT_EQ(ProMdlModifVerify(loaded, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_FALSE);
+    EXPECT_FALSE(modified(loaded));
 
     // Loading again returns the model in session; the extension and type must agree.
     ProMdl again = nullptr;
@@ -270,8 +257,7 @@ TEST_F(ModelsTest, InstancesFindTheirGeneric) {
     EXPECT_EQ(ProFaminstanceGenericGet(generic, 1, &generic), PRO_TK_E_NOT_FOUND);
     // The generic is in use by its instance.
     ProMdl m8 = nullptr;
-    Name m8Name(L"bolt_m8");
-    ASSERT_EQ(ProMdlInit(m8Name.text, PRO_MDL_PART, &m8), PRO_TK_NO_ERROR);
+    ASSERT_EQ(init(L"bolt_m8", PRO_MDL_PART, &m8), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProMdlErase(m8), PRO_TK_E_IN_USE);
 
     writeFile("orphan.prt", R"({"type": "PRT", "generic": "gone"})");
@@ -302,18 +288,16 @@ TEST_F(ModelsTest, AssemblyLoadsComponentsAndEraseAllTakesTheUnshared) {
     EXPECT_EQ(ProArrayFree(reinterpret_cast<ProArray*>(&parts)), PRO_TK_NO_ERROR);
 
     ASSERT_EQ(ProMdlEraseAll(frame), PRO_TK_NO_ERROR);
-    Name bolt(L"bolt");
-    Name plate(L"plate");
     ProMdl found = nullptr;
-    EXPECT_EQ(ProMdlInit(bolt.text, PRO_MDL_PART, &found), PRO_TK_NO_ERROR);  // rack uses it
-    EXPECT_EQ(ProMdlInit(plate.text, PRO_MDL_PART, &found), PRO_TK_E_NOT_FOUND);
+    EXPECT_EQ(init(L"bolt", PRO_MDL_PART, &found), PRO_TK_NO_ERROR);  // rack uses it
+    EXPECT_EQ(init(L"plate", PRO_MDL_PART, &found), PRO_TK_E_NOT_FOUND);
 
     // A missing component makes the whole load fail, leaving nothing behind.
     writeFile("broken.asm", R"({"type": "ASM", "components": [
         {"id": 1, "model": "plate", "type": "PRT"}, {"id": 2, "model": "gone", "type": "PRT"}]})");
     ProMdl broken = nullptr;
     EXPECT_EQ(load("broken", PRO_MDL_ASSEMBLY, &broken), PRO_TK_E_NOT_FOUND);
-    EXPECT_EQ(ProMdlInit(plate.text, PRO_MDL_PART, &found), PRO_TK_E_NOT_FOUND);
+    EXPECT_EQ(init(L"plate", PRO_MDL_PART, &found), PRO_TK_E_NOT_FOUND);
     ASSERT_EQ(ProSessionMdlList(PRO_MDL_ASSEMBLY, &parts, &count), PRO_TK_NO_ERROR);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(ProArrayFree(reinterpret_cast<ProArray*>(&parts)), PRO_TK_NO_ERROR);
@@ -335,14 +319,6 @@ TEST_F(ModelsTest, InjectedFaultsChangeNothing) {
     EXPECT_EQ(stamp, nullptr);
     EXPECT_EQ(simhost::liveObjects(), 0);
     EXPECT_TRUE(testkit::journalHas("ProMdlErase 1"));
-}
-
-TEST_F(ModelsTest, WithoutConnectionEveryCallIsACommError) {
-    ProMdl box = create(L"box");
-    simhost::reset();
-    ProMdlType type{};
-    EXPECT_EQ(ProMdlTypeGet(box, &type), PRO_TK_COMM_ERROR);
-    EXPECT_EQ(ProMdlSave(box), PRO_TK_COMM_ERROR);
 }
 
 }  // namespace

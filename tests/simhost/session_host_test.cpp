@@ -152,7 +152,6 @@ TEST_F(SessionHostTest, StartFileMustExistAndIsRead) {
 }
 
 TEST_F(SessionHostTest, EventLoopNeverWaitsOnAnEmptyQueue) {
-    EXPECT_EQ(ProAsynchronousEventLoop(), PRO_TK_COMM_ERROR) << "no connection";
     launchAndConnect();
     EXPECT_EQ(ProAsynchronousEventLoop(), PRO_TK_NO_ERROR);
     int served = 0;
@@ -196,7 +195,6 @@ TEST_F(SessionHostTest, ApplicationStartsOnConnectWithATextPath) {
 
 TEST_F(SessionHostTest, DateCodeIsAToolkitText) {
     char* code = nullptr;
-    EXPECT_EQ(ProEngineerDisplaydatecodeGet(&code), PRO_TK_COMM_ERROR);
     launchAndConnect();
     ASSERT_EQ(ProEngineerDisplaydatecodeGet(&code), PRO_TK_NO_ERROR);
     EXPECT_GT(std::string(code).size(), 0u);

@@ -6,19 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "kelt2proe/simhost/control.h"
 #include "mfg_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 using namespace mfgtest;
 
-class ToolHostTest : public testkit::HostTest {
+class ToolHostTest : public modeltest::ConnectedTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
+        ConnectedTest::SetUp();
         writeFile("job.mfg", R"({"type": "MFG", "tools": [
             {"id": "EM_12", "type": 10, "parameters": {"CUTTER_DIAM": 12.0, "MAT": "HSS"}},
             {"id": "HOLDER", "type": 8, "model": {"name": "holder_50", "type": "ASM"},
@@ -284,8 +281,7 @@ TEST_F(ToolHostTest, ToolsCreatedInSessionSurviveSaveAndReload) {
     ASSERT_EQ(ProToolCreate(&t, input, nullptr), PRO_TK_NO_ERROR);
     ProToolinputFree(&input);
     ASSERT_EQ(ProMdlSave(job), PRO_TK_NO_ERROR);
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ProMdl again = nullptr;
     ASSERT_EQ(load("job.mfg", &again), PRO_TK_NO_ERROR);
     job = again;
@@ -310,14 +306,6 @@ TEST_F(ToolHostTest, InjectedFaultsLeaveTheModelUnchanged) {
     simhost::injectFault("ProToolVerify", PRO_TK_COMM_ERROR);
     EXPECT_EQ(ProToolVerify(&t), PRO_TK_COMM_ERROR);
     ProToolinputFree(&input);
-}
-
-TEST_F(ToolHostTest, WithoutConnectionEveryCallIsACommError) {
-    ProTool t = tool(job, L"EM_12");
-    ProToolinputPtr input = nullptr;
-    simhost::reset();
-    EXPECT_EQ(ProToolVerify(&t), PRO_TK_COMM_ERROR);
-    EXPECT_EQ(ProToolinputAlloc(&input), PRO_TK_COMM_ERROR);
 }
 
 }  // namespace

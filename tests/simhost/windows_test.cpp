@@ -5,21 +5,13 @@
 
 #include <vector>
 
-#include "kelt2proe/simhost/control.h"
 #include "model_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 using modeltest::create;
 
-class WindowsTest : public testkit::HostTest {
-protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-    }
-};
+using WindowsTest = modeltest::ConnectedTest;
 
 ProError collect(int window_id, ProAppData data) {
     static_cast<std::vector<int>*>(data)->push_back(window_id);
