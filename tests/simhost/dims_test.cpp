@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "item_helpers.h"
-#include "kelt2proe/simhost/control.h"
 #include "model_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
@@ -23,11 +21,21 @@ constexpr char kDims[] = R"("dimensions": [)"
                          R"( {"id": 2, "feature": 2, "value": 3.5, "reference": true},)"
                          R"( {"id": 3, "feature": 2, "symbol": "DEPTH", "value": 12}])";
 
-class DimsTest : public testkit::HostTest {
+struct Visited {
+    std::vector<int> ids;
+    std::vector<ProType> types;
+};
+
+ProError collect(ProDimension* d, ProError, ProAppData data) {
+    static_cast<Visited*>(data)->ids.push_back(d->id);
+    static_cast<Visited*>(data)->types.push_back(d->type);
+    return PRO_TK_NO_ERROR;
+}
+
+class DimsTest : public modeltest::ConnectedTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
+        ConnectedTest::SetUp();
         part = itemtest::loadPart("bracket", kDims, workDir.string());
         ASSERT_NE(part, nullptr);
     }
@@ -47,31 +55,23 @@ protected:
         return symbol;
     }
 
+    // ProSolidDimensionVisit of the part (or `model`) into `seen`.
+    ProError visit(Visited& seen, ProBoolean refdim = PRO_B_FALSE,
+                   ProDimensionFilterAction filter = nullptr, ProMdl model = nullptr) {
+        return ProSolidDimensionVisit(static_cast<ProSolid>(model != nullptr ? model : part),
+                                      refdim, collect, filter, &seen);
+    }
+
     ProMdl part = nullptr;
 };
 
-struct Visited {
-    std::vector<int> ids;
-    std::vector<ProType> types;
-};
-
-ProError collect(ProDimension* d, ProError, ProAppData data) {
-    static_cast<Visited*>(data)->ids.push_back(d->id);
-    static_cast<Visited*>(data)->types.push_back(d->type);
-    return PRO_TK_NO_ERROR;
-}
-
 TEST_F(DimsTest, SolidVisitTakesStandardOrReferenceDimensions) {
     Visited standard;
-    ASSERT_EQ(ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_FALSE, collect, nullptr,
-                                     &standard),
-              PRO_TK_NO_ERROR);
+    ASSERT_EQ(visit(standard), PRO_TK_NO_ERROR);
     EXPECT_EQ(standard.ids, (std::vector<int>{0, 1, 3}));
     EXPECT_EQ(standard.types, std::vector<ProType>(3, PRO_DIMENSION));
     Visited reference;
-    ASSERT_EQ(ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_TRUE, collect, nullptr,
-                                     &reference),
-              PRO_TK_NO_ERROR);
+    ASSERT_EQ(visit(reference, PRO_B_TRUE), PRO_TK_NO_ERROR);
     EXPECT_EQ(reference.ids, std::vector<int>{2});
     EXPECT_EQ(reference.types, std::vector<ProType>{PRO_REF_DIMENSION});
 
@@ -80,9 +80,7 @@ TEST_F(DimsTest, SolidVisitTakesStandardOrReferenceDimensions) {
     auto onlyOdd = [](ProDimension* d, ProAppData) {
         return d->id % 2 == 1 ? PRO_TK_NO_ERROR : PRO_TK_CONTINUE;
     };
-    EXPECT_EQ(
-        ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_FALSE, collect, onlyOdd, &some),
-        PRO_TK_NO_ERROR);
+    EXPECT_EQ(visit(some, PRO_B_FALSE, onlyOdd), PRO_TK_NO_ERROR);
     EXPECT_EQ(some.ids, (std::vector<int>{1, 3}));
     int calls = 0;
     auto stopAtFirst = [](ProDimension*, ProError, ProAppData data) {
@@ -95,9 +93,7 @@ TEST_F(DimsTest, SolidVisitTakesStandardOrReferenceDimensions) {
     EXPECT_EQ(calls, 1);
     ProMdl empty = modeltest::create(L"empty");
     Visited none;
-    EXPECT_EQ(
-        ProSolidDimensionVisit(static_cast<ProSolid>(empty), PRO_B_FALSE, collect, nullptr, &none),
-        PRO_TK_E_NOT_FOUND);
+    EXPECT_EQ(visit(none, PRO_B_FALSE, nullptr, empty), PRO_TK_E_NOT_FOUND);
     EXPECT_EQ(
         ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_FALSE, nullptr, nullptr, nullptr),
         PRO_TK_BAD_INPUTS);
@@ -117,7 +113,7 @@ TEST_F(DimsTest, FeatureVisitTakesTheFeaturesDimensionsOfBothKinds) {
     double value = 0;
     EXPECT_EQ(ProDimensionValueGet(&depth, &value), PRO_TK_E_NOT_FOUND);
     Visited rest;
-    ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_TRUE, collect, nullptr, &rest);
+    visit(rest, PRO_B_TRUE);
     EXPECT_TRUE(rest.ids.empty());
 }
 
@@ -168,9 +164,7 @@ TEST_F(DimsTest, ValuesAndTheRegeneratedNegativeFlag) {
     EXPECT_EQ(ProDimensionValueSet(&d0, std::numeric_limits<double>::infinity()),
               PRO_TK_BAD_INPUTS);
 
-    ProBoolean modified = PRO_B_FALSE;
-    ASSERT_EQ(ProMdlModifVerify(part, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_TRUE);
+    EXPECT_TRUE(modeltest::modified(part));
 }
 
 TEST_F(DimsTest, SavedWithTheModel) {
@@ -181,8 +175,7 @@ TEST_F(DimsTest, SavedWithTheModel) {
     ASSERT_EQ(ProDimensionShow(&d0, nullptr, nullptr, nullptr), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProMdlSave(part), PRO_TK_NO_ERROR);
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ASSERT_EQ(modeltest::load("bracket", PRO_MDL_PART, &part), PRO_TK_NO_ERROR);
     EXPECT_EQ(symbolOf(0), L"LENGTH");
     ProDimension loaded = dim(0);
@@ -194,9 +187,7 @@ TEST_F(DimsTest, SavedWithTheModel) {
     ASSERT_EQ(ProDimensionIsRegenednegative(&d1, &negative), PRO_TK_NO_ERROR);
     EXPECT_EQ(negative, PRO_B_TRUE);
     Visited reference;
-    ASSERT_EQ(ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_TRUE, collect, nullptr,
-                                     &reference),
-              PRO_TK_NO_ERROR);
+    ASSERT_EQ(visit(reference, PRO_B_TRUE), PRO_TK_NO_ERROR);
     EXPECT_EQ(reference.ids, std::vector<int>{2});
 
     writeFile("clash.prt", R"({"dimensions": [{"id": 0, "feature": 1, "value": 1},)"
@@ -214,12 +205,9 @@ TEST_F(DimsTest, DisplayModeIsASessionSetting) {
     EXPECT_EQ(mode, PRODISPMODE_SYMBOLIC);
     EXPECT_EQ(ProDisplaymodeSet(static_cast<ProDisplayMode>(2)), PRO_TK_BAD_INPUTS);
     // Not a change of any model.
-    ProBoolean modified = PRO_B_TRUE;
-    ASSERT_EQ(ProMdlModifVerify(part, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_FALSE);
+    EXPECT_FALSE(modeltest::modified(part));
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ASSERT_EQ(ProDisplaymodeGet(&mode), PRO_TK_NO_ERROR);
     EXPECT_EQ(mode, PRODISPMODE_NUMERIC);
 }
@@ -233,9 +221,7 @@ TEST_F(DimsTest, InjectedFaultsChangeNothing) {
     EXPECT_DOUBLE_EQ(value, 40);
     simhost::injectFault("ProSolidDimensionVisit", PRO_TK_GENERAL_ERROR);
     Visited seen;
-    EXPECT_EQ(
-        ProSolidDimensionVisit(static_cast<ProSolid>(part), PRO_B_FALSE, collect, nullptr, &seen),
-        PRO_TK_GENERAL_ERROR);
+    EXPECT_EQ(visit(seen), PRO_TK_GENERAL_ERROR);
     EXPECT_TRUE(seen.ids.empty());
     simhost::injectFault("ProDisplaymodeSet", PRO_TK_GENERAL_ERROR);
     EXPECT_EQ(ProDisplaymodeSet(PRODISPMODE_SYMBOLIC), PRO_TK_GENERAL_ERROR);

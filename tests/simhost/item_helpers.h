@@ -61,6 +61,15 @@ inline ProError init(ProModelitem owner, const std::wstring& name, ProParameter*
     return ProParameterInit(&owner, n.text, out);
 }
 
+// The value of the parameter `name` of `owner`, which must exist.
+inline ProParamvalue valueOf(ProModelitem owner, const std::wstring& name) {
+    ProParameter param{};
+    ProParamvalue value{};
+    EXPECT_EQ(init(owner, name, &param), PRO_TK_NO_ERROR) << name;
+    EXPECT_EQ(ProParameterValueGet(&param, &value), PRO_TK_NO_ERROR) << name;
+    return value;
+}
+
 // A part with features 1 ("BASE") and 2 ("HOLE") and the given further sections,
 // loaded into session. `sections` is JSON text without the braces (may be empty).
 inline ProMdl loadPart(const std::string& name, const std::string& sections,

@@ -13,6 +13,7 @@
 #include <cwchar>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "feature_helpers.h"
@@ -73,6 +74,26 @@ inline ProTool tool(ProMdl mfg, const std::wstring& id) {
     std::wcsncpy(out.tool_id, id.c_str(), PRO_LINE_SIZE - 1);
     out.owner_mfg = static_cast<ProMfg>(mfg);
     return out;
+}
+
+// The type, a parameter and the model of an existing tool.
+inline ProToolType typeOf(ProTool t) {
+    ProToolType type = PRO_TOOL_NONE;
+    EXPECT_EQ(ProToolTypeGet(&t, &type), PRO_TK_NO_ERROR);
+    return type;
+}
+
+inline ProParamvalue paramOf(ProTool t, const char* name) {
+    ProParamvalue value{};
+    EXPECT_EQ(ProToolParamGet(&t, name, &value), PRO_TK_NO_ERROR) << name;
+    return value;
+}
+
+inline std::pair<std::wstring, ProMdlType> modelOf(ProTool t) {
+    ProFamilyName name{};
+    ProMdlType type = PRO_MDL_UNUSED;
+    EXPECT_EQ(ProToolModelGet(&t, name, &type), PRO_TK_NO_ERROR);
+    return {name, type};
 }
 
 // A tool-table entry (494) of (key, value) pairs (495 of key 496 and value 497).

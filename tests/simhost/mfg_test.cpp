@@ -313,10 +313,7 @@ TEST_F(MfgHostTest, SaveAndReloadKeepsToolsTablesParametersAndActiveOperation) {
     ProElementFree(&t);
     ProTool tool = mfgtest::tool(again, L"drill_8");
     EXPECT_EQ(ProToolVerify(&tool), PRO_TK_NO_ERROR);
-    ProParamvalue value{};
-    tool = mfgtest::tool(again, L"EM_12");
-    ASSERT_EQ(ProToolParamGet(&tool, "CUTTER_DIAM", &value), PRO_TK_NO_ERROR);
-    EXPECT_DOUBLE_EQ(value.value.d_val, 12.0);
+    EXPECT_DOUBLE_EQ(paramOf(mfgtest::tool(again, L"EM_12"), "CUTTER_DIAM").value.d_val, 12.0);
     ProMfgoper oper{};
     ASSERT_EQ(ProMfgoperActiveGet(static_cast<ProSolid>(again), &oper), PRO_TK_NO_ERROR);
     EXPECT_EQ(oper.id, 22);

@@ -12,9 +12,7 @@
 #include <vector>
 
 #include "item_helpers.h"
-#include "kelt2proe/simhost/control.h"
 #include "model_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
@@ -26,23 +24,16 @@ using itemtest::intValue;
 using itemtest::modelItem;
 using itemtest::textValue;
 
-class ParamsTest : public testkit::HostTest {
+class ParamsTest : public modeltest::ConnectedTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
+        ConnectedTest::SetUp();
         part = modeltest::create(L"box");
         ASSERT_NE(part, nullptr);
         owner = modelItem(part);
     }
 
-    ProParamvalue valueOf(const std::wstring& name) {
-        ProParameter param{};
-        ProParamvalue value{};
-        EXPECT_EQ(init(owner, name, &param), PRO_TK_NO_ERROR);
-        EXPECT_EQ(ProParameterValueGet(&param, &value), PRO_TK_NO_ERROR);
-        return value;
-    }
+    ProParamvalue valueOf(const std::wstring& name) { return itemtest::valueOf(owner, name); }
 
     ProMdl part = nullptr;
     ProModelitem owner{};
@@ -143,9 +134,8 @@ TEST_F(ParamsTest, FeatureParametersAreApartAndGoWithTheirFeature) {
     EXPECT_EQ(p.owner.type, PRM_ITEM);
     EXPECT_EQ(p.owner.who.item.type, PRO_FEATURE);
     EXPECT_EQ(p.owner.who.item.id, 1);
+    EXPECT_EQ(itemtest::valueOf(base, L"p").value.i_val, 2);
     ProParamvalue v{};
-    ASSERT_EQ(ProParameterValueGet(&p, &v), PRO_TK_NO_ERROR);
-    EXPECT_EQ(v.value.i_val, 2);
     EXPECT_EQ(init(model, L"Q", &p), PRO_TK_E_NOT_FOUND);
 
     ASSERT_EQ(init(hole, L"Q", &p), PRO_TK_NO_ERROR);
@@ -254,37 +244,30 @@ TEST_F(ParamsTest, SavedWithTheModelAndMarkTheModelModified) {
     ProMdl bracket = itemtest::loadPart("bracket", "", workDir.string());
     ProModelitem model = modelItem(bracket);
     ProFeature hole = featureItem(bracket, 2);
-    ProBoolean modified = PRO_B_TRUE;
-    ASSERT_EQ(ProMdlModifVerify(bracket, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_FALSE);
+    EXPECT_FALSE(modeltest::modified(bracket));
     ProParameter material{};
     ASSERT_EQ(create(model, L"Material", textValue(L"1.4301 Edelstahl"), &material),
               PRO_TK_NO_ERROR);
-    ASSERT_EQ(ProMdlModifVerify(bracket, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_TRUE);
+    EXPECT_TRUE(modeltest::modified(bracket));
     std::wstring note = L"Werkstoff";
     ASSERT_EQ(ProParameterDescriptionSet(&material, note.data()), PRO_TK_NO_ERROR);
     ASSERT_EQ(create(model, L"COUNT", intValue(4)), PRO_TK_NO_ERROR);
     ASSERT_EQ(create(hole, L"DEPTH", doubleValue(12.75)), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProMdlSave(bracket), PRO_TK_NO_ERROR);
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ProMdl loaded = nullptr;
     ASSERT_EQ(modeltest::load("bracket", PRO_MDL_PART, &loaded), PRO_TK_NO_ERROR);
     model = modelItem(loaded);
     EXPECT_EQ(visitNames(model), (std::vector<std::wstring>{L"MATERIAL", L"COUNT"}));
+    EXPECT_STREQ(itemtest::valueOf(model, L"material").value.s_val, L"1.4301 Edelstahl");
     ProParameter p{};
-    ProParamvalue v{};
     ASSERT_EQ(init(model, L"material", &p), PRO_TK_NO_ERROR);
-    ASSERT_EQ(ProParameterValueGet(&p, &v), PRO_TK_NO_ERROR);
-    EXPECT_STREQ(v.value.s_val, L"1.4301 Edelstahl");
     wchar_t* text = nullptr;
     ASSERT_EQ(ProParameterDescriptionGet(&p, &text), PRO_TK_NO_ERROR);
     EXPECT_EQ(std::wstring(text), note);
     ProWstringFree(text);
-    ASSERT_EQ(init(featureItem(loaded, 2), L"DEPTH", &p), PRO_TK_NO_ERROR);
-    ASSERT_EQ(ProParameterValueGet(&p, &v), PRO_TK_NO_ERROR);
+    ProParamvalue v = itemtest::valueOf(featureItem(loaded, 2), L"DEPTH");
     EXPECT_EQ(v.type, PRO_PARAM_DOUBLE);
     EXPECT_DOUBLE_EQ(v.value.d_val, 12.75);
 }

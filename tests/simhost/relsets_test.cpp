@@ -8,20 +8,17 @@
 #include <vector>
 
 #include "item_helpers.h"
-#include "kelt2proe/simhost/control.h"
 #include "model_helpers.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 using itemtest::featureItem;
 using itemtest::modelItem;
 
-class RelsetsTest : public testkit::HostTest {
+class RelsetsTest : public modeltest::ConnectedTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
+        ConnectedTest::SetUp();
         part = itemtest::loadPart("bracket", "", workDir.string());
         ASSERT_NE(part, nullptr);
     }
@@ -172,13 +169,10 @@ TEST_F(RelsetsTest, SavedWithTheModel) {
     ProRelset baseSet{};
     ASSERT_EQ(ProModelitemToRelset(&base, &baseSet), PRO_TK_NO_ERROR);
     ASSERT_EQ(write(baseSet, {L"d0 = 10"}), PRO_TK_NO_ERROR);
-    ProBoolean modified = PRO_B_FALSE;
-    ASSERT_EQ(ProMdlModifVerify(part, &modified), PRO_TK_NO_ERROR);
-    EXPECT_EQ(modified, PRO_B_TRUE);
+    EXPECT_TRUE(modeltest::modified(part));
     ASSERT_EQ(ProMdlSave(part), PRO_TK_NO_ERROR);
 
-    simhost::reset();
-    launchAndConnect();
+    restart();
     ASSERT_EQ(modeltest::load("bracket", PRO_MDL_PART, &part), PRO_TK_NO_ERROR);
     found = sets(part);
     ASSERT_EQ(found.size(), 3u);

@@ -119,14 +119,11 @@ TEST_F(ToolHostTest, InitChecksIdAndOwnerVerifyReportsExistence) {
 
 TEST_F(ToolHostTest, TypeParametersAndModelOfToolsFromTheFile) {
     ProTool em = tool(job, L"EM_12");
-    ProToolType type = PRO_TOOL_NONE;
-    ASSERT_EQ(ProToolTypeGet(&em, &type), PRO_TK_NO_ERROR);
-    EXPECT_EQ(type, PRO_TOOL_END_MILL);
-    ProParamvalue value{};
-    ASSERT_EQ(ProToolParamGet(&em, "cutter_diam", &value), PRO_TK_NO_ERROR);
+    EXPECT_EQ(typeOf(em), PRO_TOOL_END_MILL);
+    ProParamvalue value = paramOf(em, "cutter_diam");
     EXPECT_EQ(value.type, PRO_PARAM_DOUBLE);
     EXPECT_DOUBLE_EQ(value.value.d_val, 12.0);
-    ASSERT_EQ(ProToolParamGet(&em, "MAT", &value), PRO_TK_NO_ERROR);
+    value = paramOf(em, "MAT");
     EXPECT_EQ(value.type, PRO_PARAM_STRING);
     EXPECT_EQ(std::wstring(value.value.s_val), L"HSS");
     EXPECT_EQ(ProToolParamGet(&em, "GAUGE_X_LENGTH", &value), PRO_TK_E_NOT_FOUND);
@@ -134,12 +131,11 @@ TEST_F(ToolHostTest, TypeParametersAndModelOfToolsFromTheFile) {
     ProFamilyName name{};
     ProMdlType mdlType = PRO_MDL_UNUSED;
     EXPECT_EQ(ProToolModelGet(&em, name, &mdlType), PRO_TK_E_NOT_FOUND);
-    ProTool holder = tool(job, L"HOLDER");
-    ASSERT_EQ(ProToolModelGet(&holder, name, &mdlType), PRO_TK_NO_ERROR);
-    EXPECT_EQ(std::wstring(name), L"HOLDER_50");
-    EXPECT_EQ(mdlType, PRO_MDL_ASSEMBLY);
+    EXPECT_EQ(modelOf(tool(job, L"HOLDER")),
+              std::make_pair(std::wstring(L"HOLDER_50"), PRO_MDL_ASSEMBLY));
 
     ProTool missing = tool(job, L"NONE");
+    ProToolType type = PRO_TOOL_NONE;
     EXPECT_EQ(ProToolTypeGet(&missing, &type), PRO_TK_E_NOT_FOUND);
     EXPECT_EQ(ProToolModelGet(&missing, name, &mdlType), PRO_TK_E_NOT_FOUND);
 }
@@ -158,12 +154,9 @@ TEST_F(ToolHostTest, CreateFromParametersOnceOnly) {
     // The input took its element: nothing stays behind.
     EXPECT_EQ(simhost::liveObjects(), before);
 
-    ProToolType type = PRO_TOOL_NONE;
-    ASSERT_EQ(ProToolTypeGet(&drill, &type), PRO_TK_NO_ERROR);
-    EXPECT_EQ(type, PRO_TOOL_DRILL);
-    ProParamvalue value{};
-    ASSERT_EQ(ProToolParamGet(&drill, "CUTTER_DIAM", &value), PRO_TK_NO_ERROR);
-    EXPECT_DOUBLE_EQ(value.value.d_val, 8.4);  // a name given twice: the later value
+    EXPECT_EQ(typeOf(drill), PRO_TOOL_DRILL);
+    EXPECT_DOUBLE_EQ(paramOf(drill, "CUTTER_DIAM").value.d_val,
+                     8.4);  // a name given twice: the later value
     EXPECT_EQ(visitIds(), (std::vector<std::wstring>{L"EM_12", L"HOLDER", L"DRILL_8"}));
 }
 
@@ -182,11 +175,7 @@ TEST_F(ToolHostTest, CreateFromModelTakesItsNameTypeAndAttribute) {
     ProTool t = tool(job, L"CUTTER");
     ASSERT_EQ(ProToolCreate(&t, input, nullptr), PRO_TK_NO_ERROR);
     ProToolinputFree(&input);
-    ProFamilyName name{};
-    ProMdlType type = PRO_MDL_UNUSED;
-    ASSERT_EQ(ProToolModelGet(&t, name, &type), PRO_TK_NO_ERROR);
-    EXPECT_EQ(std::wstring(name), L"CUTTER");
-    EXPECT_EQ(type, PRO_MDL_PART);
+    EXPECT_EQ(modelOf(t), std::make_pair(std::wstring(L"CUTTER"), PRO_MDL_PART));
 
     // The model must be a part or assembly in session.
     ProElement elem = nullptr;
@@ -211,13 +200,10 @@ TEST_F(ToolHostTest, RedefineReplacesTheDefinitionOfAnExistingTool) {
     ProToolinputPtr input = paramInput(PRO_TOOL_BALL_MILL, {{"CUTTER_DIAM", 6.0}});
     ProTool em = tool(job, L"EM_12");
     ASSERT_EQ(ProToolRedefine(&em, input, nullptr), PRO_TK_NO_ERROR);
-    ProToolType type = PRO_TOOL_NONE;
-    ProToolTypeGet(&em, &type);
-    EXPECT_EQ(type, PRO_TOOL_BALL_MILL);
+    EXPECT_EQ(typeOf(em), PRO_TOOL_BALL_MILL);
     ProParamvalue value{};
     EXPECT_EQ(ProToolParamGet(&em, "MAT", &value), PRO_TK_E_NOT_FOUND);
-    ASSERT_EQ(ProToolParamGet(&em, "CUTTER_DIAM", &value), PRO_TK_NO_ERROR);
-    EXPECT_DOUBLE_EQ(value.value.d_val, 6.0);
+    EXPECT_DOUBLE_EQ(paramOf(em, "CUTTER_DIAM").value.d_val, 6.0);
     // The tool keeps its place in the visit order.
     EXPECT_EQ(visitIds(), (std::vector<std::wstring>{L"EM_12", L"HOLDER"}));
 
@@ -286,11 +272,7 @@ TEST_F(ToolHostTest, ToolsCreatedInSessionSurviveSaveAndReload) {
     ASSERT_EQ(load("job.mfg", &again), PRO_TK_NO_ERROR);
     job = again;
     EXPECT_EQ(visitIds(), (std::vector<std::wstring>{L"EM_12", L"HOLDER", L"Face Mill 50"}));
-    ProTool holder = tool(again, L"HOLDER");
-    ProFamilyName name{};
-    ProMdlType type = PRO_MDL_UNUSED;
-    ASSERT_EQ(ProToolModelGet(&holder, name, &type), PRO_TK_NO_ERROR);
-    EXPECT_EQ(std::wstring(name), L"HOLDER_50");
+    EXPECT_EQ(modelOf(tool(again, L"HOLDER")).first, L"HOLDER_50");
 }
 
 TEST_F(ToolHostTest, InjectedFaultsLeaveTheModelUnchanged) {
