@@ -6,13 +6,12 @@
 #include <ProMdl.h>
 #include <ProParameter.h>
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/simhost/control.h"
 
@@ -23,26 +22,9 @@ namespace fs = std::filesystem;
 // A host session started in a scratch directory holding `params.prt` with `count`
 // model parameters, connected to this process.
 fs::path prepare(int count) {
-    fs::path dir =
-        fs::temp_directory_path() /
-        ("kelt2proe-params-bench-" + std::to_string(::getpid()) + "-" + std::to_string(count));
-    fs::create_directories(dir);
-    std::ofstream out(dir / "params.prt");
-    out << "{\"type\": \"PRT\", \"parameters\": {\"model\": [\n";
-    for (int i = 0; i < count; ++i) {
-        out << "{\"name\": \"P" << i << "\", \"type\": \"double\", \"value\": " << i << ".5}"
-            << (i + 1 < count ? ",\n" : "\n");
-    }
-    out << "]}}\n";
-    out.close();
-    simhost::reset();
-    fs::path previous = fs::current_path();
-    fs::current_path(dir);
-    std::string id = simhost::launch();
-    fs::current_path(previous);
-    ProProcessHandle handle{};
-    ProBoolean random = PRO_B_FALSE;
-    ProEngineerConnect(id.data(), nullptr, nullptr, nullptr, PRO_B_FALSE, 20, &random, &handle);
+    fs::path dir = benchkit::scratchDir("params-bench", count);
+    benchkit::writePart(dir / "params.prt", count, 0);
+    benchkit::startHost(dir);
     return dir;
 }
 
@@ -54,9 +36,7 @@ Ardo::kelt2pMdl load(const fs::path& dir) {
 
 void finish(benchmark::State& state, const fs::path& dir) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    simhost::reset();
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
+    benchkit::finish(dir);
 }
 
 ProError collect(ProParameter* param, ProError, ProAppData data) {

@@ -2,14 +2,13 @@
 // operation (kelt2pMfg::ToolAdd2Wcell) and reading a workcell of n entries with use
 // marking against n NC sequences (kelt2pWcell::ToolList(0)), for 200 and 2,000 entries.
 // The per-entry figures of the two sizes should stay near each other.
-#include <ProCore.h>
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "bench_support.h"
 #include "kelt2proe/mfg.h"
 #include "kelt2proe/simhost/control.h"
 
@@ -51,19 +50,9 @@ void writeJob(const fs::path& file, int count, bool tables) {
 // A scratch directory holding job.mfg, and a host session started there that this
 // process is connected to.
 fs::path prepare(int count, bool tables) {
-    fs::path dir =
-        fs::temp_directory_path() /
-        ("kelt2proe-tooltable-" + std::to_string(::getpid()) + "-" + std::to_string(count));
-    fs::create_directories(dir);
+    fs::path dir = benchkit::scratchDir("tooltable", count);
     writeJob(dir / "job.mfg", count, tables);
-    simhost::reset();
-    fs::path previous = fs::current_path();
-    fs::current_path(dir);
-    std::string id = simhost::launch();
-    fs::current_path(previous);
-    ProProcessHandle handle{};
-    ProBoolean random = PRO_B_FALSE;
-    ProEngineerConnect(id.data(), nullptr, nullptr, nullptr, PRO_B_FALSE, 20, &random, &handle);
+    benchkit::startHost(dir);
     return dir;
 }
 
@@ -94,8 +83,7 @@ void BM_ToolAdd2Wcell(benchmark::State& state) {
         state.SkipWithError("tool-table write failed");
     }
     state.SetItemsProcessed(state.iterations() * count);
-    simhost::reset();
-    fs::remove_all(dir);
+    benchkit::finish(dir);
 }
 BENCHMARK(BM_ToolAdd2Wcell)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 
@@ -120,8 +108,7 @@ void BM_WcellToolList(benchmark::State& state) {
         state.SkipWithError("tool-table read failed");
     }
     state.SetItemsProcessed(state.iterations() * count);
-    simhost::reset();
-    fs::remove_all(dir);
+    benchkit::finish(dir);
 }
 BENCHMARK(BM_WcellToolList)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 

@@ -67,6 +67,19 @@ Matrix exactRotXYZ(double ax, double ay, double az) {
     return r;
 }
 
+// Expects the rotation angles RotGet reads from `m` to be (x, y, z) within `eps`.
+void expectAngles(const Matrix& m, double x, double y, double z, double eps) {
+    double ax = 9, ay = 9, az = 9;
+    m.RotGet(&ax, &ay, &az);
+    EXPECT_NEAR(ax, x, eps) << x << " " << y << " " << z;
+    EXPECT_NEAR(ay, y, eps) << x << " " << y << " " << z;
+    EXPECT_NEAR(az, z, eps) << x << " " << y << " " << z;
+}
+
+// Expects `statement` to refuse a matrix without an inverse.
+#define EXPECT_SINGULAR(statement) \
+    EXPECT_THROW_CODE(statement, Ardo::Error, -1, "keine inverse MAtrix moeglich")
+
 Matrix translation(double x, double y, double z) {
     Matrix t;
     t.Trans(x, y, z);
@@ -408,13 +421,12 @@ TEST_F(Geometry, InversionPivotsAndUndoesTheSwaps) {
 TEST_F(Geometry, SingularMatricesAreRefusedAndLeftUnchanged) {
     const double singular[4][4] = {{1, 2, 3, 4}, {2, 4, 6, 8}, {0, 1, 0, 1}, {5, 0, 1, 1}};
     Matrix m(singular);
-    EXPECT_THROW_CODE(!m, Ardo::Error, -1, "keine inverse MAtrix moeglich");
-    EXPECT_THROW_CODE(m.Inverse(), Ardo::Error, -1, "keine inverse MAtrix moeglich");
+    EXPECT_SINGULAR(!m);
+    EXPECT_SINGULAR(m.Inverse());
     EXPECT_TRUE(sameBits(m, Matrix(singular)));
-
     Matrix zero;
     zero.Init();
-    EXPECT_THROW_CODE(!zero, Ardo::Error, -1, "keine inverse MAtrix moeglich");
+    EXPECT_SINGULAR(!zero);
 }
 
 TEST_F(Geometry, TheDeterminantLimitIsFixedNotTheTolerance) {
@@ -424,8 +436,8 @@ TEST_F(Geometry, TheDeterminantLimitIsFixedNotTheTolerance) {
     ASSERT_NEAR(tiny.Det(), 1e-17, 1e-30);
     const Matrix before = tiny;
     Matrix::ToleranceSet(0.0);
-    EXPECT_THROW_CODE(!tiny, Ardo::Error, -1, "keine inverse MAtrix moeglich");
-    EXPECT_THROW_CODE(tiny.Inverse(), Ardo::Error, -1, "keine inverse MAtrix moeglich");
+    EXPECT_SINGULAR(!tiny);
+    EXPECT_SINGULAR(tiny.Inverse());
     EXPECT_TRUE(sameBits(tiny, before));
 
     Matrix small = rotXYZ(0.5, 0.25, -0.75);
@@ -469,43 +481,30 @@ TEST_F(Geometry, RotationsSetTheWholeMatrix) {
 }
 
 TEST_F(Geometry, RotGetRoundTrips) {
-    double ax = 1, ay = 1, az = 1;
-    rotXYZ(0.1, 0.2, 0.3).RotGet(&ax, &ay, &az);
-    EXPECT_NEAR(ax, 0.1, 1e-14);
-    EXPECT_NEAR(ay, 0.2, 1e-14);
-    EXPECT_NEAR(az, 0.3, 1e-14);
-
+    expectAngles(rotXYZ(0.1, 0.2, 0.3), 0.1, 0.2, 0.3, 1e-14);
     // With a translation too: only the rotation part counts.
     Matrix moved = rotXYZ(-2.0, 0.9, -3.0);
     moved.TransAdd(100, 200, 300);
-    moved.RotGet(&ax, &ay, &az);
-    EXPECT_NEAR(ax, -2.0, 1e-13);
-    EXPECT_NEAR(ay, 0.9, 1e-13);
-    EXPECT_NEAR(az, -3.0, 1e-13);
+    expectAngles(moved, -2.0, 0.9, -3.0, 1e-13);
 
+    double ax, ay, az;
     std::mt19937 random(7);
     std::uniform_real_distribution<double> full(-kPi + 1e-3, kPi - 1e-3);
     std::uniform_real_distribution<double> half(-kHalfPi + 1e-3, kHalfPi - 1e-3);
     for (int round = 0; round < 500; ++round) {
         const double x = full(random), y = half(random), z = full(random);
         const Matrix r = rotXYZ(x, y, z);
+        expectAngles(r, x, y, z, 1e-10);
         r.RotGet(&ax, &ay, &az);
-        EXPECT_NEAR(ax, x, 1e-10) << x << " " << y << " " << z;
-        EXPECT_NEAR(ay, y, 1e-10) << x << " " << y << " " << z;
-        EXPECT_NEAR(az, z, 1e-10) << x << " " << y << " " << z;
         expectNear(rotXYZ(ax, ay, az), r, 1e-13);
     }
 }
 
 TEST_F(Geometry, RotGetOfTheIdentityIsZero) {
-    double ax = 5, ay = 5, az = 5;
     Matrix m;
     m.m[0][1] = 1e-16;
     m.TransAdd(0, 0, 1e-17);
-    m.RotGet(&ax, &ay, &az);
-    EXPECT_EQ(ax, 0.0);
-    EXPECT_EQ(ay, 0.0);
-    EXPECT_EQ(az, 0.0);
+    expectAngles(m, 0, 0, 0, 0.0);
 }
 
 TEST_F(Geometry, RotGetResolvesEachGimbalLockForm) {
@@ -527,11 +526,7 @@ TEST_F(Geometry, RotGetResolvesEachGimbalLockForm) {
 
     Matrix ry;
     ry.RotY(kHalfPi);
-    double ax, ay, az;
-    ry.RotGet(&ax, &ay, &az);
-    EXPECT_EQ(ax, 0.0);
-    EXPECT_EQ(ay, kHalfPi);
-    EXPECT_EQ(az, 0.0);
+    expectAngles(ry, 0, kHalfPi, 0, 0.0);
 }
 
 TEST_F(Geometry, RotGetTakesTheFirstMatchingGimbalForm) {

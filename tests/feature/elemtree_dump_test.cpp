@@ -6,7 +6,7 @@
 #include "feature/element_names.h"
 #include "kelt2proe/error.h"
 #include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
+#include "support/expect.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/elemtree_dump.h"
 #include "toolkit/selection.h"
@@ -168,18 +168,15 @@ TEST_F(HostTest, BuildersReleaseEverythingOnFailure) {
     ardotk::SelectionOwner selection = ardotk::SelectionAlloc(nullptr, item);
     for (const char* function :
          {"ProElementAlloc", "ProValueAlloc", "ProValueDataSet", "ProElementValueSet"}) {
-        simhost::injectFault(function, PRO_TK_GENERAL_ERROR);
-        EXPECT_THROW_CODE(ardotk::ElementSelection(413, selection.get()), ardotk::Error,
-                          PRO_TK_GENERAL_ERROR, "");
+        EXPECT_FAULT(function, -1, ardotk::ElementSelection(413, selection.get()), ardotk::Error,
+                     "");
         EXPECT_EQ(simhost::liveObjects(), before + 1) << function;
     }
-    simhost::injectFault("ProElementValuesSet", PRO_TK_GENERAL_ERROR);
-    EXPECT_THROW_CODE(ardotk::ElementIntegers(332, {1, 2, 3}), ardotk::Error, PRO_TK_GENERAL_ERROR,
-                      "");
+    EXPECT_FAULT("ProElementValuesSet", -1, ardotk::ElementIntegers(332, {1, 2, 3}), ardotk::Error,
+                 "");
     ardotk::ElemTree root = ardotk::ElementAlloc(386);
-    simhost::injectFault("ProElemtreeElementAdd", PRO_TK_GENERAL_ERROR);
-    EXPECT_THROW_CODE(ardotk::ElementAdd(root.get(), ardotk::ElementInteger(387, 1)), ardotk::Error,
-                      PRO_TK_GENERAL_ERROR, "");
+    EXPECT_FAULT("ProElemtreeElementAdd", -1,
+                 ardotk::ElementAdd(root.get(), ardotk::ElementInteger(387, 1)), ardotk::Error, "");
     EXPECT_EQ(simhost::liveObjects(), before + 2);
     EXPECT_EQ(ardotk::ElementGet(root.get(), {}), root.get());
     EXPECT_THROW_CODE(ardotk::ElementGet(root.get(), {387}), ardotk::Error, PRO_TK_E_NOT_FOUND, "");

@@ -4,16 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "kelt2proe/error.h"
 #include "kelt2proe/mdl.h"
-#include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
+#include "support/expect.h"
 #include "toolkit/feature.h"
 #include "toolkit/feature_search.h"
 
@@ -83,23 +79,15 @@ protected:
     // run); each failure is an ardotk::Error with the injected code and `text`, and no
     // path leaves a host object allocated.
     void failEachCall(const std::function<void()>& operation, const char* text) {
-        simhost::clearJournal();
-        operation();
-        const std::vector<std::string> journal = simhost::journal();
-        const std::size_t calls = journal.size();
-        ASSERT_GT(calls, 1u);
-        for (std::size_t k = 1; k <= calls; ++k) {
-            simhost::clearFaults();
-            simhost::injectFault("*", -17, static_cast<int>(k));
+        testkit::failEachHostCall(operation, -17, [&](const std::string& call) {
             // A pattern that cannot be converted is a failure of the filter itself.
-            if (journal[k - 1].rfind("ProStringToWstring", 0) == 0) {
+            if (call.rfind("ProStringToWstring", 0) == 0) {
                 EXPECT_THROW_CODE(operation(), ardotk::Error, -1, "UNBEKANNTER FEHLER");
             } else {
                 EXPECT_THROW_CODE(operation(), ardotk::Error, -17, text);
             }
-            EXPECT_EQ(simhost::liveObjects(), 0) << "failing call " << k;
-        }
-        simhost::clearFaults();
+            EXPECT_EQ(simhost::liveObjects(), 0);
+        });
     }
 
     kelt2pMdl part;
@@ -125,12 +113,7 @@ TEST_F(FeaturesTest, ListIndexOnEmptyListAndOutsideTheList) {
     EXPECT_THROW_CODE(part.FeatureList(0), Ardo::Error, 0, "no features in list");
     ASSERT_EQ(part.FeatureList("TOP", kAny), 1);
     EXPECT_EQ(part.FeatureList(0), 2);
-    try {
-        part.FeatureList(1);
-        ADD_FAILURE() << "index past the list";
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "invalid vector<T> subscript");
-    }
+    EXPECT_SUBSCRIPT_ERROR(part.FeatureList(1));
     EXPECT_THROW(part.FeatureList(-1), std::out_of_range);
     // A search that finds nothing empties the list.
     ASSERT_EQ(part.FeatureList("NOPE", kAny), 0);
@@ -146,14 +129,7 @@ TEST_F(FeaturesTest, ListsBelongToTheirModelObject) {
 }
 
 TEST_F(FeaturesTest, ListRefusesAnInvalidPatternAndAnUnboundModel) {
-    try {
-        part.FeatureList("HOLE_(", kAny);
-        ADD_FAILURE() << "an invalid pattern";
-    } catch (const ardotk::Error& e) {
-        EXPECT_EQ(e.code, 0);
-        EXPECT_STRNE(e.text, "");
-        EXPECT_STRNE(e.text, "UNBEKANNTER FEHLER");
-    }
+    EXPECT_PATTERN_ERROR(part.FeatureList("HOLE_(", kAny));
     EXPECT_EQ(simhost::liveObjects(), 0);
     kelt2pMdl unbound;
     EXPECT_THROW_CODE(unbound.FeatureList(".*", kAny), Ardo::Error, PRO_TK_EMPTY,
@@ -196,33 +172,27 @@ TEST_F(FeaturesTest, NameOfNamedAndUnnamedFeatures) {
     EXPECT_STREQ(part.FeatureName(5), "fid_5");
     simhost::injectFault("ProWstringToString", -17);
     EXPECT_THROW_CODE(part.FeatureName(5), Ardo::Error, -1, "Ardo::Solid::FeatureName");
-    try {
-        part.FeatureName(99);
-        ADD_FAILURE() << "no feature 99";
-    } catch (const Ardo::Error& e) {
-        EXPECT_NE(e.code, 0);
-        EXPECT_STREQ(e.text, "");
-    }
+    EXPECT_THROW_TEXT(part.FeatureName(99), Ardo::Error, 0, "");
 }
 
 TEST_F(FeaturesTest, TypeOfAFeature) {
     EXPECT_EQ(part.FeatureType(20), kHole);
     EXPECT_EQ(part.FeatureType(13), kHole);
-    simhost::injectFault("ProFeatureTypeGet", -17);
-    EXPECT_THROW_CODE(part.FeatureType(20), ardotk::Error, -17, "");
-    simhost::injectFault("ProFeatureInit", -17);
-    EXPECT_THROW_CODE(part.FeatureType(20), Ardo::Error, -17, "");
+    EXPECT_FAULT("ProFeatureTypeGet", -17, part.FeatureType(20), ardotk::Error, "");
+    EXPECT_FAULT("ProFeatureInit", -17, part.FeatureType(20), Ardo::Error, "");
 }
 
 TEST_F(FeaturesTest, FindTakesExactlyOneActiveFeature) {
     EXPECT_EQ(part.FeatureFind("HOLE_2"), 20);
     EXPECT_EQ(part.FeatureFind("HOLE_.*"), 20);  // HOLE_1 is suppressed
     EXPECT_EQ(part.FeatureFind("CS0"), 14);
-    EXPECT_THROW_CODE(part.FeatureFind("HOLE_1"), Ardo::Error, 0, "nothing found");
-    EXPECT_THROW_CODE(part.FeatureFind("RIGHT|TOP"), Ardo::Error, 0, "nothing found");
-    EXPECT_THROW_CODE(part.FeatureFind("("), Ardo::Error, 0, "nothing found");
-    simhost::injectFault("ProSolidFeatVisit", -17);
-    EXPECT_THROW_CODE(part.FeatureFind("HOLE_2"), Ardo::Error, 0, "nothing found");
+    // Suppressed, two matches, an invalid pattern, a failed visit: nothing found.
+    for (const char* name : {"HOLE_1", "RIGHT|TOP", "(", "HOLE_2"}) {
+        if (std::string(name) == "HOLE_2") {
+            simhost::injectFault("ProSolidFeatVisit", -17);
+        }
+        EXPECT_THROW_CODE(part.FeatureFind(name), Ardo::Error, 0, "nothing found");
+    }
 }
 
 TEST_F(FeaturesTest, ExistByIdAndByNameNeverRaise) {
@@ -288,6 +258,8 @@ TEST_F(FeaturesTest, NextAndPreviousTurnSearchFailuresIntoMinusOne) {
 // --- Delete -------------------------------------------------------------------------
 
 TEST_F(FeaturesTest, DeleteByNameAndById) {
+    EXPECT_FAULT("ProFeatureDelete", -17, part.FeatureDelete("HOLE_2"), ardotk::Error, "");
+    EXPECT_TRUE(part.FeatueExist(20));
     part.FeatureDelete("HOLE_2");
     EXPECT_FALSE(part.FeatueExist(20));
     part.FeatureDelete(12);
@@ -295,12 +267,6 @@ TEST_F(FeaturesTest, DeleteByNameAndById) {
     EXPECT_EQ(listed(".*", kAny), (std::vector<int>{1, 2, 5, 14}));
     EXPECT_THROW_CODE(part.FeatureDelete("HOLE_2"), ardotk::Error, -1, "nothing found");
     EXPECT_THROW_CODE(part.FeatureDelete(20), Ardo::Error, PRO_TK_E_NOT_FOUND, "");
-}
-
-TEST_F(FeaturesTest, DeleteReportsTheHostsFailure) {
-    simhost::injectFault("ProFeatureDelete", -17);
-    EXPECT_THROW_CODE(part.FeatureDelete("HOLE_2"), ardotk::Error, -17, "");
-    EXPECT_TRUE(part.FeatueExist(20));
 }
 
 // --- Children -------------------------------------------------------------------------
@@ -329,8 +295,8 @@ TEST_F(FeaturesTest, ChildrenByNameNeedExactlyOneActiveFeature) {
 
 TEST_F(FeaturesTest, ChildrenFailCleanlyAndKeepTheLastList) {
     ASSERT_EQ(part.FeatureChildrenGet(1), 1);
-    simhost::injectFault("ProFeatureChildrenGet", -17);
-    EXPECT_THROW_CODE(part.FeatureChildrenGet(5), ardotk::Error, -17, "ardotk::FeatureChildrenGet");
+    EXPECT_FAULT("ProFeatureChildrenGet", -17, part.FeatureChildrenGet(5), ardotk::Error,
+                 "ardotk::FeatureChildrenGet");
     // The child's ProFeatureInit, after the id array was handed out.
     simhost::injectFault("ProFeatureInit", -17, 2);
     EXPECT_THROW_CODE(part.FeatureChildrenGet(5), ardotk::Error, -17, "ardotk::FeatureChildrenGet");
@@ -343,9 +309,8 @@ TEST_F(FeaturesTest, ParentsOfAFeature) {
     std::vector<ProFeature> parents = ardotk::FeatureParentsGet(hole);
     ASSERT_EQ(parents.size(), 1u);
     EXPECT_EQ(parents[0].id, 5);
-    simhost::injectFault("ProFeatureParentsGet", -17);
-    EXPECT_THROW_CODE(ardotk::FeatureParentsGet(hole), ardotk::Error, -17,
-                      "ardotk::FeatureParentsGet");
+    EXPECT_FAULT("ProFeatureParentsGet", -17, ardotk::FeatureParentsGet(hole), ardotk::Error,
+                 "ardotk::FeatureParentsGet");
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
@@ -392,16 +357,11 @@ TEST_F(FeaturesTest, PrintFeatTreeRaisesNothing) {
 }
 
 TEST_F(FeaturesTest, PrintFeatTreeFreesTheTreeWhenAHostCallFails) {
-    simhost::clearJournal();
-    part.PrintFeatTree(5);
-    const std::size_t calls = simhost::journal().size();
-    for (std::size_t k = 1; k <= calls; ++k) {
-        simhost::clearFaults();
-        simhost::injectFault("*", -17, static_cast<int>(k));
-        part.PrintFeatTree(5);
-        EXPECT_EQ(simhost::liveObjects(), 0) << "failing call " << k;
-    }
-    simhost::clearFaults();
+    testkit::failEachHostCall([this] { part.PrintFeatTree(5); }, -17,
+                              [this](const std::string&) {
+                                  part.PrintFeatTree(5);
+                                  EXPECT_EQ(simhost::liveObjects(), 0);
+                              });
     std::filesystem::remove(workDir / "fixt.xml");
     simhost::injectFault("ProElemtreeWrite", -17);
     part.PrintFeatTree(5);

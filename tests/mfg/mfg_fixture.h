@@ -5,7 +5,7 @@
 #include <string>
 
 #include "kelt2proe/kelt2proe.h"
-#include "support/host_fixture.h"
+#include "support/expect.h"
 
 namespace mfgtest {
 

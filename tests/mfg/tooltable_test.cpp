@@ -133,14 +133,13 @@ TEST_F(MfgTest, TipCountOutsideTheRecordIsRefusedAndCutOnReading) {
     loadJob(job);
     kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
     kelt2pMachTool nine;
-    nine.tipCount = 9;
     Ardo::kelt2pTool tool = paramTool("NINE");
     simhost::clearJournal();
-    EXPECT_THROW_CODE(wcell.ToolAdd2ToolList(tool, nine), Ardo::Error, -2,
-                      "Ardo::Wcell::ToolAdd2ToolList");
-    nine.tipCount = 0;
-    EXPECT_THROW_CODE(wcell.ToolAdd2ToolList(tool, nine), Ardo::Error, -2,
-                      "Ardo::Wcell::ToolAdd2ToolList");
+    for (int tips : {9, 0}) {
+        nine.tipCount = tips;
+        EXPECT_THROW_CODE(wcell.ToolAdd2ToolList(tool, nine), Ardo::Error, -2,
+                          "Ardo::Wcell::ToolAdd2ToolList");
+    }
     EXPECT_TRUE(simhost::journal().empty());
     ASSERT_EQ(wcell.ToolList(), 1);
     EXPECT_EQ(wcell.ToolListAt(0).tipCount, 8);
@@ -243,8 +242,7 @@ TEST_F(MfgTest, RefusedRedefinitionKeepsThePendingList) {
     loadJob();
     kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
     wcell.ToolAdd2ToolList(paramTool("NEW_T"), Ardo::KELT2P_HEAD_2, 4, 4, "c");
-    simhost::injectFault("ProFeatureRedefine", -2);
-    EXPECT_THROW_CODE(wcell.ToolAdd(), Ardo::Error, -2, "Ardo::Wcell::ToolAdd");
+    EXPECT_FAULT("ProFeatureRedefine", -2, wcell.ToolAdd(), Ardo::Error, "Ardo::Wcell::ToolAdd");
     EXPECT_EQ(wcell.ToolList(), 3);
     wcell.ToolAdd();
     EXPECT_EQ(wcell.ToolList(), 4);
@@ -256,11 +254,12 @@ TEST_F(MfgTest, RefusedRedefinitionKeepsThePendingList) {
 TEST_F(MfgTest, DeleteToolTableEmptiesTheWorkcell) {
     loadJob();
     kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
-    simhost::injectFault("ProFeatureRedefine", -2);
-    EXPECT_THROW_CODE(wcell.DeleteToolTable(), Ardo::Error, -2, "Ardo::Wcell::DeleteToolTable");
-    EXPECT_EQ(wcell.ToolList(), 3);
-    simhost::injectFault("ProFeatureElemtreeCreate", -3);
-    EXPECT_THROW_CODE(wcell.DeleteToolTable(), Ardo::Error, -3, "Ardo::Wcell::DeleteToolTable");
+    for (const auto& [function, code] :
+         {std::pair{"ProFeatureRedefine", -2}, std::pair{"ProFeatureElemtreeCreate", -3}}) {
+        EXPECT_FAULT(function, code, wcell.DeleteToolTable(), Ardo::Error,
+                     "Ardo::Wcell::DeleteToolTable");
+        EXPECT_EQ(wcell.ToolList(), 3);
+    }
     wcell.DeleteToolTable();
     EXPECT_EQ(wcell.ToolList(), 0);
     EXPECT_EQ(wcell.Heads(), Ardo::KELT2P_HEADS_OTHER);

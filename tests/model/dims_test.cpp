@@ -1,17 +1,11 @@
 // Dimensions of a model by symbol: the sign the user sees, writing with the host's sign
 // display off and restored, listing by pattern, names, display mode and failures.
 #include <ProDimension.h>
-#include <ProMdl.h>
 #include <ProUtil.h>
 
-#include <stdexcept>
 #include <string>
-#include <vector>
 
-#include "kelt2proe/error.h"
-#include "kelt2proe/mdl.h"
-#include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 
@@ -43,23 +37,17 @@ void optionSet(const wchar_t* option, const wchar_t* value) {
     ASSERT_EQ(ProConfigoptSet(name, path), PRO_TK_NO_ERROR);
 }
 
-class DimsTest : public testkit::HostTest {
+class DimsTest : public modeltest::ModelTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-        writeFile("block.prt", kBlock);
-        part.Load("block.prt", Ardo::KELT2P_MDL_PART, false);
+        ModelTest::SetUp();
+        part = load("block.prt", Ardo::KELT2P_MDL_PART, kBlock);
         simhost::clearJournal();
     }
 
     // The value the host stores for dimension `id`.
-    double stored(int id) {
-        ProName name = L"BLOCK";
-        ProDimension dim{};
-        dim.type = PRO_DIMENSION;
-        dim.id = id;
-        EXPECT_EQ(ProMdlInit(name, PRO_MDL_PART, &dim.owner), PRO_TK_NO_ERROR);
+    static double stored(int id) {
+        ProDimension dim{PRO_DIMENSION, id, hostModel(L"BLOCK")};
         double value = 0.0;
         EXPECT_EQ(ProDimensionValueGet(&dim, &value), PRO_TK_NO_ERROR);
         return value;
@@ -97,16 +85,13 @@ TEST_F(DimsTest, SetRestoresTheSignOptionAsItFoundIt) {
 }
 
 TEST_F(DimsTest, FailureWhileWritingLeavesTheSignOptionOff) {
-    optionSet(L"show_dim_sign", L"yes");
-    simhost::injectFault("ProDimensionValueSet", -48);
-    EXPECT_THROW_CODE(part.DimSet("d0", 4.0), ardotk::Error, -48, "");
-    EXPECT_EQ(optionValue(L"show_dim_sign"), L"NO");
-    EXPECT_DOUBLE_EQ(stored(0), 10.0);
-
-    optionSet(L"show_dim_sign", L"yes");
-    simhost::injectFault("ProDimensionIsRegenednegative", -1);
-    EXPECT_THROW_CODE(part.DimSet("d0", 4.0), ardotk::Error, -1, "");
-    EXPECT_EQ(optionValue(L"show_dim_sign"), L"NO");
+    for (const auto& [function, code] :
+         {std::pair{"ProDimensionValueSet", -48}, std::pair{"ProDimensionIsRegenednegative", -1}}) {
+        optionSet(L"show_dim_sign", L"yes");
+        EXPECT_FAULT(function, code, part.DimSet("d0", 4.0), ardotk::Error, "");
+        EXPECT_EQ(optionValue(L"show_dim_sign"), L"NO") << function;
+        EXPECT_DOUBLE_EQ(stored(0), 10.0);
+    }
 
     // The option is not touched when the dimension is not found.
     optionSet(L"show_dim_sign", L"yes");
@@ -124,12 +109,9 @@ TEST_F(DimsTest, SymbolsAreComparedWholeAndCaseSensitively) {
     EXPECT_FALSE(part.DimExist("ref1"));
     // The host visited every dimension without a match: the visit's answer is 0.
     EXPECT_THROW_CODE(part.DimGet("nothere"), ardotk::Error, 0, "");
-    simhost::injectFault("ProSolidDimensionVisit", -4);
-    EXPECT_THROW_CODE(part.DimGet("d0"), ardotk::Error, -4, "");
-    simhost::injectFault("ProDimensionSymbolGet", -1);
-    EXPECT_THROW_CODE(part.DimGet("d0"), ardotk::Error, -1, "");
-    simhost::injectFault("ProMdlTypeGet", -2);
-    EXPECT_THROW_CODE(part.DimExist("d0"), ardotk::Error, -2, "");
+    EXPECT_FAULT("ProSolidDimensionVisit", -4, part.DimGet("d0"), ardotk::Error, "");
+    EXPECT_FAULT("ProDimensionSymbolGet", -1, part.DimGet("d0"), ardotk::Error, "");
+    EXPECT_FAULT("ProMdlTypeGet", -2, part.DimExist("d0"), ardotk::Error, "");
 }
 
 TEST_F(DimsTest, ListByPatternAndNamesById) {
@@ -138,12 +120,7 @@ TEST_F(DimsTest, ListByPatternAndNamesById) {
     EXPECT_EQ(part.DimListAt(0), 0);
     EXPECT_EQ(part.DimListAt(1), 1);
     EXPECT_STREQ(part.DimName(part.DimListAt(1)), "depth");
-    try {
-        part.DimListAt(2);
-        ADD_FAILURE() << "no exception";
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "invalid vector<T> subscript");
-    }
+    EXPECT_SUBSCRIPT_ERROR(part.DimListAt(2));
     EXPECT_EQ(part.DimList("e.*"), 0);
     // A dimension the host does not know has no name.
     EXPECT_STREQ(part.DimName(42), "");
@@ -151,17 +128,10 @@ TEST_F(DimsTest, ListByPatternAndNamesById) {
 
 TEST_F(DimsTest, ListFailures) {
     ASSERT_EQ(part.DimList("d.*"), 2);
-    try {
-        part.DimList("[");
-        ADD_FAILURE() << "no exception";
-    } catch (const ardotk::Error& e) {
-        EXPECT_EQ(e.code, 0);
-        EXPECT_STRNE(e.text, "");
-    }
+    EXPECT_PATTERN_ERROR(part.DimList("["));
     simhost::injectFault("ProDimensionSymbolGet", -1, 2);
     EXPECT_THROW_CODE(part.DimList("d.*"), ardotk::Error, -1, "");
-    simhost::injectFault("ProSolidDimensionVisit", -2);
-    EXPECT_THROW_CODE(part.DimList(".*"), ardotk::Error, -2, "");
+    EXPECT_FAULT("ProSolidDimensionVisit", -2, part.DimList(".*"), ardotk::Error, "");
     // A failed listing keeps the previous list.
     EXPECT_EQ(part.DimListAt(1), 1);
 }
@@ -175,11 +145,10 @@ TEST_F(DimsTest, ShowAndDisplayMode) {
 
     part.DimDisplaymodeSet(Ardo::DIM_DISPLAY_SYMBOLIC);
     EXPECT_EQ(part.DimDisplaymodeGet(), Ardo::DIM_DISPLAY_SYMBOLIC);
-    simhost::injectFault("ProDisplaymodeGet", -1);
-    EXPECT_THROW_CODE(part.DimDisplaymodeGet(), Ardo::Error, -1, "Ardo::Solid::DisplaymodeGet");
-    simhost::injectFault("ProDisplaymodeSet", -2);
-    EXPECT_THROW_CODE(part.DimDisplaymodeSet(Ardo::DIM_DISPLAY_NUMERIC), Ardo::Error, -2,
-                      "Ardo::Solid::DisplaymodeSet");
+    EXPECT_FAULT("ProDisplaymodeGet", -1, part.DimDisplaymodeGet(), Ardo::Error,
+                 "Ardo::Solid::DisplaymodeGet");
+    EXPECT_FAULT("ProDisplaymodeSet", -2, part.DimDisplaymodeSet(Ardo::DIM_DISPLAY_NUMERIC),
+                 Ardo::Error, "Ardo::Solid::DisplaymodeSet");
 }
 
 TEST_F(DimsTest, UnboundModel) {

@@ -1,62 +1,87 @@
 // Subtype, model data, units, accuracy, colour and version stamp of a model.
 #include <ProDevelop.h>
-#include <ProMdl.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "kelt2proe/error.h"
-#include "kelt2proe/mdl.h"
-#include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 
 using Ardo::kelt2pMdl;
 
-class MdlProperties : public testkit::HostTest {
+class MdlProperties : public modeltest::ModelTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
+        ModelTest::SetUp();
         part.Create("gear", Ardo::KELT2P_MDL_PART);
         simhost::clearJournal();
     }
 
-    Pro_surf_props rawProps() {
+    static Pro_surf_props rawProps() {
         Pro_surf_props props = {};
-        EXPECT_GE(prodb_get_surface_props(hostHandle(), SEL_3D_PART, -1, 0, &props), 0);
+        EXPECT_GE(prodb_get_surface_props(hostModel(L"gear"), SEL_3D_PART, -1, 0, &props), 0);
         return props;
-    }
-
-    // The host's handle of the part, looked up through the toolkit.
-    ProMdl hostHandle() {
-        ProName name = L"gear";
-        ProMdl handle = nullptr;
-        EXPECT_EQ(ProMdlInit(name, PRO_MDL_PART, &handle), PRO_TK_NO_ERROR);
-        return handle;
     }
 
     kelt2pMdl part;
 };
 
-TEST_F(MdlProperties, SubtypeIsZeroWhereTheHostKnowsNone) {
-    simhost::injectFault("ProMdlSubtypeGet", -8);
-    EXPECT_EQ(part.SubtypeGet(), Ardo::KELT2P_MDLSTYPE_NONE);
-    simhost::injectFault("ProMdlSubtypeGet", -2);
-    EXPECT_THROW_CODE(part.SubtypeGet(), Ardo::Error, -2, "Ardo::Mdl::SubtypeGet");
+TEST_F(MdlProperties, EachHostFailureCarriesTheOperationsText) {
+    const struct {
+        const char* function;
+        int code;
+        std::function<void()> call;
+        const char* text;
+    } faults[] = {
+        {"ProMdlSubtypeGet", -2, [&] { part.SubtypeGet(); }, "Ardo::Mdl::SubtypeGet"},
+        {"ProMdldataGet", -4, [&] { part.DataGet(); }, "Ardo::Mdl::DataGet"},
+        {"ProMdlPrincipalunitsystemGet", -1, [&] { part.LengthUnitGet(); },
+         "Ardo::Mdl::LengthUnitGet"},
+        {"ProMdlPrincipalunitsystemSet", -2, [&] { part.LengthUnitSet(Ardo::KELT2P_UNIT_CGS); },
+         "Ardo::Mdl::LengthUnitSet"},
+        {"ProSolidAccuracyGet", -1, [&] { part.AccuracyGet(); }, "Ardo::Solid::AccuracyGet"},
+        {"ProSolidAccuracyGet", -1, [&] { part.AccuracyTypeGet(); },
+         "Ardo::Solid::AccuracyTypeGet"},
+        {"ProSolidAccuracySet", -2, [&] { part.AccuracySet(Ardo::KELT2P_ACCURACY_RELATIVE, 0.1); },
+         "Ardo::Solid::AccuracySet"},
+        {"prodb_get_surface_props", -1, [&] { part.ColorGet(); }, "Ardo::Solid::ColorGet"},
+        {"prodb_set_surface_props", -2, [&] { part.ColorSet(1, 1, 1); }, "Ardo::Solid::ColorSet"},
+        {"ProMdlIsVariantfeatMdl", -1, [&] { part.IsFlexible(); }, "Ardo::Mdl::IsFlexible"},
+        {"ProSolidRegenerate", -56, [&] { part.Regenerate(); }, "Ardo::Solid::Regenerate"},
+        {"ProTreetoolRefresh", -1, [&] { part.TreetoolRefresh(); }, "Ardo::Mdl::TreetoolRefresh"},
+    };
+    for (const auto& f : faults) {
+        EXPECT_FAULT(f.function, f.code, f.call(), Ardo::Error, f.text);
+    }
+    // The colour is read before it is written: a failed read writes nothing.
+    simhost::clearJournal();
+    EXPECT_FAULT("prodb_get_surface_props", -1, part.ColorSet(1, 1, 1), Ardo::Error,
+                 "Ardo::Solid::ColorSet");
+    EXPECT_EQ(testkit::callCount("prodb_set_surface_props"), 0);
 }
 
-TEST_F(MdlProperties, DataCarriesTheHostRecord) {
+TEST_F(MdlProperties, SubtypeDataFlexibleAndInstanceOfAPlainPart) {
+    simhost::injectFault("ProMdlSubtypeGet", -8);
+    EXPECT_EQ(part.SubtypeGet(), Ardo::KELT2P_MDLSTYPE_NONE) << "the host knows none";
     Ardo::kelt2pMdldata data = part.DataGet();
     EXPECT_STREQ(data.name, "GEAR");
     EXPECT_STREQ(data.type, "PRT");
-    simhost::injectFault("ProMdldataGet", -4);
-    EXPECT_THROW_CODE(part.DataGet(), Ardo::Error, -4, "Ardo::Mdl::DataGet");
+    EXPECT_FALSE(part.IsFlexible());
+    EXPECT_FALSE(part.IsInstance());
+    part.Regenerate();
+    EXPECT_TRUE(testkit::journalHas("ProSolidRegenerate"));
+    part.TreetoolRefresh();
+    EXPECT_TRUE(testkit::journalHas("ProTreetoolRefresh"));
 }
 
-TEST_F(MdlProperties, EveryTableUnitRoundTrips) {
+TEST_F(MdlProperties, EveryTableUnitRoundTripsOthersAreRefusedBeforeTheHost) {
+    EXPECT_THROW_CODE(part.LengthUnitSet(static_cast<Ardo::kelt2pLengthUnit>(99)), Ardo::Error, -2,
+                      "Ardo::Mdl::LengthUnitSet");
+    EXPECT_THROW_CODE(part.LengthUnitSet(Ardo::KELT2P_UNIT_OTHER), Ardo::Error, -2,
+                      "Ardo::Mdl::LengthUnitSet");
+    EXPECT_EQ(testkit::callCount("ProMdlPrincipalunitsystemSet"), 0);
     for (Ardo::kelt2pLengthUnit unit :
          {Ardo::KELT2P_UNIT_INCH_LBM, Ardo::KELT2P_UNIT_FPS, Ardo::KELT2P_UNIT_MMNS,
           Ardo::KELT2P_UNIT_CGS, Ardo::KELT2P_UNIT_MMKS, Ardo::KELT2P_UNIT_IPS}) {
@@ -66,41 +91,17 @@ TEST_F(MdlProperties, EveryTableUnitRoundTrips) {
     EXPECT_TRUE(testkit::journalHas("ProMdlPrincipalunitsystemSet"));
 }
 
-TEST_F(MdlProperties, UnitOutsideTheTableIsRefusedBeforeTheHost) {
-    EXPECT_THROW_CODE(part.LengthUnitSet(static_cast<Ardo::kelt2pLengthUnit>(99)), Ardo::Error, -2,
-                      "Ardo::Mdl::LengthUnitSet");
-    EXPECT_THROW_CODE(part.LengthUnitSet(Ardo::KELT2P_UNIT_OTHER), Ardo::Error, -2,
-                      "Ardo::Mdl::LengthUnitSet");
-    EXPECT_EQ(testkit::callCount("ProMdlPrincipalunitsystemSet"), 0);
-}
-
-TEST_F(MdlProperties, UnitFailuresCarryTheHostCode) {
-    simhost::injectFault("ProMdlPrincipalunitsystemGet", -1);
-    EXPECT_THROW_CODE(part.LengthUnitGet(), Ardo::Error, -1, "Ardo::Mdl::LengthUnitGet");
-    simhost::injectFault("ProMdlPrincipalunitsystemSet", -2);
-    EXPECT_THROW_CODE(part.LengthUnitSet(Ardo::KELT2P_UNIT_CGS), Ardo::Error, -2,
-                      "Ardo::Mdl::LengthUnitSet");
-}
-
 TEST_F(MdlProperties, AccuracyTypeAndValue) {
     part.AccuracySet(Ardo::KELT2P_ACCURACY_ABSOLUTE, 0.05);
     EXPECT_EQ(part.AccuracyTypeGet(), Ardo::KELT2P_ACCURACY_ABSOLUTE);
     EXPECT_DOUBLE_EQ(part.AccuracyGet(), 0.05);
-    simhost::injectFault("ProSolidAccuracyGet", -1);
-    EXPECT_THROW_CODE(part.AccuracyGet(), Ardo::Error, -1, "Ardo::Solid::AccuracyGet");
-    simhost::injectFault("ProSolidAccuracyGet", -1);
-    EXPECT_THROW_CODE(part.AccuracyTypeGet(), Ardo::Error, -1, "Ardo::Solid::AccuracyTypeGet");
-    simhost::injectFault("ProSolidAccuracySet", -2);
-    EXPECT_THROW_CODE(part.AccuracySet(Ardo::KELT2P_ACCURACY_RELATIVE, 0.1), Ardo::Error, -2,
-                      "Ardo::Solid::AccuracySet");
 }
 
 TEST_F(MdlProperties, ColorSetWithThreeValuesKeepsHostDouble4AndTheRestOfTheRecord) {
-    ProMdl handle = hostHandle();
     Pro_surf_props props = rawProps();
     props.values[4] = 0.25;  // transparency, never exposed
     props.values[20] = 7.5;  // beyond the twelve used doubles
-    ASSERT_GE(prodb_set_surface_props(handle, SEL_3D_PART, -1, 0, &props), 0);
+    ASSERT_GE(prodb_set_surface_props(hostModel(L"gear"), SEL_3D_PART, -1, 0, &props), 0);
 
     part.ColorSet(0.1, 0.2, 0.3);
     Pro_surf_props after = rawProps();
@@ -124,16 +125,7 @@ TEST_F(MdlProperties, ColorRecordMapsOntoTheHostDoubles) {
     }
     Ardo::kelt2pModelColor read = part.ColorGet();
     EXPECT_EQ(std::memcmp(read.value, color.value, sizeof color.value), 0);
-}
 
-TEST_F(MdlProperties, ColorFailuresAreNegativeHostResults) {
-    simhost::injectFault("prodb_get_surface_props", -1);
-    EXPECT_THROW_CODE(part.ColorGet(), Ardo::Error, -1, "Ardo::Solid::ColorGet");
-    simhost::injectFault("prodb_get_surface_props", -1);
-    EXPECT_THROW_CODE(part.ColorSet(1, 1, 1), Ardo::Error, -1, "Ardo::Solid::ColorSet");
-    EXPECT_EQ(testkit::callCount("prodb_set_surface_props"), 0);
-    simhost::injectFault("prodb_set_surface_props", -2);
-    EXPECT_THROW_CODE(part.ColorSet(1, 1, 1), Ardo::Error, -2, "Ardo::Solid::ColorSet");
     // A model with the host's default appearance reads as success (result 1).
     kelt2pMdl fresh;
     fresh.Create("fresh", Ardo::KELT2P_MDL_PART);
@@ -154,23 +146,39 @@ TEST_F(MdlProperties, VerstampTextAndLength) {
     part.AccuracySet(Ardo::KELT2P_ACCURACY_RELATIVE, 0.004);
     EXPECT_FALSE(part.VerstampEqual(buf.data())) << "the model changed";
     EXPECT_EQ(simhost::liveObjects(), 0);
+
+    EXPECT_THROW_TEXT(part.VerstampEqual(""), Ardo::Error, 0, "Ardo::Mdl::VerstampEqual");
+    EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
-TEST_F(MdlProperties, FlexibleAndInstanceOfAPlainPart) {
-    EXPECT_FALSE(part.IsFlexible());
-    EXPECT_FALSE(part.IsInstance());
-    simhost::injectFault("ProMdlIsVariantfeatMdl", -1);
-    EXPECT_THROW_CODE(part.IsFlexible(), Ardo::Error, -1, "Ardo::Mdl::IsFlexible");
-}
-
-TEST_F(MdlProperties, RegenerateAndTreetoolAskTheHost) {
-    part.Regenerate();
-    EXPECT_TRUE(testkit::journalHas("ProSolidRegenerate"));
-    part.TreetoolRefresh();
-    simhost::injectFault("ProSolidRegenerate", -56);
-    EXPECT_THROW_CODE(part.Regenerate(), Ardo::Error, -56, "Ardo::Solid::Regenerate");
-    simhost::injectFault("ProTreetoolRefresh", -1);
-    EXPECT_THROW_CODE(part.TreetoolRefresh(), Ardo::Error, -1, "Ardo::Mdl::TreetoolRefresh");
+// Host call k = 1 .. n of a version-stamp operation fails in turn: every failure carries
+// the injected code and the operation's text (stamp, text or second stamp, and the
+// releases: at least four), and no path leaves a stamp or text allocated.
+TEST_F(MdlProperties, VerstampOperationsFailCleanlyAtEveryHostCall) {
+    char stamp[256] = {};
+    ASSERT_LT(part.VerstampStringGet(nullptr), 255);
+    part.VerstampStringGet(stamp);
+    const struct {
+        std::function<void()> operation;
+        const char* text;
+    } operations[] = {
+        {[&] { part.VerstampStringGet(nullptr); }, "Ardo::Mdl::VerstampStringGet"},
+        {[&] { part.VerstampEqual(stamp); }, "Ardo::Mdl::VerstampEqual"},
+    };
+    for (const auto& op : operations) {
+        int failures = 0;
+        testkit::failEachHostCall(op.operation, -17, [&](const std::string&) {
+            try {
+                op.operation();
+            } catch (const Ardo::Error& e) {
+                ++failures;
+                EXPECT_EQ(e.code, -17);
+                EXPECT_STREQ(e.text, op.text);
+            }
+            EXPECT_EQ(simhost::liveObjects(), 0);
+        });
+        EXPECT_GE(failures, 4) << op.text;
+    }
 }
 
 }  // namespace

@@ -1,16 +1,9 @@
 // Relations: the process-wide buffer, reading and writing the relation sets of a model
 // and of its features, sets chosen by kind, and the failures of each step.
-#include <ProArray.h>
-#include <ProMdl.h>
-
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "kelt2proe/error.h"
-#include "kelt2proe/mdl.h"
-#include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 
@@ -40,13 +33,11 @@ void fill(const std::vector<std::string>& lines) {
 
 using Lines = std::vector<std::string>;
 
-class RelationsTest : public testkit::HostTest {
+class RelationsTest : public modeltest::ModelTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        launchAndConnect();
-        writeFile("shaft.prt", kShaft);
-        shaft.Load("shaft.prt", Ardo::KELT2P_MDL_PART, false);
+        ModelTest::SetUp();
+        shaft = load("shaft.prt", Ardo::KELT2P_MDL_PART, kShaft);
         kelt2pMdl::RelationsClear();
         simhost::clearJournal();
     }
@@ -61,12 +52,7 @@ TEST(RelationBuffer, IsOneListForTheProcess) {
     kelt2pMdl other;
     EXPECT_EQ(other.RelationsAdd("b = 2"), 2);
     EXPECT_EQ(kelt2pMdl::RelationsSize(), 2);
-    try {
-        kelt2pMdl::RelationAt(kelt2pMdl::RelationsSize());
-        ADD_FAILURE() << "no exception";
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "invalid vector<T> subscript");
-    }
+    EXPECT_SUBSCRIPT_ERROR(kelt2pMdl::RelationAt(kelt2pMdl::RelationsSize()));
     EXPECT_THROW(kelt2pMdl::RelationAt(-1), std::out_of_range);
     kelt2pMdl::RelationsClear();
     EXPECT_EQ(kelt2pMdl::RelationsSize(), 0);
@@ -126,9 +112,7 @@ TEST_F(RelationsTest, LineLongerThan259IsRefusedBeforeTheHost) {
 }
 
 TEST_F(RelationsTest, NoSetOfTheKindIsOutOfRange) {
-    writeFile("job.mfg", "{}");
-    kelt2pMdl job;
-    job.Load("job.mfg", Ardo::KELT2P_MDL_MFG, false);
+    kelt2pMdl job = load("job.mfg", Ardo::KELT2P_MDL_MFG, "{}");
     fill({"a = 1"});
     simhost::clearJournal();
     EXPECT_THROW(job.Relations(false), std::out_of_range);
@@ -147,8 +131,8 @@ TEST_F(RelationsTest, UnboundModelAndMissingFeature) {
     EXPECT_TRUE(simhost::journal().empty());
 
     EXPECT_THROW_CODE(shaft.Relations(99), Ardo::Error, -4, "");
-    simhost::injectFault("ProModelitemToRelset", -2);
-    EXPECT_THROW_CODE(shaft.RelationsSet(5), Ardo::Error, -2, "Ardo::Solid::Relations");
+    EXPECT_FAULT("ProModelitemToRelset", -2, shaft.RelationsSet(5), Ardo::Error,
+                 "Ardo::Solid::Relations");
 }
 
 // Each host call of a read fails in turn: the wrapper's text with the host's code, the
@@ -164,17 +148,15 @@ TEST_F(RelationsTest, ReadFailuresLeaveTheBufferAndReleaseTheArray) {
         EXPECT_EQ(buffer(), (Lines{"kept"}));
         EXPECT_EQ(simhost::liveObjects(), 0);
     }
-    simhost::injectFault("ProSolidRelsetVisit", -2);
-    EXPECT_THROW_CODE(shaft.Relations(false), ardotk::Error, -2, "");
-    simhost::injectFault("ProRelsetToModelitem", -1);
-    EXPECT_THROW_CODE(shaft.Relations(false), ardotk::Error, -1, "");
+    EXPECT_FAULT("ProSolidRelsetVisit", -2, shaft.Relations(false), ardotk::Error, "");
+    EXPECT_FAULT("ProRelsetToModelitem", -1, shaft.Relations(false), ardotk::Error, "");
     EXPECT_EQ(buffer(), (Lines{"kept"}));
 }
 
 TEST_F(RelationsTest, WriteFailuresReportTheReleaseOrZero) {
     fill({"d0 = 1"});
-    simhost::injectFault("ProArrayAlloc", -1);
-    EXPECT_THROW_CODE(shaft.RelationsSet(false), ardotk::Error, -1, "ardotk::RelationsSet");
+    EXPECT_FAULT("ProArrayAlloc", -1, shaft.RelationsSet(false), ardotk::Error,
+                 "ardotk::RelationsSet");
 
     // A refused write alone is reported with code 0.
     simhost::injectFault("ProRelsetRelationsSet", -2);
@@ -185,8 +167,8 @@ TEST_F(RelationsTest, WriteFailuresReportTheReleaseOrZero) {
     EXPECT_EQ(shaft.Relations(false), 2);
 
     fill({"d0 = 1"});
-    simhost::injectFault("ProArrayFree", -19);
-    EXPECT_THROW_CODE(shaft.RelationsSet(false), ardotk::Error, -19, "ardotk::RelationsSet");
+    EXPECT_FAULT("ProArrayFree", -19, shaft.RelationsSet(false), ardotk::Error,
+                 "ardotk::RelationsSet");
     EXPECT_EQ(buffer(), (Lines{"d0 = 1"}));
     EXPECT_EQ(shaft.Relations(false), 1);
     EXPECT_EQ(simhost::liveObjects(), 0);

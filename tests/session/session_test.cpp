@@ -16,7 +16,7 @@
 #include "kelt2proe/simhost/control.h"
 #include "session/host_entry.h"
 #include "session/session_state.h"
-#include "support/host_fixture.h"
+#include "support/expect.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void connectByAddress(kelt2pSession& s, const std::string& id) {
 
 // --- connecting --------------------------------------------------------------------
 
-TEST_F(SessionTest, ConnectReachesRunningSessionAndKeepsItsIdentifier) {
+TEST_F(SessionTest, ConnectReachesRunningSessionDisconnectLeavesItEndStopsIt) {
     std::string id = simhost::launch();
     kelt2pSession s;
     EXPECT_FALSE(s.IsConnected());
@@ -66,6 +66,13 @@ TEST_F(SessionTest, ConnectReachesRunningSessionAndKeepsItsIdentifier) {
     const char* first = s.ConnectInfo();
     EXPECT_EQ(first, id);
     EXPECT_EQ(s.ConnectInfo(), first) << "the same buffer each time";
+    s.Disconnect();
+    EXPECT_FALSE(s.IsConnected());
+    s.Connect();
+    EXPECT_EQ(std::string(s.ConnectInfo()), id);
+    s.End();
+    EXPECT_FALSE(s.IsConnected());
+    EXPECT_THROW_CODE(s.Connect(), Ardo::Error, PRO_TK_E_NOT_FOUND, "Ardo::ProEngineer::Connect");
 }
 
 TEST_F(SessionTest, ConnectWhileConnectedOnlyAsksForTheStatus) {
@@ -116,19 +123,13 @@ TEST_F(SessionTest, NetworkAddressFormsTheSessionIdentifier) {
     EXPECT_FALSE(s.IsConnected());
 }
 
-TEST_F(SessionTest, NetworkAddressOfARunningSessionConnectsToIt) {
+TEST_F(SessionTest, NetworkAddressOfARunningSessionConnectsToItsIdentifierSurvives) {
     simhost::launch();
     std::string second = simhost::launch();
     kelt2pSession s;
     connectByAddress(s, second);
     EXPECT_EQ(std::string(s.ConnectInfo()), second);
-}
-
-TEST_F(SessionTest, IdentifierSurvivesDisconnectAndFailedConnect) {
-    simhost::launch();
-    std::string second = simhost::launch();
-    kelt2pSession s;
-    connectByAddress(s, second);
+    // The identifier survives a disconnect and a failed connect.
     s.Disconnect();
     EXPECT_FALSE(s.IsConnected());
     EXPECT_THROW_CODE(s.Connect("myhost", 1, 2, 3, 4, "addr"), Ardo::Error, PRO_TK_E_NOT_FOUND,
@@ -231,19 +232,6 @@ TEST_F(SessionTest, WithoutConnection) {
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
-TEST_F(SessionTest, DisconnectLeavesTheHostRunningEndStopsIt) {
-    std::string id = simhost::launch();
-    kelt2pSession s;
-    s.Connect();
-    s.Disconnect();
-    EXPECT_FALSE(s.IsConnected());
-    s.Connect();
-    EXPECT_EQ(std::string(s.ConnectInfo()), id);
-    s.End();
-    EXPECT_FALSE(s.IsConnected());
-    EXPECT_THROW_CODE(s.Connect(), Ardo::Error, PRO_TK_E_NOT_FOUND, "Ardo::ProEngineer::Connect");
-}
-
 TEST_F(SessionTest, DateCodeIsCopiedAndTheHostTextReleased) {
     simhost::launch();
     kelt2pSession s;
@@ -253,9 +241,8 @@ TEST_F(SessionTest, DateCodeIsCopiedAndTheHostTextReleased) {
     EXPECT_EQ(s.DateCode(), code);
     EXPECT_EQ(callCount("ProStringFree"), 2);
     EXPECT_EQ(simhost::liveObjects(), 0);
-    simhost::injectFault("ProEngineerDisplaydatecodeGet", PRO_TK_GENERAL_ERROR);
-    EXPECT_THROW_CODE(s.DateCode(), Ardo::Error, PRO_TK_GENERAL_ERROR,
-                      "Ardo::ProEngineer::DateCode");
+    EXPECT_FAULT("ProEngineerDisplaydatecodeGet", -1, s.DateCode(), Ardo::Error,
+                 "Ardo::ProEngineer::DateCode");
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
@@ -271,30 +258,27 @@ struct HostFault {
 };
 
 TEST_F(SessionTest, EachHostFailureIsReportedWithItsCodeAndOperation) {
+    using S = kelt2pSession;
+    using F = const std::string;
+    const char* connect = "Ardo::ProEngineer::Connect";
+    const char* connectWS = "Ardo::ProEngineer::ConnectWS";
+    const char* info = "Ardo::ProEngineer::ConnectInfo";
     const std::vector<HostFault> faults = {
-        {"ProEngineerConnect", -38, [](kelt2pSession& s, auto&) { s.Connect(); }, -38,
-         "Ardo::ProEngineer::Connect", false},
-        {"ProEngineerConnect", -11,
-         [](kelt2pSession& s, auto&) { s.Connect("h", 1, 1, 1, 1, "a"); }, -11,
-         "Ardo::ProEngineer::Connect", false},
-        {"ProEngineerConnectionStart", -40, [](kelt2pSession& s, auto& f) { s.Connect(f); }, -40,
-         "Ardo::ProEngineer::Connect", false},
-        {"ProEngineerConnectWS", -11, [](kelt2pSession& s, auto&) { s.ConnectWS("ws"); }, -11,
-         "Ardo::ProEngineer::ConnectWS", false},
-        {"ProStringToWstring", -1, [](kelt2pSession& s, auto&) { s.ConnectWS("ws"); }, -1,
-         "Ardo::ProEngineer::ConnectWS", false},
-        {"ProEngineerConnectIdExtract", -1, [](kelt2pSession& s, auto&) { s.Connect(); }, -1,
-         "Ardo::ProEngineer::ConnectInfo", false},
-        {"ProEngineerStart", -40, [](kelt2pSession& s, auto& f) { s.Start(f); }, -40,
-         "Ardo::ProEngineer::Start", false},
-        {"ProEngineerDisconnect", -11, [](kelt2pSession& s, auto&) { s.Disconnect(); }, -11,
+        {"ProEngineerConnect", -38, [](S& s, F&) { s.Connect(); }, -38, connect, false},
+        {"ProEngineerConnect", -11, [](S& s, F&) { s.Connect("h", 1, 1, 1, 1, "a"); }, -11, connect,
+         false},
+        {"ProEngineerConnectionStart", -40, [](S& s, F& f) { s.Connect(f); }, -40, connect, false},
+        {"ProEngineerConnectWS", -11, [](S& s, F&) { s.ConnectWS("ws"); }, -11, connectWS, false},
+        {"ProStringToWstring", -1, [](S& s, F&) { s.ConnectWS("ws"); }, -1, connectWS, false},
+        {"ProEngineerConnectIdExtract", -1, [](S& s, F&) { s.Connect(); }, -1, info, false},
+        {"ProEngineerStart", -40, [](S& s, F& f) { s.Start(f); }, -40, "Ardo::ProEngineer::Start",
+         false},
+        {"ProEngineerDisconnect", -11, [](S& s, F&) { s.Disconnect(); }, -11,
          "Ardo::ProEngineer::Disconnect", true},
-        {"ProEngineerEnd", -38, [](kelt2pSession& s, auto&) { s.End(); }, -38,
-         "Ardo::ProEngineer::End", true},
-        {"ProEngineerDisplaydatecodeGet", -11, [](kelt2pSession& s, auto&) { s.DateCode(); }, -11,
+        {"ProEngineerEnd", -38, [](S& s, F&) { s.End(); }, -38, "Ardo::ProEngineer::End", true},
+        {"ProEngineerDisplaydatecodeGet", -11, [](S& s, F&) { s.DateCode(); }, -11,
          "Ardo::ProEngineer::DateCode", true},
-        {"ProEngineerStatusGet", -11, [](kelt2pSession& s, auto&) { s.ConnectInfo(); }, -4,
-         "Ardo::ProEngineer::ConnectInfo", true},
+        {"ProEngineerStatusGet", -11, [](S& s, F&) { s.ConnectInfo(); }, -4, info, true},
     };
     for (const HostFault& f : faults) {
         SCOPED_TRACE(std::string(f.function) + " -> " + f.expectedText);
