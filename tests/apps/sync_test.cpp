@@ -16,6 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Expects `text` to hold `part`, and prints `text` when it does not.
+#define EXPECT_CONTAINS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
+
 struct Result {
     int code;
     std::string out;
@@ -61,13 +64,10 @@ protected:
 TEST_F(SyncTest, ExampleListFillsTheTableAndMarksToolsInUse) {
     Result sync = run("sync", {"mill_job.mfg", "tools.csv"});
     ASSERT_EQ(sync.code, kelt2p::kExitOk) << sync.err;
-    EXPECT_NE(sync.out.find("Tool table of workcell HERMLE_C42 in MILL_JOB\n"), std::string::npos);
-    EXPECT_NE(sync.out.find("\n   1    1  FACE_MILL_63      1  face mill 63"), std::string::npos)
-        << sync.out;
-    EXPECT_NE(sync.out.find("12 entries, 4 in use\n"), std::string::npos) << sync.out;
-    EXPECT_NE(sync.err.find("8 entries written to workcell HERMLE_C42, 4 in place already"),
-              std::string::npos)
-        << sync.err;
+    EXPECT_CONTAINS(sync.out, "Tool table of workcell HERMLE_C42 in MILL_JOB\n");
+    EXPECT_CONTAINS(sync.out, "\n   1    1  FACE_MILL_63      1  face mill 63");
+    EXPECT_CONTAINS(sync.out, "12 entries, 4 in use\n");
+    EXPECT_CONTAINS(sync.err, "8 entries written to workcell HERMLE_C42, 4 in place already");
 
     // A new session reads the saved model: the entries are in the file.
     Result table = run("table", {"mill_job", "--format", "csv"});
@@ -90,12 +90,10 @@ TEST_F(SyncTest, SecondSyncFindsEverythingInPlaceAndWritesNothing) {
     simhost::clearJournal();
     Result again = run("sync", {"mill_job.mfg", "tools.csv", "--format", "json"});
     ASSERT_EQ(again.code, kelt2p::kExitOk) << again.err;
-    EXPECT_NE(again.err.find("0 entries written to workcell HERMLE_C42, 12 in place already"),
-              std::string::npos)
-        << again.err;
+    EXPECT_CONTAINS(again.err, "0 entries written to workcell HERMLE_C42, 12 in place already");
     EXPECT_EQ(testkit::callCount("ProFeatureRedefine"), 0);
     EXPECT_EQ(modelFile(), saved);
-    EXPECT_NE(again.out.find("\"tool_id\": \"TAP_M8\", \"register\": 7"), std::string::npos);
+    EXPECT_CONTAINS(again.out, "\"tool_id\": \"TAP_M8\", \"register\": 7");
 }
 
 TEST_F(SyncTest, NamedWorkcellTakesEntriesThroughItsOwnPendingList) {
@@ -160,10 +158,9 @@ TEST_F(SyncTest, RefusedListsNeverReachTheHost) {
     writeFile("taken.csv", "tool_id,type,head,position\nEM_4,END MILL,1,20\nEM_5,END MILL,1,2\n");
     Result taken = run("sync", {"mill_job.mfg", "taken.csv"});
     EXPECT_EQ(taken.code, kelt2p::kExitInput);
-    EXPECT_NE(taken.err.find("taken.csv:3: head 1 position 2 of workcell HERMLE_C42 holds tool "
-                             "EM_12, not EM_5\n"),
-              std::string::npos)
-        << taken.err;
+    EXPECT_CONTAINS(taken.err,
+                    "taken.csv:3: head 1 position 2 of workcell HERMLE_C42 holds tool "
+                    "EM_12, not EM_5\n");
     EXPECT_EQ(modelFile(), before);
 }
 
@@ -177,10 +174,8 @@ TEST_F(SyncTest, ToolModelWithoutToolTypeStopsBeforeAnyToolIsCreated) {
     simhost::clearJournal();
     Result sync = run("sync", {"mill_job.mfg", "models.csv"});
     EXPECT_EQ(sync.code, kelt2p::kExitHost);
-    EXPECT_NE(sync.err.find("kelt2p sync: reading TOOL_TYPE of the tool model blank (line 3): "),
-              std::string::npos)
-        << sync.err;
-    EXPECT_NE(sync.err.find("(Parameter TOOL_TYPE not defined)"), std::string::npos);
+    EXPECT_CONTAINS(sync.err, "kelt2p sync: reading TOOL_TYPE of the tool model blank (line 3): ");
+    EXPECT_CONTAINS(sync.err, "(Parameter TOOL_TYPE not defined)");
     EXPECT_EQ(testkit::callCount("ProToolCreate"), 0);
     EXPECT_EQ(modelFile(), before);
 }
@@ -196,8 +191,7 @@ TEST_F(SyncTest, HostFailuresShowTheCodeByName) {
     simhost::injectFault("ProMdlSave", -17);
     Result save = run("sync", {"mill_job.mfg", "tools.csv"});
     EXPECT_EQ(save.code, kelt2p::kExitHost);
-    EXPECT_NE(save.err.find("saving the model MILL_JOB: -17 PRO_TK_CANT_WRITE"), std::string::npos)
-        << save.err;
+    EXPECT_CONTAINS(save.err, "saving the model MILL_JOB: -17 PRO_TK_CANT_WRITE");
     EXPECT_EQ(modelFile(), before);
 }
 
