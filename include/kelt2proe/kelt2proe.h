@@ -3,8 +3,8 @@
 
 #include "kelt2proe/error.h"
 #include "kelt2proe/geometry.h"
-#include "kelt2proe/session.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/mfg.h"
+#include "kelt2proe/session.h"
 #include "kelt2proe/tool.h"
 #include "kelt2proe/window.h"
