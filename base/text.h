@@ -1,6 +1,7 @@
 // Conversions between the application's narrow texts and the host's wide texts.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -39,8 +40,8 @@ void copyBounded(char (&dst)[N], const char* src) {
 template <std::size_t N, std::size_t M>
 void narrowField(char (&dst)[N], const wchar_t (&src)[M]) {
     static_assert(N == M, "fields of the same width");
-    std::wstring bounded(src, M);
-    bounded.resize(bounded.find(L'\0') == std::wstring::npos ? M - 1 : bounded.find(L'\0'));
+    // The host field may lack a terminator: take at most M - 1 characters.
+    std::wstring bounded(src, std::find(src, src + M - 1, L'\0'));
     copyBounded(dst, toNarrow(bounded.c_str()).c_str());
 }
 

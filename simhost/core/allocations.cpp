@@ -24,8 +24,5 @@ bool allocationLive(const void* p) {
 long allocationCount() {
     return static_cast<long>(live().size());
 }
-void allocationsForget() {
-    live().clear();
-}
 
 }  // namespace simhost::core

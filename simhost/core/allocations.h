@@ -9,6 +9,5 @@ void allocationAdd(const void* p);
 bool allocationRemove(const void* p);
 bool allocationLive(const void* p);
 long allocationCount();
-void allocationsForget();
 
 }  // namespace simhost::core

@@ -39,10 +39,6 @@ void commandRegister(const std::string& action, std::function<void()> callback) 
     events().commands[action] = std::move(callback);
 }
 
-bool commandKnown(const std::string& action) {
-    return events().commands.count(action) == 1;
-}
-
 int eventLoopRun() {
     Events& e = events();
     e.interrupted = false;

@@ -11,7 +11,6 @@ void eventPostExit();
 
 // Registers the callback that a press of the named command runs.
 void commandRegister(const std::string& action, std::function<void()> callback);
-bool commandKnown(const std::string& action);
 
 // Serves queued events until interrupted, the session ends or the queue is empty
 // (in one thread nothing else could arrive). Returns 0 when interrupted or drained,
