@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
+#include "feature/elemtree_dump.h"
 #include "kelt2proe/simhost/control.h"
 #include "toolkit/elemtree.h"
-#include "toolkit/elemtree_dump.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void ElemtreeDump(benchmark::State& state) {
     ardotk::ElemTree root = treeOf(elements);
     for (auto _ : state) {
         simhost::clearJournal();
-        benchmark::DoNotOptimize(ardotk::ElemtreeDump(root.get()));
+        benchmark::DoNotOptimize(Ardo::ElemtreeDump(root.get()));
     }
     state.SetItemsProcessed(state.iterations() * elements);
     root.release();

@@ -6,10 +6,10 @@
 #include <ProMdl.h>
 #include <ProMfg.h>
 
+#include "feature/elemtree_dump.h"
 #include "kelt2proe/error.h"
 #include "model/solid.h"
 #include "toolkit/elemtree.h"
-#include "toolkit/elemtree_dump.h"
 #include "toolkit/feature_search.h"
 
 namespace Ardo {
@@ -33,7 +33,7 @@ void Solid::featureTreeWrite(ProFeature& feature) {
         return;
     }
     std::int32_t first = PRO_TK_NO_ERROR;
-    note(first, ardotk::ElemtreeDump(tree.get()));
+    note(first, ElemtreeDump(tree.get()));
     ProPath xmlFile = L"fixt.xml";
     note(first, ProElemtreeWrite(tree.get(), PRO_ELEMTREE_XML, xmlFile));
     note(first, tree.release());

@@ -6,16 +6,39 @@
 
 #include "kelt2proe/error.h"
 #include "mfg/tool.h"
+#include "toolkit/check.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/tool.h"
 
 namespace Ardo {
 
+namespace {
+
+// ardotk::ElementAlloc as an examined step of creation or redefinition: a refusal is
+// recorded in `status` and raised as Ardo::Error(code, text), as every such step is.
+ardotk::ElemTree examinedElement(ProElemId id, std::int32_t& status, const char* text) {
+    try {
+        return ardotk::ElementAlloc(id);
+    } catch (const ardotk::Error& e) {
+        status = e.code;
+        throw Error(e.code, text);
+    }
+}
+
+// ardotk::ElementAlloc whose result is not examined: a refused allocation leaves no element.
+ardotk::ElemTree unexaminedElement(ProElemId id) {
+    try {
+        return ardotk::ElementAlloc(id);
+    } catch (const ardotk::Error&) {
+        return ardotk::ElemTree();
+    }
+}
+
+}  // namespace
+
 void Tool::check(ProError err, const char* text) {
     status = err;
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, text);
-    }
+    Ardo::check(err, text);
 }
 
 // A model-based tool is described by its attribute (element 7) and its model (element
@@ -23,8 +46,7 @@ void Tool::check(ProError err, const char* text) {
 // is handed to the input after each (the input keeps one copy of it).
 void Tool::describe(ProToolinputPtr input, const char* text) {
     if (!modelSet) {
-        ardotk::ElemTree paramsElem;
-        check(ProElementAlloc(PRO_E_TOOL_PARAMS, paramsElem.out()), text);
+        ardotk::ElemTree paramsElem = examinedElement(PRO_E_TOOL_PARAMS, status, text);
         ProToolElem elem = paramsElem.get();
         for (ToolParam& param : params) {
             check(ProToolElemParamAdd(elem, &param.value, param.name), text);
@@ -34,14 +56,12 @@ void Tool::describe(ProToolinputPtr input, const char* text) {
         return;
     }
     // The attribute is advisory: its element's results are not examined.
-    ardotk::ElemTree attrElem;
-    status = ProElementAlloc(PRO_E_TOOL_ATTR, attrElem.out());
+    ardotk::ElemTree attrElem = unexaminedElement(PRO_E_TOOL_ATTR);
     status = ProToolElemAttrSet(attrElem.get(), attribute);
     if (ProToolinputElemAdd(input, attrElem.get()) == PRO_TK_NO_ERROR) {
         attrElem.disown();
     }
-    ardotk::ElemTree modelElem;
-    check(ProElementAlloc(PRO_E_TOOL_MODEL, modelElem.out()), text);
+    ardotk::ElemTree modelElem = examinedElement(PRO_E_TOOL_MODEL, status, text);
     check(ProToolElemModelSet(modelElem.get(), model.handle), text);
     check(ProToolinputElemAdd(input, modelElem.get()), text);
     modelElem.disown();

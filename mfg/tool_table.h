@@ -35,9 +35,10 @@ std::vector<PendingEntry> read(ProMdl mfg, ProFeature& wcell);
 // position.
 void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries);
 
-// Replaces every table of `wcell` by an empty tool-table element and redefines it;
-// failures raise Ardo::Error(code, "Ardo::Wcell::DeleteToolTable") (the path to the
-// tables: ardotk::Error(code, "")).
+// Replaces every table of `wcell` by an empty tool-table element (also when it has none)
+// and redefines it. A tree that cannot be made or a refused redefinition raises
+// Ardo::Error(code, "Ardo::Wcell::DeleteToolTable"), the path to the tables
+// ardotk::Error(code, ""); the removal and the addition are not examined.
 void clear(ProFeature& wcell);
 
 }  // namespace Ardo::tooltable

@@ -2,43 +2,53 @@
 #include <ProElement.h>
 #include <ProFeature.h>
 
+#include "feature/elemtree_dump.h"
 #include "kelt2proe/error.h"
 #include "mfg/tool_table.h"
+#include "toolkit/check.h"
 #include "toolkit/elemtree.h"
-#include "toolkit/elemtree_dump.h"
 
 namespace Ardo::tooltable {
 
 namespace {
+
 constexpr const char* kText = "Ardo::Wcell::DeleteToolTable";
 
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kText);
+// Takes the tables element at `path` out of the tree and frees it. The result is not
+// examined: a tree without tables has nothing to remove.
+void removeTables(ProElement tree, ProElempath path) {
+    ardotk::ElemTree removed;
+    ProElemtreeElementRemove(tree, path, removed.out());
+    removed.release();
+}
+
+// Adds an empty tables element to the root. The result is not examined: the
+// redefinition tells whether the host takes the tree.
+void addEmptyTables(ProElement tree) {
+    try {
+        ardotk::ElementAdd(tree, ardotk::ElementAlloc(kElemTables));
+    } catch (const ardotk::Error&) {
+        // A refused element is freed by its owner.
     }
 }
+
 }  // namespace
 
 // The tree is dumped to "elemtree.inf" before, during and after the change for
-// diagnosis. A removal, addition or redefinition the host refuses is raised: the tables
-// would otherwise stay while the call reports success.
+// diagnosis. A redefinition the host refuses is raised: the tables would otherwise stay
+// while the call reports success.
 void clear(ProFeature& wcell) {
     ardotk::ElemTree tree;
-    check(ProFeatureElemtreeCreate(&wcell, tree.out()));
+    check(ProFeatureElemtreeCreate(&wcell, tree.out()), kText);
     ardotk::ElempathOwner path = ardotk::ElempathOfIds({kElemTables});
-    ardotk::ElemtreeDump(tree.get());
-    ardotk::ElemTree removed;
-    check(ProElemtreeElementRemove(tree.get(), path.get(), removed.out()));
-    check(removed.release());
-    ardotk::ElemtreeDump(tree.get());
-    ardotk::ElemTree empty;
-    check(ProElementAlloc(kElemTables, empty.out()));
-    check(ProElemtreeElementAdd(tree.get(), nullptr, empty.get()));
-    empty.disown();
-    ardotk::ElemtreeDump(tree.get());
+    ElemtreeDump(tree.get());
+    removeTables(tree.get(), path.get());
+    ElemtreeDump(tree.get());
+    addEmptyTables(tree.get());
+    ElemtreeDump(tree.get());
     ProFeatureCreateOptions options[] = {static_cast<ProFeatureCreateOptions>(0)};
     ProErrorlist errors{};
-    check(ProFeatureRedefine(nullptr, &wcell, tree.get(), options, 1, &errors));
+    check(ProFeatureRedefine(nullptr, &wcell, tree.get(), options, 1, &errors), kText);
 }
 
 }  // namespace Ardo::tooltable

@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 #include "toolkit/mdl.h"
 
 namespace Ardo {
@@ -19,9 +20,7 @@ void Mdl::requireHandle(const char* text) const {
 
 void Mdl::check(int code, const char* text) {
     status = code;
-    if (code != PRO_TK_NO_ERROR) {
-        throw Error(code, text);
-    }
+    Ardo::check(static_cast<ProError>(code), text);
 }
 
 void Mdl::IsInit() const {

@@ -6,6 +6,7 @@
 
 #include "kelt2proe/error.h"
 #include "model/mdl.h"
+#include "toolkit/util.h"
 #include "toolkit/verstamp.h"
 
 namespace Ardo {
@@ -15,7 +16,7 @@ int Mdl::VerstampStringGet(char* buf) {
     requireHandle(kText);
     ardotk::VerstampOwner stamp;
     check(ProMdlVerstampGet(handle, stamp.out()), kText);
-    ardotk::VerstampTextOwner stampText;
+    ardotk::String stampText;
     check(ProVerstampStringGet(stamp.get(), stampText.out()), kText);
     const char* textOfStamp = stampText.get() == nullptr ? "" : stampText.get();
     if (buf != nullptr) {

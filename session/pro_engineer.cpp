@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "kelt2proe/error.h"
 #include "session/session_state.h"
+#include "toolkit/check.h"
 #include "toolkit/util.h"
 
 namespace Ardo {
@@ -24,12 +25,6 @@ bool connected() {
 
 bool empty(const ProProcessHandle& h) {
     return h.array_index == 0 && h.auth_key == 0;
-}
-
-void check(ProError result, const char* operation) {
-    if (result != PRO_TK_NO_ERROR) {
-        throw Error(result, operation);
-    }
 }
 
 const char* orEmpty(const char* s) {
@@ -185,10 +180,8 @@ const char* ProEngineer::ConnectInfo() {
 }
 
 const char* ProEngineer::DateCode() {
-    char* raw = nullptr;
-    ProError result = ProEngineerDisplaydatecodeGet(&raw);
-    ardotk::String owned(raw);
-    check(result, "Ardo::ProEngineer::DateCode");
+    ardotk::String owned;
+    check(ProEngineerDisplaydatecodeGet(owned.out()), "Ardo::ProEngineer::DateCode");
     text::copyBounded(dateCode, owned.get());
     return dateCode;
 }

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
-#include "kelt2proe/error.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 
 namespace {
-
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
-}
 
 void nameOf(const wchar_t* option, ProName name) {
     std::wstring text(option == nullptr ? L"" : option);

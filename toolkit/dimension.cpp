@@ -3,18 +3,13 @@
 #include <cwchar>
 
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/visit_guard.h"
 
 namespace ardotk {
 
 namespace {
-
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
-}
 
 struct Search {
     const wchar_t* symbol;

@@ -2,16 +2,11 @@
 
 #include "kelt2proe/error.h"
 #include "toolkit/array.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 
 namespace {
-
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
-}
 
 void requireType(const ProValueData& data, ProValueDataType type) {
     if (data.type != type) {

@@ -1,15 +1,9 @@
 #include "toolkit/elemtree.h"
 
-#include "kelt2proe/error.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 namespace {
-
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
-}
 
 ValueOwner valueOf(ProValueData data) {
     ValueOwner value;

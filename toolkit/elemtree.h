@@ -11,16 +11,10 @@
 
 namespace ardotk {
 
-namespace detail {
-inline ProError valueFree(ProValue* value) {
-    return ProValueFree(*value);
-}
-}  // namespace detail
-
 // An element that is not part of a tree (a root, or one about to be added).
 using ElemTree = Owned<ProElement, ProElementFree>;
 // A value that no element holds yet.
-using ValueOwner = Owned<ProValue, detail::valueFree>;
+using ValueOwner = Owned<ProValue, ProValueFree>;
 using ElempathOwner = Owned<ProElempath, ProElempathFree>;
 
 // ProElementAlloc.

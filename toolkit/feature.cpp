@@ -6,6 +6,7 @@
 
 #include "kelt2proe/error.h"
 #include "toolkit/array.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 
@@ -13,12 +14,6 @@ namespace {
 
 ProSolid ownerOf(const ProFeature& feature) {
     return static_cast<ProSolid>(feature.owner);
-}
-
-void check(ProError err, const char* text) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, text);
-    }
 }
 
 using RelativesGet = ProError (*)(ProFeature*, int**, int*);

@@ -5,6 +5,7 @@
 #include <ProSolid.h>
 
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/visit_guard.h"
 
@@ -22,23 +23,17 @@ struct Search {
     VisitGuard guard;
 };
 
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kSearchText);
-    }
-}
-
 bool typeTaken(ProFeature* feature, int type) {
     if (type == kNcseqFeatures) {
         ProBoolean ncseq = PRO_B_FALSE;
-        check(ProFeatureIsNcseq(feature, &ncseq));
+        check(ProFeatureIsNcseq(feature, &ncseq), kSearchText);
         return ncseq == PRO_B_TRUE;
     }
     if (type == kAnyFeatureType) {
         return true;
     }
     ProFeattype featureType = 0;
-    check(ProFeatureTypeGet(feature, &featureType));
+    check(ProFeatureTypeGet(feature, &featureType), kSearchText);
     return featureType == type;
 }
 
@@ -51,7 +46,7 @@ bool nameTaken(ProFeature* feature, const NameFilter& filter) {
     if (err == PRO_TK_E_NOT_FOUND) {
         name[0] = L'\0';  // an unnamed feature
     } else {
-        check(err);
+        check(err, kSearchText);
         name[PRO_NAME_SIZE - 1] = L'\0';
     }
     return filter.matches(name);
@@ -60,7 +55,7 @@ bool nameTaken(ProFeature* feature, const NameFilter& filter) {
 bool taken(ProFeature* feature, Search& search) {
     if (search.activeOnly) {
         ProFeatStatus status = PRO_FEAT_INVALID;
-        check(ProFeatureStatusGet(feature, &status));
+        check(ProFeatureStatusGet(feature, &status), kSearchText);
         if (status != PRO_FEAT_ACTIVE && status != PRO_FEAT_UNREGENERATED) {
             return false;
         }
@@ -90,7 +85,7 @@ std::vector<ProFeature> FeatureSearch(ProSolid solid, const char* pattern, int t
             search.guard.rethrow();
             // A model without features is an empty result, not a failure.
             if (err != PRO_TK_E_NOT_FOUND) {
-                check(err);
+                check(err, kSearchText);
             }
             return std::move(search.found);
         },

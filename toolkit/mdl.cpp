@@ -1,15 +1,13 @@
 #include "toolkit/mdl.h"
 
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 
 ProMdlType MdlType(ProMdl model) {
     ProMdlType type = PRO_MDL_UNUSED;
-    ProError err = ProMdlTypeGet(model, &type);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "ardotk::MdlType");
-    }
+    check(ProMdlTypeGet(model, &type), "ardotk::MdlType");
     return type;
 }
 

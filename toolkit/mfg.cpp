@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 #include "toolkit/visit_guard.h"
 
 namespace ardotk {
@@ -29,15 +30,9 @@ ProError collectTool(const ProTool* tool, ProAppData data) {
 
 ProFeature OperActiveGet(ProMfg mfg) {
     ProSolid solid = nullptr;
-    ProError err = ProMfgSolidGet(mfg, &solid);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "ardotk::OperActiveGet");
-    }
+    check(ProMfgSolidGet(mfg, &solid), "ardotk::OperActiveGet");
     ProMfgoper oper{};
-    err = ProMfgoperActiveGet(solid, &oper);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "no active operation found");
-    }
+    check(ProMfgoperActiveGet(solid, &oper), "no active operation found");
     return oper;
 }
 

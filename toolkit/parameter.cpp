@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/util.h"
 #include "toolkit/visit_guard.h"
@@ -11,12 +12,6 @@
 namespace ardotk {
 
 namespace {
-
-void check(ProError err) {
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
-}
 
 struct Collect {
     const NameFilter& filter;
@@ -79,9 +74,8 @@ void ParameterDelete(ProParameter& param) {
 }
 
 std::string ParameterDescriptionGet(ProParameter& param) {
-    wchar_t* raw = nullptr;
-    ProError err = ProParameterDescriptionGet(&param, &raw);
-    Wstring description(raw);
+    Wstring description;
+    ProError err = ProParameterDescriptionGet(&param, description.out());
     if (err != PRO_TK_NO_ERROR) {
         return {};
     }

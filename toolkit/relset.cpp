@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "kelt2proe/error.h"
 #include "toolkit/array.h"
+#include "toolkit/check.h"
 #include "toolkit/visit_guard.h"
 
 namespace ardotk {
@@ -53,9 +54,7 @@ std::vector<ProRelset> RelsetVisit(ProMdl model,
     Gather gather{take, {}, PRO_TK_NO_ERROR, {}};
     ProError err = ProSolidRelsetVisit(model, gatherRelset, &gather);
     gather.guard.rethrow();
-    if (gather.failure != PRO_TK_NO_ERROR) {
-        throw Error(gather.failure, "");
-    }
+    check(gather.failure);
     if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
         throw Error(err, "");
     }
@@ -65,27 +64,16 @@ std::vector<ProRelset> RelsetVisit(ProMdl model,
 std::vector<std::string> RelationsGet(ProRelset& set) {
     ProError err = PRO_TK_NO_ERROR;
     ArrayOwner<ProWstring> array = lineArray(0, err);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kGetText);
-    }
-    err = ProRelsetRelationsGet(&set, array.out());
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kGetText);
-    }
+    check(err, kGetText);
+    check(ProRelsetRelationsGet(&set, array.out()), kGetText);
     int count = 0;
-    err = ProArraySizeGet(array.get(), &count);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kGetText);
-    }
+    check(ProArraySizeGet(array.get(), &count), kGetText);
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(count < 0 ? 0 : count));
     for (int i = 0; i < count; ++i) {
         lines.push_back(Ardo::text::toNarrow(array.get()[i]));
     }
-    err = array.release();
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kGetText);
-    }
+    check(array.release(), kGetText);
     return lines;
 }
 
@@ -98,9 +86,7 @@ void RelationsSet(ProRelset& set, const std::vector<std::string>& lines) {
     const int count = static_cast<int>(lines.size());
     ProError err = PRO_TK_NO_ERROR;
     ArrayOwner<ProWstring> array = lineArray(count, err);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, kSetText);
-    }
+    check(err, kSetText);
     // One wide buffer of a path's width per line.
     std::vector<wchar_t> buffers(lines.size() * PRO_PATH_SIZE, L'\0');
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -113,9 +99,7 @@ void RelationsSet(ProRelset& set, const std::vector<std::string>& lines) {
     if (written != PRO_TK_NO_ERROR) {
         throw Error(released != PRO_TK_NO_ERROR ? released : PRO_TK_NO_ERROR, kSetText);
     }
-    if (released != PRO_TK_NO_ERROR) {
-        throw Error(released, kSetText);
-    }
+    check(released, kSetText);
 }
 
 }  // namespace ardotk

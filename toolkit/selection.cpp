@@ -1,14 +1,13 @@
 #include "toolkit/selection.h"
 
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 
 SelectionOwner SelectionAlloc(ProAsmcomppath* path, ProModelitem& item) {
     SelectionOwner selection;
-    if (ProError err = ProSelectionAlloc(path, &item, selection.out())) {
-        throw Error(err, "");
-    }
+    check(ProSelectionAlloc(path, &item, selection.out()));
     return selection;
 }
 

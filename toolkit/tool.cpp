@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 
 namespace ardotk {
 
@@ -14,9 +15,7 @@ double ToolParamDouble(const ProTool& tool, const char* name) {
     if (err == PRO_TK_E_NOT_FOUND) {
         return 0.0;
     }
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
+    check(err);
     if (value.type != PRO_PARAM_DOUBLE) {
         throw Error(0, "wrong parametertype");
     }
@@ -29,9 +28,7 @@ ProToolType ToolTypeGet(const ProTool& tool) {
     if (err == PRO_TK_E_NOT_FOUND) {
         return PRO_TOOL_NONE;
     }
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "");
-    }
+    check(err);
     return type;
 }
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "feature/element_names.h"
+#include "feature/elemtree_dump.h"
 #include "kelt2proe/error.h"
 #include "kelt2proe/simhost/control.h"
 #include "support/expect.h"
 #include "toolkit/elemtree.h"
-#include "toolkit/elemtree_dump.h"
 #include "toolkit/selection.h"
 
 namespace {
@@ -86,7 +86,7 @@ TEST_F(HostTest, DumpWritesEveryValueTypeAndNestedPrefixes) {
     ardotk::ElementAdd(second, ardotk::ElementInteger(492, 2));
     ardotk::ElementAdd(root.get(), ardotk::ElementAlloc(6));
 
-    ASSERT_EQ(ardotk::ElemtreeDump(root.get()), PRO_TK_NO_ERROR);
+    ASSERT_EQ(Ardo::ElemtreeDump(root.get()), PRO_TK_NO_ERROR);
     char null[32];
     std::snprintf(null, sizeof null, "%p", static_cast<void*>(nullptr));
     EXPECT_EQ(dumped(),
@@ -126,7 +126,7 @@ TEST_F(HostTest, DumpOfALastBranchAndOfUnlistedIds) {
     ardotk::ElementAdd(table, ardotk::ElementInteger(99999, 5));
     ardotk::ElementAdd(table, ardotk::ElementInteger(54, 6));
 
-    ASSERT_EQ(ardotk::ElemtreeDump(root.get()), PRO_TK_NO_ERROR);
+    ASSERT_EQ(Ardo::ElemtreeDump(root.get()), PRO_TK_NO_ERROR);
     ASSERT_EQ(Ardo::elementName(99999), nullptr);
     ASSERT_EQ(Ardo::elementName(54), nullptr);
     EXPECT_EQ(dumped(),
@@ -145,7 +145,7 @@ TEST_F(HostTest, DumpGoesOnAfterAnElementThatCannotBeRead) {
     ardotk::ElementAdd(root.get(), ardotk::ElementInteger(492, 1));
     simhost::injectFault("ProValueDataGet", PRO_TK_GENERAL_ERROR);
     testing::internal::CaptureStderr();
-    ASSERT_EQ(ardotk::ElemtreeDump(root.get()), PRO_TK_NO_ERROR);
+    ASSERT_EQ(Ardo::ElemtreeDump(root.get()), PRO_TK_NO_ERROR);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Element id 387 is bad valued \n");
     EXPECT_EQ(dumped(),
               "Element tree\n============\n\n"
@@ -158,7 +158,7 @@ TEST_F(HostTest, DumpGoesOnAfterAnElementThatCannotBeRead) {
     ASSERT_EQ(ProElementAlloc(1, &freed), PRO_TK_NO_ERROR);
     ProElement stale = freed;
     ASSERT_EQ(ProElementFree(&freed), PRO_TK_NO_ERROR);
-    EXPECT_EQ(ardotk::ElemtreeDump(stale), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(Ardo::ElemtreeDump(stale), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(dumped(), "Element tree\n============\n\n");
 }
 

@@ -266,3 +266,31 @@ TEST_F(MfgTest, DeleteToolTableEmptiesTheWorkcell) {
     EXPECT_TRUE(std::filesystem::exists(workDir / "elemtree.inf"));
     EXPECT_EQ(simhost::liveObjects(), liveBaseline);
 }
+
+// The removal and the addition of the tables element are not examined: a refused step
+// leaves the workcell as the redefinition finds it, and a workcell without a tool-table
+// element gets an empty one. Only a refused redefinition is reported.
+TEST_F(MfgTest, DeleteToolTableDoesNotExamineRemovalAndAddition) {
+    loadJob();
+    kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
+
+    // A second tables element beside the one not removed: the host refuses the tree.
+    EXPECT_FAULT("ProElemtreeElementRemove", -17, wcell.DeleteToolTable(), Ardo::Error,
+                 "Ardo::Wcell::DeleteToolTable");
+    EXPECT_EQ(wcell.ToolList(), 3);
+
+    for (const char* step : {"ProElementFree", "ProElementAlloc", "ProElemtreeElementAdd"}) {
+        SCOPED_TRACE(step);
+        simhost::injectFault(step, -17);
+        EXPECT_NO_THROW(wcell.DeleteToolTable());
+        simhost::clearFaults();
+        EXPECT_EQ(simhost::liveObjects(), liveBaseline);
+    }
+    // The last refused addition left the workcell without its tool-table element.
+    EXPECT_THROW_TEXT(wcell.ToolList(), ardotk::Error, 0, "NO PRO_E_TOOL_TABLES");
+
+    EXPECT_NO_THROW(wcell.DeleteToolTable());
+    EXPECT_EQ(wcell.ToolList(), 0);
+    EXPECT_EQ(wcell.Heads(), Ardo::KELT2P_HEADS_OTHER);
+    EXPECT_EQ(simhost::liveObjects(), liveBaseline);
+}

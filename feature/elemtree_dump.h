@@ -1,9 +1,10 @@
-// The text dump of an element tree, "elemtree.inf", for diagnosis.
+// The text dump of an element tree, "elemtree.inf", for diagnosis: the tree visited
+// through the toolkit and formatted with the element-name table.
 #pragma once
 
 #include <ProElement.h>
 
-namespace ardotk {
+namespace Ardo {
 
 // Writes `tree` to "elemtree.inf" in the current directory (replacing it): a header,
 // then one entry per element in the host's visiting order, indented by level, with the
@@ -13,4 +14,4 @@ namespace ardotk {
 // opened.
 ProError ElemtreeDump(ProElement tree);
 
-}  // namespace ardotk
+}  // namespace Ardo

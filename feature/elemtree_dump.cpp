@@ -1,4 +1,4 @@
-#include "toolkit/elemtree_dump.h"
+#include "feature/elemtree_dump.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include "feature/element_names.h"
 #include "toolkit/visit_guard.h"
 
-namespace ardotk {
+namespace Ardo {
 namespace {
 
 void appendf(std::string& out, const char* format, ...) {
@@ -64,7 +64,7 @@ bool appendValue(ProElement element, std::string& line) {
             break;
         case PRO_VALUE_TYPE_WSTRING:
             line += "VALUE (WSTRING)   = ";
-            line += Ardo::text::toNarrow(data.v.w);
+            line += text::toNarrow(data.v.w);
             break;
         case PRO_VALUE_TYPE_SELECTION:
             line += data.v.r != nullptr ? "VALUE (SELECTION) = **" : "VALUE (SELECTION) = ";
@@ -86,7 +86,7 @@ bool appendValue(ProElement element, std::string& line) {
 
 // Appends name, kind and value; sets `children` for a compound or array element.
 bool appendElement(ProElement element, int id, std::string& line, int& children) {
-    if (const char* name = Ardo::elementName(id)) {
+    if (const char* name = elementName(id)) {
         appendf(line, "%s  ", name);
     } else {
         appendf(line, "Elem Id: %3d  ", id);
@@ -154,7 +154,7 @@ public:
         }
     }
 
-    VisitGuard guard;
+    ardotk::VisitGuard guard;
 
 private:
     std::FILE* file_;
@@ -186,4 +186,4 @@ ProError ElemtreeDump(ProElement tree) {
     return err;
 }
 
-}  // namespace ardotk
+}  // namespace Ardo
