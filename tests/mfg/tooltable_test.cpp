@@ -275,8 +275,10 @@ TEST_F(MfgTest, DeleteToolTableDoesNotExamineRemovalAndAddition) {
     kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
 
     // A second tables element beside the one not removed: the host refuses the tree.
-    EXPECT_FAULT("ProElemtreeElementRemove", -17, wcell.DeleteToolTable(), Ardo::Error,
-                 "Ardo::Wcell::DeleteToolTable");
+    simhost::injectFault("ProElemtreeElementRemove", -17);
+    EXPECT_THROW_CODE(wcell.DeleteToolTable(), Ardo::Error, PRO_TK_BAD_INPUTS,
+                      "Ardo::Wcell::DeleteToolTable");
+    simhost::clearFaults();
     EXPECT_EQ(wcell.ToolList(), 3);
 
     for (const char* step : {"ProElementFree", "ProElementAlloc", "ProElemtreeElementAdd"}) {
