@@ -11,7 +11,6 @@
 #include "model/solid.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/feature_search.h"
-#include "toolkit/mdl.h"
 
 namespace Ardo {
 
@@ -48,10 +47,8 @@ void Solid::PrintFeatTree(int id) {
     }
     // The features of a manufacturing model belong to its manufacturing solid.
     ProMdlType modelType = PRO_MDL_UNUSED;
-    try {
-        modelType = ardotk::MdlType(handle);
-    } catch (const ardotk::Error& e) {
-        status = e.code;
+    status = ProMdlTypeGet(handle, &modelType);
+    if (status != PRO_TK_NO_ERROR) {
         return;
     }
     ProSolid owner = static_cast<ProSolid>(handle);
