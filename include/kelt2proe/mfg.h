@@ -2,7 +2,9 @@
 // (kelt2pWcell): reading operations, workcells and NC sequences, the tools of the model,
 // creating and redefining tools, and writing and reading workcell tool tables.
 //
-// Each class is a facade owning one implementation object; copies never share state.
+// Each class is a facade owning one implementation object. Copies never share state: a
+// copy (or an assigned object) holds its own copy of the binding, texts and pending
+// entries.
 // Listings keep their results in process-wide lists: each listing call replaces its
 // list, whichever object makes it, and the indexed accessor reads the list of the last
 // call. An index outside a list throws std::out_of_range("invalid vector<T> subscript").
@@ -12,6 +14,7 @@
 #include <cstdint>
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/impl_ptr.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/tool.h"
 
@@ -44,7 +47,6 @@ class KELT2PROE_API kelt2pOperation {
 public:
     // Not bound to an operation: only good as the target of an assignment.
     kelt2pOperation();
-    explicit kelt2pOperation(const Operation& operation);
     kelt2pOperation(const kelt2pOperation& other);
     kelt2pOperation& operator=(const kelt2pOperation& other);
     ~kelt2pOperation();
@@ -64,8 +66,10 @@ public:
     kelt2pWcell WcellGet();
 
 private:
-    friend class kelt2pWcell;
-    Operation* impl;
+    friend struct FacadeAccess;
+    explicit kelt2pOperation(const Operation& operation);
+
+    CopiedImpl<Operation> impl;
 };
 
 // One workcell feature of a manufacturing model, with its pending tool-table entries.
@@ -73,7 +77,6 @@ class KELT2PROE_API kelt2pWcell {
 public:
     // Not bound to a workcell: only good as the target of an assignment.
     kelt2pWcell();
-    explicit kelt2pWcell(const Wcell& wcell);
     kelt2pWcell(const kelt2pWcell& other);
     kelt2pWcell& operator=(const kelt2pWcell& other);
     ~kelt2pWcell();
@@ -118,7 +121,10 @@ public:
     kelt2pMachTool ToolListAt(int i) const;
 
 private:
-    Wcell* impl;
+    friend struct FacadeAccess;
+    explicit kelt2pWcell(const Wcell& wcell);
+
+    CopiedImpl<Wcell> impl;
 };
 
 // A manufacturing model (model type 37) with its pending tool-table entries.
@@ -188,7 +194,8 @@ public:
     void ToolAdd2Wcell();
 
 private:
-    Mfg* impl;
+    friend struct FacadeAccess;
+    CopiedImpl<Mfg> impl;
 };
 
 }  // namespace Ardo
