@@ -22,6 +22,7 @@ public:
     // Bound to `hostHandle`, unnamed, lists empty.
     explicit Solid(ProMdl hostHandle) : Mdl(hostHandle) {}
 
+    // A name over 31 characters is refused first with (-6, "Ardo::kelt2pMdl::Create").
     void Create(const char* name, kelt2pMdlType type);
     void Regenerate();
 
@@ -55,6 +56,9 @@ public:
     // feature whose whole name matches it as a pattern.
     bool ParamExist(const char* paramName);
     bool ParamExist(const char* feature, const char* paramName);
+    // The ParamGet forms refuse a name over 31 characters first with
+    // (-6, "Ardo::kelt2pMdl::ParamGet"); the text forms of ParamSet a name over 31 or a text
+    // over 80 characters with (-6, "Ardo::kelt2pMdl::ParamSet").
     kelt2pParamValue ParamGet(const char* paramName);
     kelt2pParamValue ParamGet(const char* feature, const char* paramName);
     void ParamSet(const kelt2pParamValue& value);

@@ -12,7 +12,7 @@
 namespace Ardo {
 
 // Access of the library to the implementation behind a facade; defined inside the
-// library only. Every facade befriends it.
+// library only. The facades that the library wraps or unwraps befriend it.
 struct FacadeAccess;
 
 // An implementation object that belongs to one facade. A copy of the holder holds a copy

@@ -42,7 +42,7 @@ enum kelt2pWcellLatheDir : std::int32_t {
 };
 
 // One operation feature of a manufacturing model. Texts returned live in the object's
-// buffer until its next text-returning call.
+// buffer until its next text-returning call. Copies never share state, buffer included.
 class KELT2PROE_API kelt2pOperation {
 public:
     // Not bound to an operation: only good as the target of an assignment.
@@ -73,6 +73,7 @@ private:
 };
 
 // One workcell feature of a manufacturing model, with its pending tool-table entries.
+// Copies never share state: each has its own texts and pending entries.
 class KELT2PROE_API kelt2pWcell {
 public:
     // Not bound to a workcell: only good as the target of an assignment.
@@ -127,7 +128,8 @@ private:
     CopiedImpl<Wcell> impl;
 };
 
-// A manufacturing model (model type 37) with its pending tool-table entries.
+// A manufacturing model (model type 37) with its pending tool-table entries. Copies never
+// share state: each has its own binding and pending entries.
 class KELT2PROE_API kelt2pMfg {
 public:
     kelt2pMfg();
@@ -194,7 +196,6 @@ public:
     void ToolAdd2Wcell();
 
 private:
-    friend struct FacadeAccess;
     CopiedImpl<Mfg> impl;
 };
 

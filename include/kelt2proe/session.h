@@ -60,7 +60,6 @@ public:
     void Textpath(const char* path);
 
 private:
-    friend struct FacadeAccess;
     SharedImpl<ProEngineer> impl;
 };
 

@@ -39,7 +39,6 @@ public:
     int ListAt(int i);
 
 private:
-    friend struct FacadeAccess;
     SharedImpl<Window> impl;
 };
 
