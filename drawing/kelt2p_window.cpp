@@ -1,37 +1,17 @@
 // kelt2pWindow: forwards to a Window shared by copies and assignments.
+#include "base/facade_impl.h"
 #include "drawing/window.h"
 #include "kelt2proe/window.h"
 
 namespace Ardo {
 
-namespace {
+template class SharedImpl<Window>;
 
-void releaseShare(Window* window) {
-    if (--window->shares == 0) {
-        delete window;
-    }
-}
-
-}  // namespace
-
-kelt2pWindow::kelt2pWindow() : impl(new Window()) {}
-
+kelt2pWindow::kelt2pWindow() = default;
 kelt2pWindow::kelt2pWindow(int id) : impl(new Window(id)) {}
-
-kelt2pWindow::kelt2pWindow(const kelt2pWindow& other) : impl(other.impl) {
-    ++impl->shares;
-}
-
-kelt2pWindow& kelt2pWindow::operator=(const kelt2pWindow& other) {
-    ++other.impl->shares;  // first, so that self-assignment keeps the object
-    releaseShare(impl);
-    impl = other.impl;
-    return *this;
-}
-
-kelt2pWindow::~kelt2pWindow() {
-    releaseShare(impl);
-}
+kelt2pWindow::kelt2pWindow(const kelt2pWindow& other) = default;
+kelt2pWindow& kelt2pWindow::operator=(const kelt2pWindow& other) = default;
+kelt2pWindow::~kelt2pWindow() = default;
 
 int kelt2pWindow::Current() {
     return impl->Current();
@@ -52,7 +32,7 @@ void kelt2pWindow::Refresh() {
     impl->Refresh();
 }
 kelt2pMdl kelt2pWindow::MdlGet() {
-    return impl->MdlGet();
+    return FacadeAccess::Wrap<kelt2pMdl>(impl->MdlGet());
 }
 int kelt2pWindow::List() {
     return impl->List();

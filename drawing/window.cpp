@@ -4,7 +4,6 @@
 
 #include "base/subscript.h"
 #include "kelt2proe/error.h"
-#include "model/solid.h"
 
 namespace Ardo {
 
@@ -70,13 +69,13 @@ void Window::Refresh() {
     }
 }
 
-kelt2pMdl Window::MdlGet() {
+Solid Window::MdlGet() {
     ProMdl model = nullptr;
     status = ProWindowMdlGet(id, &model);
     if (status != PRO_TK_NO_ERROR) {
         model = nullptr;  // only recorded: the caller gets an unbound model
     }
-    return kelt2pMdl(Solid(model));
+    return Solid(model);
 }
 
 int Window::List() {

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "kelt2proe/mdl.h"
+#include "base/share_count.h"
+#include "model/solid.h"
 
 namespace Ardo {
 
-class Window {
+// Shared by the kelt2pWindow facades that copy one another.
+class Window : public ShareCount {
 public:
     Window() = default;
     explicit Window(int windowId) : id(windowId) {}
@@ -19,7 +21,8 @@ public:
     void CurrentClose();
     void Repaint();
     void Refresh();
-    kelt2pMdl MdlGet();
+    // The model shown in the window; unbound when the host names none.
+    Solid MdlGet();
     int List();
     // Entry i of the list that List() filled last, for all windows.
     static int ListAt(int i);
@@ -29,9 +32,6 @@ public:
     std::int32_t status = 0;
     // Window ids found by the last List() of this object.
     std::vector<int> ids;
-
-    // Number of kelt2pWindow facades sharing this object; the last one deletes it.
-    int shares = 1;
 };
 
 }  // namespace Ardo

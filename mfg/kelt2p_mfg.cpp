@@ -1,43 +1,20 @@
-// kelt2pMfg: construction, copying, argument checks and forwarding to Ardo::Mfg.
-#include <cstring>
-
-#include "kelt2proe/error.h"
+// kelt2pMfg: construction, copying and forwarding to Ardo::Mfg.
+#include "base/facade_impl.h"
 #include "kelt2proe/mfg.h"
 #include "mfg/mfg.h"
 #include "mfg/operation.h"
 #include "mfg/tool.h"
 #include "mfg/wcell.h"
 #include "model/solid.h"
-#include "toolkit/mfg.h"
 
 namespace Ardo {
 
-namespace {
+template class CopiedImpl<Mfg>;
 
-// A tool id fills a host line: 80 characters and the terminator. Longer ids are refused
-// before they are widened, as they would not fit.
-void checkToolId(const char* toolId, const char* text) {
-    if (toolId == nullptr || std::strlen(toolId) > 80) {
-        throw Error(PRO_TK_LINE_TOO_LONG, text);
-    }
-}
-
-}  // namespace
-
-kelt2pMfg::kelt2pMfg() : impl(new Mfg()) {}
-
-kelt2pMfg::kelt2pMfg(const kelt2pMfg& other) : impl(new Mfg(*other.impl)) {}
-
-kelt2pMfg& kelt2pMfg::operator=(const kelt2pMfg& other) {
-    if (this != &other) {
-        *impl = *other.impl;
-    }
-    return *this;
-}
-
-kelt2pMfg::~kelt2pMfg() {
-    delete impl;
-}
+kelt2pMfg::kelt2pMfg() = default;
+kelt2pMfg::kelt2pMfg(const kelt2pMfg& other) = default;
+kelt2pMfg& kelt2pMfg::operator=(const kelt2pMfg& other) = default;
+kelt2pMfg::~kelt2pMfg() = default;
 
 // --- The model ------------------------------------------------------------------
 
@@ -73,7 +50,7 @@ bool kelt2pMfg::IsMfg() {
     return impl->IsMfg();
 }
 kelt2pMdl kelt2pMfg::GetMdl() {
-    return kelt2pMdl(impl->GetMdl());
+    return FacadeAccess::Wrap<kelt2pMdl>(impl->GetMdl());
 }
 
 // --- Operations, workcells, NC sequences ------------------------------------------
@@ -82,16 +59,16 @@ int kelt2pMfg::OperList(const char* pattern) {
     return impl->OperList(pattern);
 }
 kelt2pOperation kelt2pMfg::OperList(int i) {
-    return kelt2pOperation(Mfg::OperListAt(i));
+    return FacadeAccess::Wrap<kelt2pOperation>(Mfg::OperListAt(i));
 }
 kelt2pOperation kelt2pMfg::OperCurrent() {
-    return kelt2pOperation(impl->OperCurrent());
+    return FacadeAccess::Wrap<kelt2pOperation>(impl->OperCurrent());
 }
 int kelt2pMfg::WcellList(const char* pattern) {
     return impl->WcellList(pattern);
 }
 kelt2pWcell kelt2pMfg::WcellList(int i) {
-    return kelt2pWcell(Mfg::WcellListAt(i));
+    return FacadeAccess::Wrap<kelt2pWcell>(Mfg::WcellListAt(i));
 }
 int kelt2pMfg::NcSeqList() {
     return impl->NcSeqList();
@@ -115,28 +92,25 @@ const char* kelt2pMfg::ToolList(int i) {
     return Mfg::ToolListAt(i);
 }
 bool kelt2pMfg::ToolExist(const char* toolId) {
-    checkToolId(toolId, "Ardo::kelt2pMfg::ToolExist");
     return impl->ToolExist(toolId);
 }
 bool kelt2pMfg::ToolHasModelGet(const char* toolId) {
-    checkToolId(toolId, "Ardo::kelt2pMfg::ToolHasModelGet");
     return impl->ToolHasModelGet(toolId);
 }
 kelt2pMdl kelt2pMfg::ToolModelGet(const char* toolId) {
-    checkToolId(toolId, "Ardo::kelt2pMfg::ToolModelGet");
-    return kelt2pMdl(impl->ToolModelGet(toolId));
+    return FacadeAccess::Wrap<kelt2pMdl>(impl->ToolModelGet(toolId));
 }
 
 // --- Creating tools -----------------------------------------------------------------
 
 void kelt2pMfg::ToolAdd(kelt2pTool& tool) {
-    impl->ToolAdd(*tool.impl);
+    impl->ToolAdd(FacadeAccess::ImplOf(tool));
 }
 void kelt2pMfg::ToolRedefine(kelt2pTool& tool) {
-    impl->ToolRedefine(*tool.impl);
+    impl->ToolRedefine(FacadeAccess::ImplOf(tool));
 }
 void kelt2pMfg::ToolSetCutData(kelt2pTool& tool) {
-    impl->ToolSetCutData(*tool.impl);
+    impl->ToolSetCutData(FacadeAccess::ImplOf(tool));
 }
 
 // --- Tool table of the active operation's workcell -----------------------------------
@@ -146,10 +120,9 @@ void kelt2pMfg::ToolAdd2WcellToolListInit() {
 }
 void kelt2pMfg::ToolAdd2WcellToolList(kelt2pTool& tool, kelt2pMachHead head, int position, int reg,
                                       const char* comment) {
-    impl->ToolAdd2WcellToolList(*tool.impl, head, position, reg, comment);
+    impl->ToolAdd2WcellToolList(FacadeAccess::ImplOf(tool), head, position, reg, comment);
 }
 void kelt2pMfg::ToolAdd2Wcell() {
-    ardotk::TrailfileCommentWrite(L"?ToolAdd2Wcell@kelt2pMfg@Ardo@@QAEXXZ");
     impl->ToolAdd2Wcell();
 }
 

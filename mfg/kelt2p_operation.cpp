@@ -1,26 +1,18 @@
 // kelt2pOperation: construction, copying and forwarding to Ardo::Operation.
+#include "base/facade_impl.h"
 #include "kelt2proe/mfg.h"
 #include "mfg/operation.h"
 #include "mfg/wcell.h"
 
 namespace Ardo {
 
-kelt2pOperation::kelt2pOperation() : impl(new Operation()) {}
+template class CopiedImpl<Operation>;
 
-kelt2pOperation::kelt2pOperation(const Operation& operation) : impl(new Operation(operation)) {}
-
-kelt2pOperation::kelt2pOperation(const kelt2pOperation& other) : impl(new Operation(*other.impl)) {}
-
-kelt2pOperation& kelt2pOperation::operator=(const kelt2pOperation& other) {
-    if (this != &other) {
-        *impl = *other.impl;
-    }
-    return *this;
-}
-
-kelt2pOperation::~kelt2pOperation() {
-    delete impl;
-}
+kelt2pOperation::kelt2pOperation() = default;
+kelt2pOperation::kelt2pOperation(const Operation& operation) : impl(operation) {}
+kelt2pOperation::kelt2pOperation(const kelt2pOperation& other) = default;
+kelt2pOperation& kelt2pOperation::operator=(const kelt2pOperation& other) = default;
+kelt2pOperation::~kelt2pOperation() = default;
 
 const char* kelt2pOperation::Name() {
     return impl->Name();
@@ -47,7 +39,7 @@ const char* kelt2pOperation::Comment(unsigned int n) {
     return impl->Comment(n);
 }
 kelt2pWcell kelt2pOperation::WcellGet() {
-    return kelt2pWcell(impl->WcellGet());
+    return FacadeAccess::Wrap<kelt2pWcell>(impl->WcellGet());
 }
 
 }  // namespace Ardo

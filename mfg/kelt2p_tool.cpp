@@ -1,4 +1,5 @@
 // kelt2pTool: construction, copying and forwarding to Ardo::Tool.
+#include "base/facade_impl.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/tool.h"
 #include "mfg/tool.h"
@@ -6,20 +7,12 @@
 
 namespace Ardo {
 
-kelt2pTool::kelt2pTool() : impl(new Tool()) {}
+template class CopiedImpl<Tool>;
 
-kelt2pTool::kelt2pTool(const kelt2pTool& other) : impl(new Tool(*other.impl)) {}
-
-kelt2pTool& kelt2pTool::operator=(const kelt2pTool& other) {
-    if (this != &other) {
-        *impl = *other.impl;
-    }
-    return *this;
-}
-
-kelt2pTool::~kelt2pTool() {
-    delete impl;
-}
+kelt2pTool::kelt2pTool() = default;
+kelt2pTool::kelt2pTool(const kelt2pTool& other) = default;
+kelt2pTool& kelt2pTool::operator=(const kelt2pTool& other) = default;
+kelt2pTool::~kelt2pTool() = default;
 
 void kelt2pTool::IdSet(const char* id) {
     impl->IdSet(id);
@@ -28,10 +21,10 @@ const char* kelt2pTool::IdGet() {
     return impl->IdGet();
 }
 void kelt2pTool::TypeSet(kelt2pToolType type) {
-    impl->type = type;
+    impl->TypeSet(type);
 }
 kelt2pToolType kelt2pTool::TypeGet() const {
-    return impl->type;
+    return impl->TypeGet();
 }
 void kelt2pTool::ToolParamAdd(const char* name, double value) {
     impl->ToolParamAdd(name, value);
@@ -39,11 +32,12 @@ void kelt2pTool::ToolParamAdd(const char* name, double value) {
 void kelt2pTool::ToolParamAdd(const char* name, const char* value) {
     impl->ToolParamAdd(name, value);
 }
-// Cutting data has no place in the host's tool description.
-void kelt2pTool::AddCuttingData(const char*, kelt2pCutData) {}
+void kelt2pTool::AddCuttingData(const char* name, kelt2pCutData data) {
+    impl->AddCuttingData(name, data);
+}
 
 void kelt2pTool::ModelSet(const kelt2pMdl& model, int attribute, bool useModelName) {
-    impl->ModelSet(*model.impl, attribute, useModelName);
+    impl->ModelSet(FacadeAccess::ImplOf(model), attribute, useModelName);
 }
 
 }  // namespace Ardo

@@ -1,26 +1,18 @@
 // kelt2pWcell: construction, copying and forwarding to Ardo::Wcell.
+#include "base/facade_impl.h"
 #include "kelt2proe/mfg.h"
 #include "mfg/tool.h"
 #include "mfg/wcell.h"
 
 namespace Ardo {
 
-kelt2pWcell::kelt2pWcell() : impl(new Wcell()) {}
+template class CopiedImpl<Wcell>;
 
-kelt2pWcell::kelt2pWcell(const Wcell& wcell) : impl(new Wcell(wcell)) {}
-
-kelt2pWcell::kelt2pWcell(const kelt2pWcell& other) : impl(new Wcell(*other.impl)) {}
-
-kelt2pWcell& kelt2pWcell::operator=(const kelt2pWcell& other) {
-    if (this != &other) {
-        *impl = *other.impl;
-    }
-    return *this;
-}
-
-kelt2pWcell::~kelt2pWcell() {
-    delete impl;
-}
+kelt2pWcell::kelt2pWcell() = default;
+kelt2pWcell::kelt2pWcell(const Wcell& wcell) : impl(wcell) {}
+kelt2pWcell::kelt2pWcell(const kelt2pWcell& other) = default;
+kelt2pWcell& kelt2pWcell::operator=(const kelt2pWcell& other) = default;
+kelt2pWcell::~kelt2pWcell() = default;
 
 const char* kelt2pWcell::Name() {
     return impl->Name();
@@ -55,10 +47,10 @@ void kelt2pWcell::ToolAdd2ToolListInit() {
 }
 void kelt2pWcell::ToolAdd2ToolList(const kelt2pTool& tool, kelt2pMachHead head, int position,
                                    int reg, const char* comment) {
-    impl->ToolAdd2ToolList(*tool.impl, head, position, reg, comment);
+    impl->ToolAdd2ToolList(FacadeAccess::ImplOf(tool), head, position, reg, comment);
 }
 void kelt2pWcell::ToolAdd2ToolList(const kelt2pTool& tool, const kelt2pMachTool& entry) {
-    impl->ToolAdd2ToolList(*tool.impl, entry);
+    impl->ToolAdd2ToolList(FacadeAccess::ImplOf(tool), entry);
 }
 void kelt2pWcell::ToolAdd() {
     impl->ToolAdd();

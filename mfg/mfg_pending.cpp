@@ -21,8 +21,11 @@ void Mfg::ToolAdd2WcellToolList(Tool& tool, kelt2pMachHead head, int position, i
     pending.push_back(pendingFromArguments(tool.handle, head, position, reg, comment));
 }
 
-// The pending list is emptied only once the workcell took the entries.
+// The trail file notes the application's call and this one, under the names they have
+// in the Windows library. The pending list is emptied only once the workcell took the
+// entries.
 void Mfg::ToolAdd2Wcell() {
+    ardotk::TrailfileCommentWrite(L"?ToolAdd2Wcell@kelt2pMfg@Ardo@@QAEXXZ");
     ardotk::TrailfileCommentWrite(L"?ToolAdd2Wcell@Mfg@Ardo@@QAEXXZ");
     requireHandle("Ardo::Mfg::ToolAdd2Wcell");
     Wcell wcell = OperCurrent().WcellGet();

@@ -80,13 +80,16 @@ const char* Mfg::ToolListAt(int i) {
     return checkedAt(mfglists::toolIds(), i).c_str();
 }
 
+// The id is checked first, under the application's operation name; likewise below.
 bool Mfg::ToolExist(const char* toolId) {
+    Tool::RequireIdFits(toolId, "Ardo::kelt2pMfg::ToolExist");
     IsInit();
     ProTool tool = toolInit(toolId, "Ardo::Mfg::ToolExist");
     return ProToolVerify(&tool) == PRO_TK_NO_ERROR;
 }
 
 bool Mfg::ToolHasModelGet(const char* toolId) {
+    Tool::RequireIdFits(toolId, "Ardo::kelt2pMfg::ToolHasModelGet");
     IsInit();
     ProTool tool = toolInit(toolId, "Ardo::Mfg::ToolHasModelGet");
     ProFamilyName modelName = {};
@@ -96,6 +99,7 @@ bool Mfg::ToolHasModelGet(const char* toolId) {
 
 // A tool model that cannot be loaded is handed out unbound, with its name and type.
 Solid Mfg::ToolModelGet(const char* toolId) {
+    Tool::RequireIdFits(toolId, "Ardo::kelt2pMfg::ToolModelGet");
     IsInit();
     ProTool tool = toolInit(toolId, "Ardo::Mfg::ToolModelGet");
     ProFamilyName modelName = {};

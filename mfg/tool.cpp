@@ -59,10 +59,14 @@ void nameCut(char (&dst)[32], const char* src, std::size_t maxChars) {
 
 }  // namespace
 
-void Tool::IdSet(const char* id) {
+void Tool::RequireIdFits(const char* id, const char* text) {
     if (id == nullptr || std::strlen(id) > kMaxIdChars) {
-        throw Error(PRO_TK_LINE_TOO_LONG, "Ardo::kelt2pTool::IdSet");
+        throw Error(PRO_TK_LINE_TOO_LONG, text);
     }
+}
+
+void Tool::IdSet(const char* id) {
+    RequireIdFits(id, "Ardo::kelt2pTool::IdSet");
     text::toWide(handle.tool_id, id);
 }
 
@@ -72,6 +76,8 @@ const char* Tool::IdGet() const {
     text::copyBounded(buffer, mfglists::kToolIdBufferSize, narrow.c_str());
     return buffer;
 }
+
+void Tool::AddCuttingData(const char*, const kelt2pCutData&) {}
 
 void Tool::ToolParamAdd(const char* paramName, double value) {
     ToolParam param{};

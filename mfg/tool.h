@@ -22,12 +22,20 @@ struct ToolParam {
 
 class Tool {
 public:
-    // Refuses 82 characters or more with (-6, "Ardo::kelt2pTool::IdSet").
+    // A tool id fills a host line: a null id or one of more than 80 characters raises
+    // Ardo::Error(-6, text).
+    static void RequireIdFits(const char* id, const char* text);
+
+    // Refuses what RequireIdFits refuses, with (-6, "Ardo::kelt2pTool::IdSet").
     void IdSet(const char* id);
     // The id in the buffer shared by all tools.
     const char* IdGet() const;
+    void TypeSet(kelt2pToolType toolType) { type = toolType; }
+    kelt2pToolType TypeGet() const { return type; }
     void ToolParamAdd(const char* paramName, double value);
     void ToolParamAdd(const char* paramName, const char* value);
+    // Cutting data has no place in the host's tool description: accepted and dropped.
+    void AddCuttingData(const char* name, const kelt2pCutData& data);
     void ModelSet(const Solid& toolModel, int attr, bool useModelName);
 
     // Creates the tool in `mfg` unless it exists; failures raise (code,

@@ -5,6 +5,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "model/model_texts.h"
 #include "model/solid.h"
 #include "toolkit/dimension.h"
 
@@ -60,7 +61,7 @@ void Solid::DimShow(const char* symbol) {
 }
 
 // The host's answer is not examined: a dimension it does not know has the empty name.
-std::string Solid::DimName(int id) {
+const char* Solid::DimName(int id) {
     ProDimension dimension{};
     dimension.type = PRO_DIMENSION;
     dimension.id = id;
@@ -68,7 +69,7 @@ std::string Solid::DimName(int id) {
     ProName symbol = {};
     status = ProDimensionSymbolGet(&dimension, symbol);
     symbol[PRO_NAME_SIZE - 1] = L'\0';
-    return text::toNarrow(symbol);
+    return modeltexts::keepDimName(text::toNarrow(symbol));
 }
 
 DimDisplayMode Solid::DimDisplaymodeGet() {

@@ -1,30 +1,18 @@
 // kelt2pMdl: construction, copying and the forwarding of the model-wide operations.
-#include <cstring>
-#include <utility>
-
-#include "kelt2proe/error.h"
+#include "base/facade_impl.h"
 #include "kelt2proe/mdl.h"
 #include "model/solid.h"
 
 namespace Ardo {
 
-kelt2pMdl::kelt2pMdl() : impl(new Solid()) {}
+template class CopiedImpl<Solid>;
 
-kelt2pMdl::kelt2pMdl(const kelt2pMdl& other) : impl(new Solid(*other.impl)) {}
-
-kelt2pMdl::kelt2pMdl(Solid solid) : impl(new Solid(std::move(solid))) {}
-
-kelt2pMdl& kelt2pMdl::operator=(const kelt2pMdl& other) {
-    if (this != &other) {
-        *impl = *other.impl;
-    }
-    return *this;
-}
-
+kelt2pMdl::kelt2pMdl() = default;
+kelt2pMdl::kelt2pMdl(const kelt2pMdl& other) = default;
+kelt2pMdl::kelt2pMdl(const Solid& solid) : impl(solid) {}
+kelt2pMdl& kelt2pMdl::operator=(const kelt2pMdl& other) = default;
 // Releases the library object only; the host model stays in session.
-kelt2pMdl::~kelt2pMdl() {
-    delete impl;
-}
+kelt2pMdl::~kelt2pMdl() = default;
 
 // --- Binding and identity -----------------------------------------------------
 
@@ -39,9 +27,6 @@ kelt2pMdl& kelt2pMdl::Load(bool flag) {
 }
 
 kelt2pMdl& kelt2pMdl::Create(const char* name, kelt2pMdlType type) {
-    if (name != nullptr && std::strlen(name) > 31) {
-        throw Error(PRO_TK_LINE_TOO_LONG, "Ardo::kelt2pMdl::Create");
-    }
     impl->Create(name, type);
     return *this;
 }
@@ -91,21 +76,12 @@ void kelt2pMdl::Save() {
 void kelt2pMdl::Rename(const char* name) {
     impl->Rename(name);
 }
-
 void kelt2pMdl::Copy(const char* name) {
-    if (name != nullptr && std::strlen(name) > 31) {
-        throw Error(33, "Ardo::kelt2pMdl::Copy");
-    }
     impl->Copy(name);
 }
-
 void kelt2pMdl::Backup(const char* dir) {
-    if (dir != nullptr && std::strlen(dir) > 259) {
-        throw Error(261, "Ardo::kelt2pMdl::Backup");
-    }
     impl->Backup(dir);
 }
-
 void kelt2pMdl::Erase() {
     impl->Erase();
 }

@@ -1,35 +1,32 @@
-// kelt2pMdl: the relation operations over the process-wide relations buffer.
+// kelt2pMdl: forwarding of the relation operations.
 #include "kelt2proe/mdl.h"
-#include "model/relation_buffer.h"
 #include "model/solid.h"
 
 namespace Ardo {
 
 int kelt2pMdl::Relations(bool kind) {
-    impl->Relations(kind);
-    return relationBuffer::replace(impl->relationList);
+    return impl->Relations(kind);
 }
 int kelt2pMdl::Relations(int featureId) {
-    impl->Relations(featureId);
-    return relationBuffer::replace(impl->relationList);
+    return impl->Relations(featureId);
 }
 void kelt2pMdl::RelationsSet(bool kind) {
-    impl->RelationsSet(kind, relationBuffer::lines());
+    impl->RelationsSet(kind);
 }
 void kelt2pMdl::RelationsSet(int featureId) {
-    impl->RelationsSet(featureId, relationBuffer::lines());
+    impl->RelationsSet(featureId);
 }
 void kelt2pMdl::RelationsClear() {
-    relationBuffer::clear();
+    Solid::RelationsClear();
 }
 int kelt2pMdl::RelationsAdd(const char* line) {
-    return relationBuffer::add(line);
+    return Solid::RelationsAdd(line);
 }
 int kelt2pMdl::RelationsSize() {
-    return relationBuffer::size();
+    return Solid::RelationsSize();
 }
 const char* kelt2pMdl::RelationAt(int i) {
-    return relationBuffer::at(i);
+    return Solid::RelationAt(i);
 }
 
 }  // namespace Ardo

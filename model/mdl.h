@@ -40,7 +40,9 @@ public:
     // Whole-model operations
     void Save();
     void Rename(const char* name);
+    // A name over 31 characters is refused first with (33, "Ardo::kelt2pMdl::Copy").
     void Copy(const char* name);
+    // A directory over 259 characters is refused first with (261, "Ardo::kelt2pMdl::Backup").
     void Backup(const char* dir);
     void Erase();
     void EraseAll();

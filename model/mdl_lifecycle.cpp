@@ -4,9 +4,19 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "model/length_check.h"
 #include "model/mdl.h"
 
 namespace Ardo {
+
+namespace {
+
+// Host result codes of the argument checks of Copy and Backup; the toolkit contract
+// names neither.
+constexpr int kCopyNameTooLong = 33;
+constexpr int kBackupDirTooLong = 261;
+
+}  // namespace
 
 void Mdl::Save() {
     requireHandle("Ardo::Mdl::Save");
@@ -20,7 +30,9 @@ void Mdl::Rename(const char* newName) {
     check(ProMdlRename(handle, wide), "Ardo::Mdl::Rename");
 }
 
+// The name is checked before anything else, under the application's operation name.
 void Mdl::Copy(const char* newName) {
+    refuseLongerThan(newName, text::kNameSize - 1, kCopyNameTooLong, "Ardo::kelt2pMdl::Copy");
     requireHandle("Ardo::Mdl::Copy");
     ProName wide;
     text::widenBounded(wide, newName);
@@ -28,7 +40,9 @@ void Mdl::Copy(const char* newName) {
     check(ProMdlCopy(handle, wide, nullptr), "Ardo::Mdl::Copy");
 }
 
+// The directory is checked before anything else, under the application's operation name.
 void Mdl::Backup(const char* dir) {
+    refuseLongerThan(dir, text::kPathSize - 1, kBackupDirTooLong, "Ardo::kelt2pMdl::Backup");
     requireHandle("Ardo::Mdl::Backup");
     // Only the path field carries meaning for the host; the rest stays empty.
     ProMdldata data = {};

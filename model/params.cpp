@@ -4,6 +4,8 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "model/length_check.h"
+#include "model/model_texts.h"
 #include "model/param_value.h"
 #include "model/solid.h"
 #include "toolkit/parameter.h"
@@ -14,6 +16,7 @@ namespace {
 
 constexpr const char* kExistText = "Ardo::Solid::ParamExist";
 constexpr const char* kGetText = "Ardo::Solid::ParamGet";
+constexpr const char* kGetNameText = "Ardo::kelt2pMdl::ParamGet";
 constexpr const char* kDeleteText = "Ardo::Solid::ParamDelete";
 constexpr const char* kDescriptionText = "Ardo::Solid::ParamDescription";
 constexpr const char* kDescriptionSetText = "Ardo::Solid::ParamDescriptionSet";
@@ -70,13 +73,16 @@ bool Solid::ParamExist(const char* feature, const char* paramName) {
     return exists(owner, paramName);
 }
 
+// The name is checked before anything else, under the application's operation name.
 kelt2pParamValue Solid::ParamGet(const char* paramName) {
+    refuseLongerThan(paramName, text::kNameSize - 1, PRO_TK_LINE_TOO_LONG, kGetNameText);
     requireHandle(kGetText);
     ProModelitem owner = modelOwner(kGetText);
     return readValue(owner, paramName);
 }
 
 kelt2pParamValue Solid::ParamGet(const char* feature, const char* paramName) {
+    refuseLongerThan(paramName, text::kNameSize - 1, PRO_TK_LINE_TOO_LONG, kGetNameText);
     requireHandle(kGetText);
     ProModelitem owner = featureOwner(feature);
     return readValue(owner, paramName);
@@ -94,16 +100,16 @@ void Solid::ParamDelete(int featureId, const char* paramName) {
     eraseParam(owner, paramName);
 }
 
-std::string Solid::ParamDescription(const char* paramName) {
+const char* Solid::ParamDescription(const char* paramName) {
     requireHandle(kDescriptionText);
     ProModelitem owner = descriptionOwner();
-    return describe(owner, paramName);
+    return modeltexts::keepModelParamDescription(describe(owner, paramName));
 }
 
-std::string Solid::ParamDescription(const char* feature, const char* paramName) {
+const char* Solid::ParamDescription(const char* feature, const char* paramName) {
     requireHandle(kDescriptionText);
     ProModelitem owner = featureOwner(feature);
-    return describe(owner, paramName);
+    return modeltexts::keepFeatureParamDescription(describe(owner, paramName));
 }
 
 void Solid::ParamDescriptionSet(const char* paramName, const char* text) {

@@ -19,22 +19,19 @@ constexpr const char* kListText = "Ardo::Solid::ParamList";
 
 }  // namespace
 
-void Solid::ParamList(const char* pattern) {
+int Solid::ParamList(const char* pattern) {
     requireHandle(kListText);
     paramList.clear();
     ProModelitem owner = modelOwner(kListText);
     paramList = ardotk::ParameterVisit(owner, pattern);
+    return static_cast<int>(paramList.size());
 }
 
-void Solid::ParamList(const char* feature, const char* pattern) {
+int Solid::ParamList(const char* feature, const char* pattern) {
     requireHandle(kListText);
     paramList.clear();
     ProModelitem owner = featureOwner(feature);
     paramList = ardotk::ParameterVisit(owner, pattern);
-}
-
-int Solid::ParamListSize() const {
-    requireHandle("Ardo::Solid::ParamListSize");
     return static_cast<int>(paramList.size());
 }
 

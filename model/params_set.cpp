@@ -6,6 +6,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "model/length_check.h"
 #include "model/param_value.h"
 #include "model/solid.h"
 #include "toolkit/parameter.h"
@@ -15,6 +16,14 @@ namespace Ardo {
 namespace {
 
 constexpr const char* kSetText = "Ardo::Solid::ParamSet";
+
+// A text value is refused, before anything else and under the application's operation
+// name, when its name or text does not fit its host buffer.
+void refuseLongTextValue(const char* paramName, const char* value) {
+    constexpr const char* kSetTextValueText = "Ardo::kelt2pMdl::ParamSet";
+    refuseLongerThan(paramName, text::kNameSize - 1, PRO_TK_LINE_TOO_LONG, kSetTextValueText);
+    refuseLongerThan(value, text::kLineSize - 1, PRO_TK_LINE_TOO_LONG, kSetTextValueText);
+}
 
 ProParamvalue doubleValue(double value) {
     ProParamvalue out{};
@@ -121,6 +130,7 @@ void Solid::ParamSet(const char* feature, const char* paramName, int value) {
 }
 
 void Solid::ParamSet(const char* paramName, const char* text) {
+    refuseLongTextValue(paramName, text);
     requireHandle(kSetText);
     ProParamvalue host = textValue(text);
     ProModelitem owner = modelOwner(kSetText);
@@ -128,6 +138,7 @@ void Solid::ParamSet(const char* paramName, const char* text) {
 }
 
 void Solid::ParamSet(const char* feature, const char* paramName, const char* text) {
+    refuseLongTextValue(paramName, text);
     requireHandle(kSetText);
     ProParamvalue host = textValue(text);
     asLibraryError([&] {

@@ -6,7 +6,7 @@ namespace Ardo::relationBuffer {
 
 namespace {
 
-// Filled by kelt2pMdl::Relations and RelationsAdd; emptied by RelationsClear.
+// Filled by Solid::Relations and RelationsAdd; emptied by RelationsClear.
 std::vector<std::string>& buffer() {
     static std::vector<std::string> relationLines;
     return relationLines;

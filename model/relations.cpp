@@ -4,6 +4,7 @@
 
 #include "base/subscript.h"
 #include "kelt2proe/error.h"
+#include "model/relation_buffer.h"
 #include "model/solid.h"
 #include "toolkit/relset.h"
 
@@ -41,7 +42,7 @@ int Solid::Relations(bool kind) {
     ProRelset set = relsetOfKind(kind);
     relationList.clear();
     relationList = ardotk::RelationsGet(set);
-    return static_cast<int>(relationList.size());
+    return relationBuffer::replace(relationList);
 }
 
 // The handle is tested before the feature is looked up, so that an unbound model
@@ -51,19 +52,35 @@ int Solid::Relations(int featureId) {
     ProRelset set = relsetOfFeature(featureId);
     relationList.clear();
     relationList = ardotk::RelationsGet(set);
-    return static_cast<int>(relationList.size());
+    return relationBuffer::replace(relationList);
 }
 
-void Solid::RelationsSet(bool kind, const std::vector<std::string>& lines) {
+void Solid::RelationsSet(bool kind) {
     requireHandle(kRelationsText);
     ProRelset set = relsetOfKind(kind);
-    ardotk::RelationsSet(set, lines);
+    ardotk::RelationsSet(set, relationBuffer::lines());
 }
 
-void Solid::RelationsSet(int featureId, const std::vector<std::string>& lines) {
+void Solid::RelationsSet(int featureId) {
     requireHandle(kRelationsText);
     ProRelset set = relsetOfFeature(featureId);
-    ardotk::RelationsSet(set, lines);
+    ardotk::RelationsSet(set, relationBuffer::lines());
+}
+
+void Solid::RelationsClear() {
+    relationBuffer::clear();
+}
+
+int Solid::RelationsAdd(const char* line) {
+    return relationBuffer::add(line);
+}
+
+int Solid::RelationsSize() {
+    return relationBuffer::size();
+}
+
+const char* Solid::RelationAt(int i) {
+    return relationBuffer::at(i);
 }
 
 }  // namespace Ardo

@@ -4,6 +4,7 @@
 #include <ProSolid.h>
 
 #include "base/text.h"
+#include "model/length_check.h"
 
 namespace Ardo {
 
@@ -15,7 +16,9 @@ ProSolid solidOf(ProMdl handle) {
 
 }  // namespace
 
+// The name is checked before any host call, under the application's operation name.
 void Solid::Create(const char* newName, kelt2pMdlType newType) {
+    refuseLongerThan(newName, text::kNameSize - 1, PRO_TK_LINE_TOO_LONG, "Ardo::kelt2pMdl::Create");
     ProName wide;
     text::widenBounded(wide, newName);
     ProSolid created = nullptr;

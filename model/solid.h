@@ -22,6 +22,7 @@ public:
     // Bound to `hostHandle`, unnamed, lists empty.
     explicit Solid(ProMdl hostHandle) : Mdl(hostHandle) {}
 
+    // A name over 31 characters is refused first with (-6, "Ardo::kelt2pMdl::Create").
     void Create(const char* name, kelt2pMdlType type);
     void Regenerate();
 
@@ -55,6 +56,9 @@ public:
     // feature whose whole name matches it as a pattern.
     bool ParamExist(const char* paramName);
     bool ParamExist(const char* feature, const char* paramName);
+    // The ParamGet forms refuse a name over 31 characters first with
+    // (-6, "Ardo::kelt2pMdl::ParamGet"); the text forms of ParamSet a name over 31 or a text
+    // over 80 characters with (-6, "Ardo::kelt2pMdl::ParamSet").
     kelt2pParamValue ParamGet(const char* paramName);
     kelt2pParamValue ParamGet(const char* feature, const char* paramName);
     void ParamSet(const kelt2pParamValue& value);
@@ -67,13 +71,14 @@ public:
     void ParamSet(const char* feature, const char* paramName, const char* text);
     void ParamDelete(const char* paramName);
     void ParamDelete(int featureId, const char* paramName);
-    std::string ParamDescription(const char* paramName);
-    std::string ParamDescription(const char* feature, const char* paramName);
+    // The description, kept in the process-wide buffer of this form.
+    const char* ParamDescription(const char* paramName);
+    const char* ParamDescription(const char* feature, const char* paramName);
     void ParamDescriptionSet(const char* paramName, const char* text);
     void ParamDescriptionSet(const char* feature, const char* paramName, const char* text);
-    void ParamList(const char* pattern);
-    void ParamList(const char* feature, const char* pattern);
-    int ParamListSize() const;
+    // Lists into paramList; returns the number of entries.
+    int ParamList(const char* pattern);
+    int ParamList(const char* feature, const char* pattern);
     kelt2pParamValue ParamListAt(int index);
 
     // Dimensions (model/dims*.cpp)
@@ -83,16 +88,22 @@ public:
     void DimShow(const char* symbol);
     int DimList(const char* pattern);
     int DimListAt(int index) const;
-    std::string DimName(int id);
+    // The symbol, kept in the process-wide buffer of DimName.
+    const char* DimName(int id);
     DimDisplayMode DimDisplaymodeGet();
     void DimDisplaymodeSet(DimDisplayMode mode);
 
-    // Relations (model/relations*.cpp): a set read into relationList, returning its
-    // number of lines, or `lines` written to a set.
+    // Relations (model/relations.cpp): a set read into relationList and the process-wide
+    // relations buffer, returning its number of lines, or the buffer written to a set.
     int Relations(bool kind);
     int Relations(int featureId);
-    void RelationsSet(bool kind, const std::vector<std::string>& lines);
-    void RelationsSet(int featureId, const std::vector<std::string>& lines);
+    void RelationsSet(bool kind);
+    void RelationsSet(int featureId);
+    // The process-wide relations buffer (model/relation_buffer.h).
+    static void RelationsClear();
+    static int RelationsAdd(const char* line);
+    static int RelationsSize();
+    static const char* RelationAt(int i);
 
     // Result lists of the model, each filled by one listing operation.
     std::vector<ProParameter> paramList;

@@ -1,10 +1,13 @@
+// kelt2pSession: forwards to a ProEngineer shared by copies and assignments.
+#include "base/facade_impl.h"
 #include "kelt2proe/session.h"
-
 #include "session/pro_engineer.h"
 
 namespace Ardo {
 
-kelt2pSession::kelt2pSession() : impl(std::make_shared<ProEngineer>()) {}
+template class SharedImpl<ProEngineer>;
+
+kelt2pSession::kelt2pSession() = default;
 kelt2pSession::~kelt2pSession() = default;
 kelt2pSession::kelt2pSession(const kelt2pSession& other) = default;
 kelt2pSession& kelt2pSession::operator=(const kelt2pSession& other) = default;

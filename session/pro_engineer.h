@@ -5,12 +5,15 @@
 
 #include <string>
 
+#include "base/share_count.h"
+
 namespace Ardo {
 
 // Holds the host process handle and the texts of one session object and calls the
 // toolkit's session functions. The connection itself is the toolkit's and process-wide:
-// one per process, whatever the number of objects.
-class ProEngineer {
+// one per process, whatever the number of objects. Shared by the kelt2pSession facades
+// that copy one another.
+class ProEngineer : public ShareCount {
 public:
     // Initialises nothing in the toolkit: the contract has no client start-up call for
     // asynchronous use (the client starts with the first call).

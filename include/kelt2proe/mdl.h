@@ -2,13 +2,15 @@
 // drawing) and the records and numbers that describe a model.
 //
 // kelt2pMdl is a facade: it owns one Ardo::Solid and forwards every operation to it.
-// Copying copies the implementation object, so copies never share state; destroying a
-// kelt2pMdl never erases or closes the host model.
+// Copies never share state: a copy (or an assigned model) holds its own copy of the
+// binding, name, type and result lists. Destroying a kelt2pMdl never erases or closes the
+// host model.
 #pragma once
 
 #include <cstdint>
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/impl_ptr.h"
 
 namespace Ardo {
 
@@ -110,8 +112,6 @@ public:
     // Unbound and unnamed.
     kelt2pMdl();
     kelt2pMdl(const kelt2pMdl& other);
-    // A model with a copy of `solid` (used by the library to hand out host models).
-    explicit kelt2pMdl(Solid solid);
     kelt2pMdl& operator=(const kelt2pMdl& other);
     ~kelt2pMdl();
 
@@ -254,9 +254,11 @@ public:
     static const char* RelationAt(int i);
 
 private:
-    // A tool description keeps the model it is made from.
-    friend class kelt2pTool;
-    Solid* impl;
+    friend struct FacadeAccess;
+    // A model with a copy of `solid`: how the library hands out host models.
+    explicit kelt2pMdl(const Solid& solid);
+
+    CopiedImpl<Solid> impl;
 };
 
 }  // namespace Ardo

@@ -2,7 +2,9 @@
 // (kelt2pWcell): reading operations, workcells and NC sequences, the tools of the model,
 // creating and redefining tools, and writing and reading workcell tool tables.
 //
-// Each class is a facade owning one implementation object; copies never share state.
+// Each class is a facade owning one implementation object. Copies never share state: a
+// copy (or an assigned object) holds its own copy of the binding, texts and pending
+// entries.
 // Listings keep their results in process-wide lists: each listing call replaces its
 // list, whichever object makes it, and the indexed accessor reads the list of the last
 // call. An index outside a list throws std::out_of_range("invalid vector<T> subscript").
@@ -12,6 +14,7 @@
 #include <cstdint>
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/impl_ptr.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/tool.h"
 
@@ -39,12 +42,11 @@ enum kelt2pWcellLatheDir : std::int32_t {
 };
 
 // One operation feature of a manufacturing model. Texts returned live in the object's
-// buffer until its next text-returning call.
+// buffer until its next text-returning call. Copies never share state, buffer included.
 class KELT2PROE_API kelt2pOperation {
 public:
     // Not bound to an operation: only good as the target of an assignment.
     kelt2pOperation();
-    explicit kelt2pOperation(const Operation& operation);
     kelt2pOperation(const kelt2pOperation& other);
     kelt2pOperation& operator=(const kelt2pOperation& other);
     ~kelt2pOperation();
@@ -64,16 +66,18 @@ public:
     kelt2pWcell WcellGet();
 
 private:
-    friend class kelt2pWcell;
-    Operation* impl;
+    friend struct FacadeAccess;
+    explicit kelt2pOperation(const Operation& operation);
+
+    CopiedImpl<Operation> impl;
 };
 
 // One workcell feature of a manufacturing model, with its pending tool-table entries.
+// Copies never share state: each has its own texts and pending entries.
 class KELT2PROE_API kelt2pWcell {
 public:
     // Not bound to a workcell: only good as the target of an assignment.
     kelt2pWcell();
-    explicit kelt2pWcell(const Wcell& wcell);
     kelt2pWcell(const kelt2pWcell& other);
     kelt2pWcell& operator=(const kelt2pWcell& other);
     ~kelt2pWcell();
@@ -118,10 +122,14 @@ public:
     kelt2pMachTool ToolListAt(int i) const;
 
 private:
-    Wcell* impl;
+    friend struct FacadeAccess;
+    explicit kelt2pWcell(const Wcell& wcell);
+
+    CopiedImpl<Wcell> impl;
 };
 
-// A manufacturing model (model type 37) with its pending tool-table entries.
+// A manufacturing model (model type 37) with its pending tool-table entries. Copies never
+// share state: each has its own binding and pending entries.
 class KELT2PROE_API kelt2pMfg {
 public:
     kelt2pMfg();
@@ -188,7 +196,7 @@ public:
     void ToolAdd2Wcell();
 
 private:
-    Mfg* impl;
+    CopiedImpl<Mfg> impl;
 };
 
 }  // namespace Ardo

@@ -1,10 +1,10 @@
 // The application's session with the host: start, connect, serve callbacks, leave.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/impl_ptr.h"
 
 namespace Ardo {
 
@@ -60,14 +60,7 @@ public:
     void Textpath(const char* path);
 
 private:
-#if defined(_MSC_VER)
-#pragma warning(push)
-#pragma warning(disable : 4251)  // private member of a standard type
-#endif
-    std::shared_ptr<ProEngineer> impl;
-#if defined(_MSC_VER)
-#pragma warning(pop)
-#endif
+    SharedImpl<ProEngineer> impl;
 };
 
 }  // namespace Ardo

@@ -5,13 +5,12 @@
 #include <cstdint>
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/impl_ptr.h"
 
 namespace Ardo {
 
 class Tool;
 class kelt2pMdl;
-class kelt2pMfg;
-class kelt2pWcell;
 
 // The host's tool-type numbers, passed to the host unchanged.
 enum kelt2pToolType : std::int32_t {
@@ -83,7 +82,8 @@ struct KELT2PROE_API kelt2pMachTool {
 // The description of a cutting tool: its id and either a host tool type with tool
 // parameters, or a solid tool model whose "TOOL_TYPE" parameter gives the type. The
 // description lives in the application until a manufacturing model creates or redefines
-// the tool from it. Copies never share state.
+// the tool from it. Copies never share state: a copy (or an assigned tool) holds its own
+// id, type, parameters and model.
 class KELT2PROE_API kelt2pTool {
 public:
     // Empty id, type KELT2P_TOOL_NONE, no parameters, no model, attribute 1.
@@ -112,9 +112,8 @@ public:
     void ModelSet(const kelt2pMdl& model, int attribute, bool useModelName);
 
 private:
-    friend class kelt2pMfg;
-    friend class kelt2pWcell;
-    Tool* impl;
+    friend struct FacadeAccess;
+    CopiedImpl<Tool> impl;
 };
 
 }  // namespace Ardo

@@ -1,11 +1,12 @@
 // A window of the host session, addressed by its integer window id.
 //
 // kelt2pWindow is a facade over Ardo::Window. Copying or assigning a kelt2pWindow
-// shares the implementation object (its id, status and id list); the last facade that
-// refers to it releases it.
+// shares the implementation object: both then address the same window id, status and id
+// list. The last facade that refers to it destroys it.
 #pragma once
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/impl_ptr.h"
 #include "kelt2proe/mdl.h"
 
 namespace Ardo {
@@ -38,7 +39,7 @@ public:
     int ListAt(int i);
 
 private:
-    Window* impl;
+    SharedImpl<Window> impl;
 };
 
 }  // namespace Ardo

@@ -113,6 +113,28 @@ TEST_F(MfgTest, OperationProperties) {
     EXPECT_EQ(simhost::liveObjects(), liveBaseline);
 }
 
+TEST_F(MfgTest, CopiedOperationsAndWorkcellsKeepTheirOwnTexts) {
+    loadJob();
+    ASSERT_EQ(mfg.OperList("OP010"), 1);
+    Ardo::kelt2pOperation op = mfg.OperList(0);
+    const char* name = op.Name();
+    Ardo::kelt2pOperation copy(op);
+    Ardo::kelt2pOperation assigned;
+    assigned = op;
+    EXPECT_STREQ(copy.Material(), "ALMG3");
+    EXPECT_STREQ(assigned.PartNo(), "4711");
+    EXPECT_STREQ(name, "OP010") << "the copies' texts live in their own buffers";
+
+    Ardo::kelt2pWcell wcell = op.WcellGet();
+    const char* controller = wcell.Controller();
+    Ardo::kelt2pWcell other;
+    other = wcell;
+    Ardo::kelt2pWcell& alias = other;
+    other = alias;
+    EXPECT_STREQ(other.Location(), "HALL 2");
+    EXPECT_STREQ(controller, "TNC640");
+}
+
 TEST_F(MfgTest, NoActiveOperation) {
     Job job;
     job.active = "null";

@@ -72,6 +72,25 @@ TEST_F(MdlBinding, CopiesAreIndependentObjectsOnOneHostModel) {
     EXPECT_THROW_TEXT(third.NameGet(), Ardo::Error, -45, "Ardo::Mdl::NameGet");
 }
 
+TEST_F(MdlBinding, CopiesAndAssignedModelsKeepTheirOwnNameAndType) {
+    kelt2pMdl first;
+    first.NameSet("bolt");
+    first.TypeSet(Ardo::KELT2P_MDL_PART);
+    kelt2pMdl copy(first);
+    kelt2pMdl assigned;
+    assigned = first;
+    first.NameSet("nut");
+    first.TypeSet(Ardo::KELT2P_MDL_ASSEMBLY);
+    EXPECT_STREQ(copy.NameGet(), "bolt");
+    EXPECT_STREQ(assigned.NameGet(), "bolt");
+    EXPECT_EQ(assigned.TypeGet(), Ardo::KELT2P_MDL_PART);
+    EXPECT_NE(assigned.NameGet(), first.NameGet()) << "each object has its own name text";
+    kelt2pMdl& alias = assigned;
+    assigned = alias;
+    EXPECT_STREQ(assigned.NameGet(), "bolt");
+    EXPECT_TRUE(simhost::journal().empty());
+}
+
 TEST_F(MdlBinding, DisplayWhileUnboundReportsTheLastRecordedHostCall) {
     kelt2pMdl fresh;
     fresh.Display();  // nothing recorded yet: no effect
