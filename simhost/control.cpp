@@ -9,12 +9,12 @@
 #include "simhost/core/faults.h"
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost {
 
 void reset() {
-    core::sessionsReset();
+    state::sessionsReset();
     core::journalClear();
     core::faultsClear();
     core::eventsReset();
@@ -22,7 +22,7 @@ void reset() {
 }
 
 std::string launch(const std::string& startFile) {
-    core::Session* session = core::sessionStart(startFile);
+    state::Session* session = state::sessionStart(startFile);
     if (session == nullptr) {
         throw std::runtime_error("simhost::launch: cannot read start file " + startFile);
     }

@@ -305,7 +305,7 @@ ProError ProElemtreeWrite(ProElement elemtree, ProElemtreeFormat format, ProPath
     // A relative name is taken in the host's working directory.
     std::filesystem::path file(name);
     if (file.is_relative()) {
-        const simhost::core::Session* session = simhost::core::connected();
+        const simhost::state::Session* session = simhost::state::connected();
         file = (session != nullptr ? session->workDir : std::filesystem::current_path()) / file;
     }
     return treeWriteXml(*root, file) ? PRO_TK_NO_ERROR : PRO_TK_CANT_WRITE;

@@ -7,7 +7,7 @@
 
 #include "simhost/core/allocations.h"
 #include "simhost/core/entry.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 #include "simhost/core/wide.h"
 
 using namespace simhost::core;

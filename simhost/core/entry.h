@@ -21,12 +21,12 @@ std::optional<int> enter(std::initializer_list<std::string> call);
         }                                                                  \
     } while (0)
 
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 // Binds `var` to the session this process is connected to; without a connection the
 // host is unreachable and the contract function returns PRO_TK_COMM_ERROR.
 #define SIMHOST_SESSION(var)                                      \
-    ::simhost::core::Session* var = ::simhost::core::connected(); \
+    ::simhost::state::Session* var = ::simhost::state::connected(); \
     if (var == nullptr) {                                         \
         return PRO_TK_COMM_ERROR;                                 \
     }

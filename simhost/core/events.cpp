@@ -4,7 +4,7 @@
 #include <map>
 
 #include "simhost/core/application.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::core {
 namespace {
@@ -43,7 +43,7 @@ int eventLoopRun() {
     Events& e = events();
     e.interrupted = false;
     while (!e.interrupted) {
-        Session* session = connected();
+        state::Session* session = state::connected();
         if (session == nullptr) {
             return -11;
         }
@@ -54,7 +54,7 @@ int eventLoopRun() {
         e.queue.pop_front();
         if (event.exit) {
             applicationTerminate(*session, true);
-            sessionEnd(*session);
+            state::sessionEnd(*session);
             return -11;
         }
         auto command = e.commands.find(event.action);

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 #include "simhost/state/elemtree_json.h"
 #include "simhost/state/features.h"
 #include "simhost/state/model_files.h"
@@ -26,7 +26,7 @@ TreeModels treeModels(Model& model) {
         if (handle == self) {
             return ".";
         }
-        core::Session* s = core::connected();
+        state::Session* s = state::connected();
         Model* other = s != nullptr ? s->area<ModelStore>().byHandle(handle) : nullptr;
         return other != nullptr ? other->name + "." + modelTypeText(other->type) : std::string();
     };
@@ -34,7 +34,7 @@ TreeModels treeModels(Model& model) {
         if (name == ".") {
             return self;
         }
-        core::Session* s = core::connected();
+        state::Session* s = state::connected();
         std::size_t dot = name.rfind('.');
         if (s == nullptr || dot == std::string::npos) {
             return nullptr;

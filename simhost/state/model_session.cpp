@@ -26,7 +26,7 @@ std::string lower(std::string text) {
 
 // Splits a name or path into the model's name and type and the file to look for; 0 or
 // a ProError value.
-int parseModelPath(core::Session& s, const std::string& pathText, int& type, std::string& name,
+int parseModelPath(state::Session& s, const std::string& pathText, int& type, std::string& name,
                    fs::path& file) {
     fs::path given(pathText);
     if (given.filename().empty()) {
@@ -85,7 +85,7 @@ std::vector<std::pair<std::string, int>> componentRefs(const Model& model) {
 }
 
 struct Loader {
-    core::Session& s;
+    state::Session& s;
     ModelStore& store;
     std::vector<int> added;
 
@@ -146,7 +146,7 @@ struct Loader {
 
 }  // namespace
 
-int modelLoad(core::Session& s, const std::string& pathText, int type, Model** out) {
+int modelLoad(state::Session& s, const std::string& pathText, int type, Model** out) {
     Loader loader{s, s.area<ModelStore>(), {}};
     int rc = loader.load(pathText, type, out, 0);
     if (rc != PRO_TK_NO_ERROR) {
@@ -156,7 +156,7 @@ int modelLoad(core::Session& s, const std::string& pathText, int type, Model** o
     return rc;
 }
 
-int modelCreate(core::Session& s, const std::string& name, int type, Model** out) {
+int modelCreate(state::Session& s, const std::string& name, int type, Model** out) {
     if (type != kPart && type != kAssembly) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -193,7 +193,7 @@ int modelBackup(Model& model, const fs::path& directory) {
     return modelFileWrite(directory / modelFileName(model.name, model.type), model);
 }
 
-int modelCopy(core::Session& s, Model& model, const std::string& newName, Model** out) {
+int modelCopy(state::Session& s, Model& model, const std::string& newName, Model** out) {
     if (!modelNameValid(newName)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -218,7 +218,7 @@ int modelCopy(core::Session& s, Model& model, const std::string& newName, Model*
     return PRO_TK_NO_ERROR;
 }
 
-int modelRename(core::Session& s, Model& model, const std::string& newName) {
+int modelRename(state::Session& s, Model& model, const std::string& newName) {
     if (!modelNameValid(newName)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -232,7 +232,7 @@ int modelRename(core::Session& s, Model& model, const std::string& newName) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelErase(core::Session& s, Model& model) {
+int modelErase(state::Session& s, Model& model) {
     ModelStore& store = s.area<ModelStore>();
     if (store.usedByOthers(model)) {
         return PRO_TK_E_IN_USE;
@@ -242,7 +242,7 @@ int modelErase(core::Session& s, Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelEraseAll(core::Session& s, Model& model) {
+int modelEraseAll(state::Session& s, Model& model) {
     ModelStore& store = s.area<ModelStore>();
     if (store.usedByOthers(model)) {
         return PRO_TK_E_IN_USE;
@@ -270,7 +270,7 @@ int modelEraseAll(core::Session& s, Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelGeneric(core::Session& s, Model& model, bool immediate, Model** out) {
+int modelGeneric(state::Session& s, Model& model, bool immediate, Model** out) {
     Model* current = &model;
     for (int depth = 0; depth < kMaxInstanceDepth; ++depth) {
         if (current->generic.empty()) {

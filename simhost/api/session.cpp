@@ -1,4 +1,5 @@
-// Session functions of the asynchronous toolkit.
+// Session functions of the asynchronous toolkit: start, connect, disconnect, end, and the
+// event loop.
 #include <ProCore.h>
 
 #include <cstring>
@@ -7,9 +8,10 @@
 #include "simhost/core/application.h"
 #include "simhost/core/entry.h"
 #include "simhost/core/events.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 using namespace simhost::core;
+using namespace simhost::state;
 
 namespace {
 
