@@ -9,6 +9,7 @@
 #include "simhost/core/faults.h"
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
+#include "simhost/state/load_diagnostic.h"
 #include "simhost/state/sessions.h"
 
 namespace simhost {
@@ -16,9 +17,11 @@ namespace simhost {
 void reset() {
     state::sessionsReset();
     core::journalClear();
+    core::journalLimitSet(core::kJournalDefaultLimit);
     core::faultsClear();
     core::eventsReset();
     core::applicationReset();
+    state::loadDiagnosticClear();
 }
 
 std::string launch(const std::string& startFile) {
@@ -35,6 +38,10 @@ std::vector<std::string> journal() {
 
 void clearJournal() {
     core::journalClear();
+}
+
+void setJournalLimit(std::size_t limit) {
+    core::journalLimitSet(limit);
 }
 
 void injectFault(const std::string& function, int code, int occurrence) {
@@ -63,6 +70,10 @@ std::string commProgram() {
 
 long liveObjects() {
     return core::allocationCount();
+}
+
+std::string lastLoadDiagnostic() {
+    return state::loadDiagnostic();
 }
 
 }  // namespace simhost

@@ -23,8 +23,8 @@ inline std::string featureArg(const ProModelitem* item) {
 
 // The model and feature a handle names: 0, PRO_TK_BAD_INPUTS (no handle, not a feature
 // handle, no such solid) or PRO_TK_E_NOT_FOUND (the feature is gone).
-inline int featureOf(state::Session* s, const ProFeature* handle, state::Model*& model,
-                     state::Feature*& feature) {
+inline ProError featureOf(state::Session* s, const ProFeature* handle, state::Model*& model,
+                          state::Feature*& feature) {
     if (handle == nullptr || handle->type != PRO_FEATURE) {
         return PRO_TK_BAD_INPUTS;
     }

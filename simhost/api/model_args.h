@@ -7,9 +7,9 @@
 #include <cwchar>
 #include <string>
 
-#include "simhost/state/sessions.h"
 #include "simhost/core/wide.h"
 #include "simhost/state/models.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::api {
 

@@ -39,23 +39,23 @@ void commandRegister(const std::string& action, std::function<void()> callback) 
     events().commands[action] = std::move(callback);
 }
 
-int eventLoopRun() {
+ProError eventLoopRun() {
     Events& e = events();
     e.interrupted = false;
     while (!e.interrupted) {
         state::Session* session = state::connected();
         if (session == nullptr) {
-            return -11;
+            return PRO_TK_COMM_ERROR;
         }
         if (e.queue.empty()) {
-            return 0;
+            return PRO_TK_NO_ERROR;
         }
         Event event = e.queue.front();
         e.queue.pop_front();
         if (event.exit) {
             applicationTerminate(*session, true);
             state::sessionEnd(*session);
-            return -11;
+            return PRO_TK_COMM_ERROR;
         }
         auto command = e.commands.find(event.action);
         if (command != e.commands.end()) {
@@ -65,7 +65,7 @@ int eventLoopRun() {
         }
     }
     e.interrupted = false;
-    return 0;
+    return PRO_TK_NO_ERROR;
 }
 
 void eventLoopInterrupt() {

@@ -6,10 +6,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "simhost/state/sessions.h"
 #include "simhost/state/elemtree_json.h"
 #include "simhost/state/features.h"
 #include "simhost/state/model_files.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::state {
 

@@ -60,7 +60,7 @@ inline MfgState& mfgState(Model& model) {
 // The host's check of a workcell tree before a redefinition: 0, PRO_TK_BAD_INPUTS for a
 // malformed tool table (see docs/model-files.md) or PRO_TK_E_NOT_FOUND for an entry
 // whose tool the model does not have.
-int workcellTreeCheck(Model& model, const TreeNode& tree);
+ProError workcellTreeCheck(Model& model, const TreeNode& tree);
 
 // Tree-building helpers.
 TreeNode treeInt(int id, int value);
