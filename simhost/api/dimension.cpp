@@ -24,7 +24,7 @@ using simhost::api::wideBuffer;
 
 namespace {
 
-// The dimension a handle names: 0, PRO_TK_BAD_INPUTS (no handle, not a dimension
+// The dimension a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS (no handle, not a dimension
 // handle, no such solid) or PRO_TK_E_NOT_FOUND (no such dimension).
 ProError dimOf(Session* s, const ProDimension* handle, Model*& model, Dimension*& dim) {
     if (handle == nullptr || (handle->type != PRO_DIMENSION && handle->type != PRO_REF_DIMENSION)) {

@@ -21,7 +21,7 @@ using simhost::api::wideText;
 
 namespace {
 
-// The model and kind of an item handle: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND
+// The model and kind of an item handle: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND
 // (no area keeps the type, or the item is gone).
 ProError itemOf(Session* s, const ProModelitem* item, Model*& model, const ModelitemKind*& kind) {
     if (item == nullptr) {

@@ -87,7 +87,7 @@ void handleOut(const Model& model, const ItemKey& key, const std::wstring& name,
     }
 }
 
-// The owner of a parameter handle: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND (a
+// The owner of a parameter handle: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND (a
 // feature that is gone).
 ProError handleOwner(Session* s, const ProParameter* param, Model*& model, ItemKey& key) {
     if (param == nullptr) {
@@ -107,7 +107,7 @@ ProError handleOwner(Session* s, const ProParameter* param, Model*& model, ItemK
     return PRO_TK_BAD_INPUTS;
 }
 
-// The parameter a handle names: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
+// The parameter a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
 ProError paramOf(Session* s, const ProParameter* param, Model*& model, ItemKey& key, Param*& out) {
     ProError rc = handleOwner(s, param, model, key);
     if (rc != PRO_TK_NO_ERROR) {

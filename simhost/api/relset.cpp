@@ -19,7 +19,7 @@ using simhost::api::modelOf;
 
 namespace {
 
-// The set a relation-set handle (or an owner item) names: 0, PRO_TK_BAD_INPUTS or
+// The set a relation-set handle (or an owner item) names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or
 // PRO_TK_E_NOT_FOUND (a feature that is gone).
 ProError relsetOf(Session* s, const ProModelitem* handle, Model*& model, ItemKey& key) {
     if (handle == nullptr) {

@@ -12,7 +12,7 @@
 
 namespace simhost::api {
 
-// The manufacturing model a handle names: 0, PRO_TK_BAD_INPUTS (no live model) or
+// The manufacturing model a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS (no live model) or
 // PRO_TK_BAD_CONTEXT (a model of another type).
 inline ProError mfgOf(state::Session* s, const void* handle, state::Model*& model) {
     model = modelOf(s, handle);
@@ -22,8 +22,9 @@ inline ProError mfgOf(state::Session* s, const void* handle, state::Model*& mode
     return model->type == state::kMfg ? PRO_TK_NO_ERROR : PRO_TK_BAD_CONTEXT;
 }
 
-// The model and id a tool handle names: 0 or PRO_TK_BAD_INPUTS (no handle, an id that
-// is empty, too long or unterminated, an owner that is no live manufacturing model).
+// The model and id a tool handle names: PRO_TK_NO_ERROR or PRO_TK_BAD_INPUTS (no handle,
+// an id that is empty, too long or unterminated, an owner that is no live manufacturing
+// model).
 inline ProError toolRefOf(state::Session* s, const ProTool* tool, state::Model*& model,
                           std::wstring& id) {
     if (tool == nullptr || !wideBuffer(tool->tool_id, PRO_LINE_SIZE, id) ||
@@ -34,7 +35,7 @@ inline ProError toolRefOf(state::Session* s, const ProTool* tool, state::Model*&
                                                                : PRO_TK_BAD_INPUTS;
 }
 
-// The existing tool a handle names: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
+// The existing tool a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
 inline ProError toolOf(state::Session* s, const ProTool* handle, state::Model*& model,
                        state::Tool*& tool) {
     std::wstring id;

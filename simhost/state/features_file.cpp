@@ -27,7 +27,7 @@ TreeModels treeModels(Model& model) {
         if (handle == self) {
             return ".";
         }
-        state::Session* s = state::connected();
+        Session* s = connected();
         Model* other = s != nullptr ? s->area<ModelStore>().byHandle(handle) : nullptr;
         return other != nullptr ? other->name + "." + modelTypeText(other->type) : std::string();
     };
@@ -35,7 +35,7 @@ TreeModels treeModels(Model& model) {
         if (name == ".") {
             return self;
         }
-        state::Session* s = state::connected();
+        Session* s = connected();
         std::size_t dot = name.rfind('.');
         if (s == nullptr || dot == std::string::npos) {
             return nullptr;

@@ -53,7 +53,7 @@ ProError modelFileRead(const std::filesystem::path& file, std::string& text, nlo
 // "<file>:<line>:<column>: <place>: <what>" for the value at `place` in the file's text.
 std::string modelFileDiagnostic(const std::filesystem::path& file, const std::string& text,
                                 const ModelFileFault& fault);
-// Writes the model's document: 0 or PRO_TK_CANT_WRITE.
+// Writes the model's document: PRO_TK_NO_ERROR or PRO_TK_CANT_WRITE.
 ProError modelFileWrite(const std::filesystem::path& file, Model& model);
 
 }  // namespace simhost::state

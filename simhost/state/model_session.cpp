@@ -25,10 +25,10 @@ std::string lower(std::string text) {
     return text;
 }
 
-// Splits a name or path into the model's name and type and the file to look for; 0 or
-// a ProError value.
-ProError parseModelPath(state::Session& s, const std::string& pathText, int& type,
-                        std::string& name, fs::path& file) {
+// Splits a name or path into the model's name and type and the file to look for;
+// PRO_TK_BAD_INPUTS when it names no model of the type asked for.
+ProError parseModelPath(Session& s, const std::string& pathText, int& type, std::string& name,
+                        fs::path& file) {
     fs::path given(pathText);
     if (given.filename().empty()) {
         return PRO_TK_BAD_INPUTS;
@@ -94,7 +94,7 @@ std::vector<ComponentRef> componentRefs(const Model& model) {
 }
 
 struct Loader {
-    state::Session& s;
+    Session& s;
     ModelStore& store;
     std::vector<int> added;
     std::string diagnostic;  // why the load failed, for the innermost file to blame
@@ -168,7 +168,7 @@ struct Loader {
 
 }  // namespace
 
-ProError modelLoad(state::Session& s, const std::string& pathText, int type, Model** out) {
+ProError modelLoad(Session& s, const std::string& pathText, int type, Model** out) {
     Loader loader{s, s.area<ModelStore>(), {}, {}};
     ProError rc = loader.load(pathText, type, out, 0);
     if (rc != PRO_TK_NO_ERROR) {
@@ -181,7 +181,7 @@ ProError modelLoad(state::Session& s, const std::string& pathText, int type, Mod
     return rc;
 }
 
-ProError modelCreate(state::Session& s, const std::string& name, int type, Model** out) {
+ProError modelCreate(Session& s, const std::string& name, int type, Model** out) {
     if (type != kPart && type != kAssembly) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -218,7 +218,7 @@ ProError modelBackup(Model& model, const fs::path& directory) {
     return modelFileWrite(directory / modelFileName(model.name, model.type), model);
 }
 
-ProError modelCopy(state::Session& s, Model& model, const std::string& newName, Model** out) {
+ProError modelCopy(Session& s, Model& model, const std::string& newName, Model** out) {
     if (!modelNameValid(newName)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -243,7 +243,7 @@ ProError modelCopy(state::Session& s, Model& model, const std::string& newName, 
     return PRO_TK_NO_ERROR;
 }
 
-ProError modelRename(state::Session& s, Model& model, const std::string& newName) {
+ProError modelRename(Session& s, Model& model, const std::string& newName) {
     if (!modelNameValid(newName)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -257,7 +257,7 @@ ProError modelRename(state::Session& s, Model& model, const std::string& newName
     return PRO_TK_NO_ERROR;
 }
 
-ProError modelErase(state::Session& s, Model& model) {
+ProError modelErase(Session& s, Model& model) {
     ModelStore& store = s.area<ModelStore>();
     if (store.usedByOthers(model)) {
         return PRO_TK_E_IN_USE;
@@ -267,7 +267,7 @@ ProError modelErase(state::Session& s, Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-ProError modelEraseAll(state::Session& s, Model& model) {
+ProError modelEraseAll(Session& s, Model& model) {
     ModelStore& store = s.area<ModelStore>();
     if (store.usedByOthers(model)) {
         return PRO_TK_E_IN_USE;
@@ -295,7 +295,7 @@ ProError modelEraseAll(state::Session& s, Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-ProError modelGeneric(state::Session& s, Model& model, bool immediate, Model** out) {
+ProError modelGeneric(Session& s, Model& model, bool immediate, Model** out) {
     Model* current = &model;
     for (int depth = 0; depth < kMaxInstanceDepth; ++depth) {
         if (current->generic.empty()) {
