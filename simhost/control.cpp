@@ -9,20 +9,23 @@
 #include "simhost/core/faults.h"
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/load_diagnostic.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost {
 
 void reset() {
-    core::sessionsReset();
+    state::sessionsReset();
     core::journalClear();
+    core::journalLimitSet(core::kJournalDefaultLimit);
     core::faultsClear();
     core::eventsReset();
     core::applicationReset();
+    state::loadDiagnosticClear();
 }
 
 std::string launch(const std::string& startFile) {
-    core::Session* session = core::sessionStart(startFile);
+    state::Session* session = state::sessionStart(startFile);
     if (session == nullptr) {
         throw std::runtime_error("simhost::launch: cannot read start file " + startFile);
     }
@@ -35,6 +38,10 @@ std::vector<std::string> journal() {
 
 void clearJournal() {
     core::journalClear();
+}
+
+void setJournalLimit(std::size_t limit) {
+    core::journalLimitSet(limit);
 }
 
 void injectFault(const std::string& function, int code, int occurrence) {
@@ -63,6 +70,10 @@ std::string commProgram() {
 
 long liveObjects() {
     return core::allocationCount();
+}
+
+std::string lastLoadDiagnostic() {
+    return state::loadDiagnostic();
 }
 
 }  // namespace simhost

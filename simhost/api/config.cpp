@@ -33,7 +33,7 @@ bool optionName(const wchar_t* buffer, std::string& out) {
 
 extern "C" {
 
-ProError ProConfigoptSet(ProName option, ProPath option_value) {
+ProError ProConfigoptSet(ProName option, ProPath option_value) try {
     SIMHOST_ENTER("ProConfigoptSet", wideArg(option, PRO_NAME_SIZE),
                   wideArg(option_value, PRO_PATH_SIZE));
     SIMHOST_SESSION(s);
@@ -45,8 +45,9 @@ ProError ProConfigoptSet(ProName option, ProPath option_value) {
     configSet(*s, name, narrow(value));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProConfigoptGet(ProName option, ProLine value) {
+ProError ProConfigoptGet(ProName option, ProLine value) try {
     SIMHOST_ENTER("ProConfigoptGet", wideArg(option, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     std::string name;
@@ -64,8 +65,9 @@ ProError ProConfigoptGet(ProName option, ProLine value) {
     copyWide(value, PRO_LINE_SIZE, wide);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProConfigoptArrayGet(ProName option, ProPath** value_array) {
+ProError ProConfigoptArrayGet(ProName option, ProPath** value_array) try {
     SIMHOST_ENTER("ProConfigoptArrayGet", wideArg(option, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     std::string name;
@@ -82,5 +84,6 @@ ProError ProConfigoptArrayGet(ProName option, ProPath** value_array) {
     *value_array = array;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -33,7 +33,7 @@ Model* propsOwner(Session* s, Prohandle owner, int sel_type, int item_id,
 extern "C" {
 
 int prodb_get_surface_props(Prohandle owner, int sel_type, int item_id, int flags,
-                            Pro_surf_props* props) {
+                            Pro_surf_props* props) try {
     SIMHOST_ENTER("prodb_get_surface_props", handleArg(owner), std::to_string(sel_type),
                   std::to_string(item_id));
     SIMHOST_SESSION(s);
@@ -47,9 +47,10 @@ int prodb_get_surface_props(Prohandle owner, int sel_type, int item_id, int flag
     }
     return m->surfacePropsSet ? PRODEV_SURF_PROPS_SET : PRODEV_SURF_PROPS_NOT_SET;
 }
+SIMHOST_CATCH
 
 int prodb_set_surface_props(Prohandle owner, int sel_type, int item_id, int flags,
-                            Pro_surf_props* props) {
+                            Pro_surf_props* props) try {
     SIMHOST_ENTER("prodb_set_surface_props", handleArg(owner), std::to_string(sel_type),
                   std::to_string(item_id));
     SIMHOST_SESSION(s);
@@ -70,5 +71,6 @@ int prodb_set_surface_props(Prohandle owner, int sel_type, int item_id, int flag
     m->touch();
     return PRODEV_SURF_PROPS_SET;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

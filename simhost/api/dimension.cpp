@@ -24,9 +24,9 @@ using simhost::api::wideBuffer;
 
 namespace {
 
-// The dimension a handle names: 0, PRO_TK_BAD_INPUTS (no handle, not a dimension
+// The dimension a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS (no handle, not a dimension
 // handle, no such solid) or PRO_TK_E_NOT_FOUND (no such dimension).
-int dimOf(Session* s, const ProDimension* handle, Model*& model, Dimension*& dim) {
+ProError dimOf(Session* s, const ProDimension* handle, Model*& model, Dimension*& dim) {
     if (handle == nullptr || (handle->type != PRO_DIMENSION && handle->type != PRO_REF_DIMENSION)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -79,7 +79,7 @@ std::string dimArg(const ProDimension* dim) {
 extern "C" {
 
 ProError ProSolidDimensionVisit(ProSolid solid, ProBoolean refdim, ProDimensionVisitAction action,
-                                ProDimensionFilterAction filter, ProAppData data) {
+                                ProDimensionFilterAction filter, ProAppData data) try {
     SIMHOST_ENTER("ProSolidDimensionVisit", handleArg(solid), std::to_string(refdim));
     SIMHOST_SESSION(s);
     Model* model = modelOf(s, solid);
@@ -89,9 +89,10 @@ ProError ProSolidDimensionVisit(ProSolid solid, ProBoolean refdim, ProDimensionV
     }
     return visitDims(s, model->id, dims(*model).ids(refdim == PRO_B_TRUE), action, filter, data);
 }
+SIMHOST_CATCH
 
 ProError ProFeatureDimensionVisit(ProFeature* feature, ProDimensionVisitAction visit,
-                                  ProDimensionFilterAction filter, ProAppData data) {
+                                  ProDimensionFilterAction filter, ProAppData data) try {
     SIMHOST_ENTER("ProFeatureDimensionVisit", featureArg(feature));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -99,14 +100,15 @@ ProError ProFeatureDimensionVisit(ProFeature* feature, ProDimensionVisitAction v
     if (visit == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = featureOf(s, feature, model, f);
+    ProError rc = featureOf(s, feature, model, f);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     return visitDims(s, model->id, dims(*model).idsOfFeature(f->id), visit, filter, data);
 }
+SIMHOST_CATCH
 
-ProError ProDimensionSymbolGet(ProDimension* dimension, ProName symbol) {
+ProError ProDimensionSymbolGet(ProDimension* dimension, ProName symbol) try {
     SIMHOST_ENTER("ProDimensionSymbolGet", dimArg(dimension));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -114,15 +116,16 @@ ProError ProDimensionSymbolGet(ProDimension* dimension, ProName symbol) {
     if (symbol == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = dimOf(s, dimension, model, dim);
+    ProError rc = dimOf(s, dimension, model, dim);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     copyWide(symbol, PRO_NAME_SIZE, dim->symbol);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProDimensionSymbolSet(ProDimension* dimension, ProName symbol) {
+ProError ProDimensionSymbolSet(ProDimension* dimension, ProName symbol) try {
     SIMHOST_ENTER("ProDimensionSymbolSet", dimArg(dimension), wideArg(symbol, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -131,9 +134,9 @@ ProError ProDimensionSymbolSet(ProDimension* dimension, ProName symbol) {
     if (!wideBuffer(symbol, PRO_NAME_SIZE, text) || !dimSymbolValid(text)) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = dimOf(s, dimension, model, dim);
+    ProError rc = dimOf(s, dimension, model, dim);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     if (!dims(*model).rename(*dim, text)) {
         return PRO_TK_E_FOUND;
@@ -141,8 +144,9 @@ ProError ProDimensionSymbolSet(ProDimension* dimension, ProName symbol) {
     model->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProDimensionValueGet(ProDimension* dimension, double* value) {
+ProError ProDimensionValueGet(ProDimension* dimension, double* value) try {
     SIMHOST_ENTER("ProDimensionValueGet", dimArg(dimension));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -150,15 +154,16 @@ ProError ProDimensionValueGet(ProDimension* dimension, double* value) {
     if (value == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = dimOf(s, dimension, model, dim);
+    ProError rc = dimOf(s, dimension, model, dim);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *value = dim->value;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProDimensionValueSet(ProDimension* dimension, double value) {
+ProError ProDimensionValueSet(ProDimension* dimension, double value) try {
     SIMHOST_ENTER("ProDimensionValueSet", dimArg(dimension), std::to_string(value));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -166,9 +171,9 @@ ProError ProDimensionValueSet(ProDimension* dimension, double value) {
     if (!std::isfinite(value)) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = dimOf(s, dimension, model, dim);
+    ProError rc = dimOf(s, dimension, model, dim);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     // A reference dimension follows the geometry; it cannot be driven.
     if (dim->reference) {
@@ -178,8 +183,9 @@ ProError ProDimensionValueSet(ProDimension* dimension, double value) {
     model->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProDimensionIsRegenednegative(ProDimension* dimension, ProBoolean* regened_negative) {
+ProError ProDimensionIsRegenednegative(ProDimension* dimension, ProBoolean* regened_negative) try {
     SIMHOST_ENTER("ProDimensionIsRegenednegative", dimArg(dimension));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -187,16 +193,17 @@ ProError ProDimensionIsRegenednegative(ProDimension* dimension, ProBoolean* rege
     if (regened_negative == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = dimOf(s, dimension, model, dim);
+    ProError rc = dimOf(s, dimension, model, dim);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *regened_negative = dim->regenNegative ? PRO_B_TRUE : PRO_B_FALSE;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProDimensionShow(ProDimension* dimension, ProView view, ProDrawing drawing,
-                          ProAsmcomppath* path) {
+                          ProAsmcomppath* path) try {
     SIMHOST_ENTER("ProDimensionShow", dimArg(dimension));
     SIMHOST_SESSION(s);
     (void)view;
@@ -211,16 +218,17 @@ ProError ProDimensionShow(ProDimension* dimension, ProView view, ProDrawing draw
     if (path != nullptr && (path->table_num < 0 || path->table_num > PRO_MAX_ASSEM_LEVEL)) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = dimOf(s, dimension, model, dim);
+    ProError rc = dimOf(s, dimension, model, dim);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     // Showing is a display state, not a change of the model.
     dim->shown = true;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProDisplaymodeGet(ProDisplayMode* mode) {
+ProError ProDisplaymodeGet(ProDisplayMode* mode) try {
     SIMHOST_ENTER("ProDisplaymodeGet");
     SIMHOST_SESSION(s);
     if (mode == nullptr) {
@@ -229,8 +237,9 @@ ProError ProDisplaymodeGet(ProDisplayMode* mode) {
     *mode = static_cast<ProDisplayMode>(s->area<DimDisplay>().mode);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProDisplaymodeSet(ProDisplayMode mode) {
+ProError ProDisplaymodeSet(ProDisplayMode mode) try {
     SIMHOST_ENTER("ProDisplaymodeSet", std::to_string(mode));
     SIMHOST_SESSION(s);
     if (mode != PRODISPMODE_NUMERIC && mode != PRODISPMODE_SYMBOLIC) {
@@ -239,5 +248,6 @@ ProError ProDisplaymodeSet(ProDisplayMode mode) {
     s->area<DimDisplay>().mode = mode;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

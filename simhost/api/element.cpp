@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <filesystem>
 
+#include "simhost/api/element_visit.h"
 #include "simhost/core/arrays.h"
 #include "simhost/core/entry.h"
 #include "simhost/core/wide.h"
@@ -55,7 +56,7 @@ ProError members(ProElement tree, ProElempath path, Element*& out) {
 
 extern "C" {
 
-ProError ProElementAlloc(ProElemId name_id, ProElement* p_elem) {
+ProError ProElementAlloc(ProElemId name_id, ProElement* p_elem) try {
     SIMHOST_ENTER("ProElementAlloc", std::to_string(name_id));
     if (p_elem == nullptr || name_id < 0) {
         return PRO_TK_BAD_INPUTS;
@@ -63,8 +64,9 @@ ProError ProElementAlloc(ProElemId name_id, ProElement* p_elem) {
     *p_elem = elementCreate(name_id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElementFree(ProElement* p_elem) {
+ProError ProElementFree(ProElement* p_elem) try {
     SIMHOST_ENTER("ProElementFree");
     Element* element = p_elem == nullptr ? nullptr : elementFind(*p_elem);
     if (element == nullptr || element->parent != nullptr) {
@@ -74,8 +76,9 @@ ProError ProElementFree(ProElement* p_elem) {
     *p_elem = nullptr;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElementIdGet(ProElement elem, ProElemId* p_name_id) {
+ProError ProElementIdGet(ProElement elem, ProElemId* p_name_id) try {
     SIMHOST_ENTER("ProElementIdGet");
     const Element* element = elementFind(elem);
     if (element == nullptr || p_name_id == nullptr) {
@@ -84,8 +87,9 @@ ProError ProElementIdGet(ProElement elem, ProElemId* p_name_id) {
     *p_name_id = element->id;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElementValueSet(ProElement elem, ProValue value) {
+ProError ProElementValueSet(ProElement elem, ProValue value) try {
     SIMHOST_ENTER("ProElementValueSet");
     Element* element = elementFind(elem);
     Value* held = valueFind(value);
@@ -94,8 +98,9 @@ ProError ProElementValueSet(ProElement elem, ProValue value) {
     }
     return elementValuesSet(*element, {held}, false);
 }
+SIMHOST_CATCH
 
-ProError ProElementValueGet(ProElement elem, ProValue* p_value) {
+ProError ProElementValueGet(ProElement elem, ProValue* p_value) try {
     SIMHOST_ENTER("ProElementValueGet");
     const Element* element = elementFind(elem);
     if (element == nullptr || p_value == nullptr) {
@@ -111,8 +116,9 @@ ProError ProElementValueGet(ProElement elem, ProValue* p_value) {
     *p_value = element->values.front();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElementValuesSet(ProElement elem, ProValue values[], int value_num) {
+ProError ProElementValuesSet(ProElement elem, ProValue values[], int value_num) try {
     SIMHOST_ENTER("ProElementValuesSet", std::to_string(value_num));
     Element* element = elementFind(elem);
     if (element == nullptr || value_num < 0 || (value_num > 0 && values == nullptr)) {
@@ -128,8 +134,9 @@ ProError ProElementValuesSet(ProElement elem, ProValue values[], int value_num) 
     }
     return elementValuesSet(*element, held, true);
 }
+SIMHOST_CATCH
 
-ProError ProElementValuesGet(ProElement elem, ProValue** p_values) {
+ProError ProElementValuesGet(ProElement elem, ProValue** p_values) try {
     SIMHOST_ENTER("ProElementValuesGet");
     const Element* element = elementFind(elem);
     if (element == nullptr || p_values == nullptr) {
@@ -142,24 +149,27 @@ ProError ProElementValuesGet(ProElement elem, ProValue** p_values) {
         simhost::core::arrayOf(element->values.data(), static_cast<int>(element->values.size()));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElementIntegerSet(ProElement element, int value) {
+ProError ProElementIntegerSet(ProElement element, int value) try {
     SIMHOST_ENTER("ProElementIntegerSet", std::to_string(value));
     ValueContent content;
     content.type = PRO_VALUE_TYPE_INT;
     content.i = value;
     return contentSet(element, content);
 }
+SIMHOST_CATCH
 
-ProError ProElementDoubleSet(ProElement element, double value) {
+ProError ProElementDoubleSet(ProElement element, double value) try {
     SIMHOST_ENTER("ProElementDoubleSet", std::to_string(value));
     ValueContent content;
     content.type = PRO_VALUE_TYPE_DOUBLE;
     content.d = value;
     return contentSet(element, content);
 }
+SIMHOST_CATCH
 
-ProError ProElementWstringSet(ProElement element, wchar_t* value) {
+ProError ProElementWstringSet(ProElement element, wchar_t* value) try {
     SIMHOST_ENTER("ProElementWstringSet");
     if (value == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -169,36 +179,42 @@ ProError ProElementWstringSet(ProElement element, wchar_t* value) {
     content.w = std::wstring(value);
     return contentSet(element, content);
 }
+SIMHOST_CATCH
 
-ProError ProElementSpecialvalueSet(ProElement element, ProAppData value) {
+ProError ProElementSpecialvalueSet(ProElement element, ProAppData value) try {
     SIMHOST_ENTER("ProElementSpecialvalueSet");
     ValueContent content;
     content.type = PRO_VALUE_TYPE_POINTER;
     content.p = value;
     return contentSet(element, content);
 }
+SIMHOST_CATCH
 
 ProError ProElementIsCompound(ProElement elemtree, ProElempath elempath,
-                              ProBoolean* p_is_compound) {
+                              ProBoolean* p_is_compound) try {
     SIMHOST_ENTER("ProElementIsCompound");
     return ask(elemtree, elempath, p_is_compound,
                [](const Element& e) { return e.kind == ElementKind::Compound; });
 }
+SIMHOST_CATCH
 
-ProError ProElementIsArray(ProElement elemtree, ProElempath elempath, ProBoolean* p_is_array) {
+ProError ProElementIsArray(ProElement elemtree, ProElempath elempath, ProBoolean* p_is_array) try {
     SIMHOST_ENTER("ProElementIsArray");
     return ask(elemtree, elempath, p_is_array,
                [](const Element& e) { return e.kind == ElementKind::Array; });
 }
+SIMHOST_CATCH
 
 ProError ProElementIsMultival(ProElement elemtree, ProElempath elempath,
-                              ProBoolean* p_is_multi_value_elem) {
+                              ProBoolean* p_is_multi_value_elem) try {
     SIMHOST_ENTER("ProElementIsMultival");
     return ask(elemtree, elempath, p_is_multi_value_elem,
                [](const Element& e) { return e.multival; });
 }
+SIMHOST_CATCH
 
-ProError ProElementArrayGet(ProElement elemtree, ProElempath elempath, ProElement** p_array_elems) {
+ProError ProElementArrayGet(ProElement elemtree, ProElempath elempath,
+                            ProElement** p_array_elems) try {
     SIMHOST_ENTER("ProElementArrayGet");
     Element* element = nullptr;
     if (p_array_elems == nullptr) {
@@ -215,8 +231,9 @@ ProError ProElementArrayGet(ProElement elemtree, ProElempath elempath, ProElemen
     *p_array_elems = simhost::core::arrayOf(handles.data(), static_cast<int>(handles.size()));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElementArrayCount(ProElement elemtree, ProElempath elempath, int* p_array_count) {
+ProError ProElementArrayCount(ProElement elemtree, ProElempath elempath, int* p_array_count) try {
     SIMHOST_ENTER("ProElementArrayCount");
     Element* element = nullptr;
     if (p_array_count == nullptr) {
@@ -228,8 +245,9 @@ ProError ProElementArrayCount(ProElement elemtree, ProElempath elempath, int* p_
     *p_array_count = static_cast<int>(element->children.size());
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElemtreeElementGet(ProElement elemtree, ProElempath elempath, ProElement* p_elem) {
+ProError ProElemtreeElementGet(ProElement elemtree, ProElempath elempath, ProElement* p_elem) try {
     SIMHOST_ENTER("ProElemtreeElementGet");
     Element* element = nullptr;
     if (p_elem == nullptr) {
@@ -241,8 +259,9 @@ ProError ProElemtreeElementGet(ProElement elemtree, ProElempath elempath, ProEle
     *p_elem = reinterpret_cast<ProElement>(element->handle);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElemtreeElementAdd(ProElement elemtree, ProElempath elempath, ProElement elem) {
+ProError ProElemtreeElementAdd(ProElement elemtree, ProElempath elempath, ProElement elem) try {
     SIMHOST_ENTER("ProElemtreeElementAdd");
     Element* parent = nullptr;
     Element* child = elementFind(elem);
@@ -254,8 +273,10 @@ ProError ProElemtreeElementAdd(ProElement elemtree, ProElempath elempath, ProEle
     }
     return elementChildAdd(*parent, *child);
 }
+SIMHOST_CATCH
 
-ProError ProElemtreeElementRemove(ProElement elemtree, ProElempath elempath, ProElement* p_elem) {
+ProError ProElemtreeElementRemove(ProElement elemtree, ProElempath elempath,
+                                  ProElement* p_elem) try {
     SIMHOST_ENTER("ProElemtreeElementRemove");
     const Path* path = pathFind(elempath);
     Element* element = nullptr;
@@ -273,10 +294,11 @@ ProError ProElemtreeElementRemove(ProElement elemtree, ProElempath elempath, Pro
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProElemtreeElementVisit(ProElement elemtree, ProElempath elempath,
                                  ProElemtreeVisitFilter filterfunc,
-                                 ProElemtreeVisitAction visitfunc, ProAppData appdata) {
+                                 ProElemtreeVisitAction visitfunc, ProAppData appdata) try {
     SIMHOST_ENTER("ProElemtreeElementVisit");
     Element* start = nullptr;
     if (visitfunc == nullptr) {
@@ -286,12 +308,13 @@ ProError ProElemtreeElementVisit(ProElement elemtree, ProElempath elempath,
         return status;
     }
     const Path* path = elempath == nullptr ? nullptr : pathFind(elempath);
-    return elementVisit(elemtree, *start,
-                        path == nullptr ? std::vector<ProElempathItem>{} : path->items, filterfunc,
-                        visitfunc, appdata);
+    return simhost::api::elementVisit(
+        elemtree, *start, path == nullptr ? std::vector<ProElempathItem>{} : path->items,
+        filterfunc, visitfunc, appdata);
 }
+SIMHOST_CATCH
 
-ProError ProElemtreeWrite(ProElement elemtree, ProElemtreeFormat format, ProPath output_file) {
+ProError ProElemtreeWrite(ProElement elemtree, ProElemtreeFormat format, ProPath output_file) try {
     std::wstring name;
     if (output_file != nullptr) {
         name.assign(output_file, wcsnlen(output_file, PRO_PATH_SIZE));
@@ -305,10 +328,11 @@ ProError ProElemtreeWrite(ProElement elemtree, ProElemtreeFormat format, ProPath
     // A relative name is taken in the host's working directory.
     std::filesystem::path file(name);
     if (file.is_relative()) {
-        const simhost::core::Session* session = simhost::core::connected();
+        const simhost::state::Session* session = simhost::state::connected();
         file = (session != nullptr ? session->workDir : std::filesystem::current_path()) / file;
     }
     return treeWriteXml(*root, file) ? PRO_TK_NO_ERROR : PRO_TK_CANT_WRITE;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

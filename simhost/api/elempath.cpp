@@ -8,7 +8,7 @@ using namespace simhost::state;
 
 extern "C" {
 
-ProError ProElempathAlloc(ProElempath* p_elem_path) {
+ProError ProElempathAlloc(ProElempath* p_elem_path) try {
     SIMHOST_ENTER("ProElempathAlloc");
     if (p_elem_path == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -16,8 +16,10 @@ ProError ProElempathAlloc(ProElempath* p_elem_path) {
     *p_elem_path = pathCreate();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElempathDataSet(ProElempath elem_path, ProElempathItem* elempath_data, int path_size) {
+ProError ProElempathDataSet(ProElempath elem_path, ProElempathItem* elempath_data,
+                            int path_size) try {
     SIMHOST_ENTER("ProElempathDataSet", std::to_string(path_size));
     Path* path = pathFind(elem_path);
     if (path == nullptr || path->heldByVisit || path_size < 0 ||
@@ -33,8 +35,9 @@ ProError ProElempathDataSet(ProElempath elem_path, ProElempathItem* elempath_dat
     path->items.assign(elempath_data, elempath_data + path_size);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProElempathFree(ProElempath* p_elem_path) {
+ProError ProElempathFree(ProElempath* p_elem_path) try {
     SIMHOST_ENTER("ProElempathFree");
     Path* path = p_elem_path == nullptr ? nullptr : pathFind(*p_elem_path);
     if (path == nullptr || path->heldByVisit) {
@@ -44,5 +47,6 @@ ProError ProElempathFree(ProElempath* p_elem_path) {
     *p_elem_path = nullptr;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

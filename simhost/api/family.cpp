@@ -16,7 +16,7 @@ using simhost::api::modelOf;
 
 extern "C" {
 
-ProError ProFaminstanceGenericGet(ProMdl inst_model, int immediate, ProMdl* gen_model) {
+ProError ProFaminstanceGenericGet(ProMdl inst_model, int immediate, ProMdl* gen_model) try {
     SIMHOST_ENTER("ProFaminstanceGenericGet", handleArg(inst_model), std::to_string(immediate));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, inst_model);
@@ -24,15 +24,16 @@ ProError ProFaminstanceGenericGet(ProMdl inst_model, int immediate, ProMdl* gen_
         return PRO_TK_BAD_INPUTS;
     }
     Model* generic = nullptr;
-    int rc = modelGeneric(*s, *m, immediate != 0, &generic);
+    ProError rc = modelGeneric(*s, *m, immediate != 0, &generic);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *gen_model = modelHandle(generic->id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlIsVariantfeatMdl(ProMdl mdl, ProBoolean* is_var_feat_mdl) {
+ProError ProMdlIsVariantfeatMdl(ProMdl mdl, ProBoolean* is_var_feat_mdl) try {
     SIMHOST_ENTER("ProMdlIsVariantfeatMdl", handleArg(mdl));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, mdl);
@@ -42,5 +43,6 @@ ProError ProMdlIsVariantfeatMdl(ProMdl mdl, ProBoolean* is_var_feat_mdl) {
     *is_var_feat_mdl = m->variantFeatureModel ? PRO_B_TRUE : PRO_B_FALSE;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -75,7 +75,7 @@ extern "C" {
 
 ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
                           ProFeatureCreateOptions options[], int num_opts, ProFeature* p_feature,
-                          ProErrorlist* p_errors) {
+                          ProErrorlist* p_errors) try {
     SIMHOST_ENTER("ProFeatureCreate", selectionArg(model), std::to_string(num_opts));
     SIMHOST_SESSION(s);
     const Selection* selection = selectionFind(model);
@@ -108,16 +108,17 @@ ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
     errorsReport(s, p_errors, {});
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProFeatureRedefine(ProAsmcomppath* comp_path, ProFeature* feature, ProElement elemtree,
                             ProFeatureCreateOptions options[], int num_opts,
-                            ProErrorlist* p_errors) {
+                            ProErrorlist* p_errors) try {
     SIMHOST_ENTER("ProFeatureRedefine", featureArg(feature), std::to_string(num_opts));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, feature, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, feature, m, f)) {
+        return rc;
     }
     TreeNode tree;
     if ((comp_path != nullptr &&
@@ -137,9 +138,9 @@ ProError ProFeatureRedefine(ProAsmcomppath* comp_path, ProFeature* feature, ProE
         errorsReport(s, p_errors, std::move(errors));
         return PRO_TK_GENERAL_ERROR;
     }
-    if (int rc = featureRedefineCheck(*m, f->type, tree)) {
+    if (ProError rc = featureRedefineCheck(*m, f->type, tree)) {
         errorsReport(s, p_errors, {});
-        return static_cast<ProError>(rc);
+        return rc;
     }
     if (!name.empty()) {
         store.rename(*f, name);
@@ -149,14 +150,15 @@ ProError ProFeatureRedefine(ProAsmcomppath* comp_path, ProFeature* feature, ProE
     errorsReport(s, p_errors, {});
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureElemtreeCreate(ProFeature* feature, ProElement* p_elem) {
+ProError ProFeatureElemtreeCreate(ProFeature* feature, ProElement* p_elem) try {
     SIMHOST_ENTER("ProFeatureElemtreeCreate", featureArg(feature));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, feature, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, feature, m, f)) {
+        return rc;
     }
     if (p_elem == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -164,8 +166,9 @@ ProError ProFeatureElemtreeCreate(ProFeature* feature, ProElement* p_elem) {
     *p_elem = treeInstantiate(f->tree);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureInit(ProSolid p_owner_handle, int feat_id, ProFeature* p_feat_handle) {
+ProError ProFeatureInit(ProSolid p_owner_handle, int feat_id, ProFeature* p_feat_handle) try {
     SIMHOST_ENTER("ProFeatureInit", simhost::api::handleArg(p_owner_handle),
                   std::to_string(feat_id));
     SIMHOST_SESSION(s);
@@ -179,14 +182,15 @@ ProError ProFeatureInit(ProSolid p_owner_handle, int feat_id, ProFeature* p_feat
     *p_feat_handle = featureHandle(*m, feat_id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureStatusGet(ProFeature* p_feat_handle, ProFeatStatus* p_status) {
+ProError ProFeatureStatusGet(ProFeature* p_feat_handle, ProFeatStatus* p_status) try {
     SIMHOST_ENTER("ProFeatureStatusGet", featureArg(p_feat_handle));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, p_feat_handle, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, p_feat_handle, m, f)) {
+        return rc;
     }
     if (p_status == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -194,14 +198,15 @@ ProError ProFeatureStatusGet(ProFeature* p_feat_handle, ProFeatStatus* p_status)
     *p_status = static_cast<ProFeatStatus>(f->status);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureTypeGet(ProFeature* p_feat_handle, ProFeattype* p_type) {
+ProError ProFeatureTypeGet(ProFeature* p_feat_handle, ProFeattype* p_type) try {
     SIMHOST_ENTER("ProFeatureTypeGet", featureArg(p_feat_handle));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, p_feat_handle, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, p_feat_handle, m, f)) {
+        return rc;
     }
     if (p_type == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -209,14 +214,15 @@ ProError ProFeatureTypeGet(ProFeature* p_feat_handle, ProFeattype* p_type) {
     *p_type = f->type;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_feat_num) {
+ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_feat_num) try {
     SIMHOST_ENTER("ProFeatureNumberGet", featureArg(p_feat_handle));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, p_feat_handle, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, p_feat_handle, m, f)) {
+        return rc;
     }
     if (r_feat_num == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -224,14 +230,15 @@ ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_feat_num) {
     *r_feat_num = features(*m).number(f->id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureIsNcseq(const ProFeature* feat, ProBoolean* p_is_ncseq) {
+ProError ProFeatureIsNcseq(const ProFeature* feat, ProBoolean* p_is_ncseq) try {
     SIMHOST_ENTER("ProFeatureIsNcseq", featureArg(feat));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, feat, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, feat, m, f)) {
+        return rc;
     }
     if (p_is_ncseq == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -239,14 +246,16 @@ ProError ProFeatureIsNcseq(const ProFeature* feat, ProBoolean* p_is_ncseq) {
     *p_is_ncseq = f->ncseq ? PRO_B_TRUE : PRO_B_FALSE;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureElemValueGet(ProFeature* feature, ProElempath elempath, ProValue* p_elemvalue) {
+ProError ProFeatureElemValueGet(ProFeature* feature, ProElempath elempath,
+                                ProValue* p_elemvalue) try {
     SIMHOST_ENTER("ProFeatureElemValueGet", featureArg(feature));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, feature, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, feature, m, f)) {
+        return rc;
     }
     const Path* path = elempath != nullptr ? pathFind(elempath) : nullptr;
     if (p_elemvalue == nullptr || (elempath != nullptr && path == nullptr)) {
@@ -267,5 +276,6 @@ ProError ProFeatureElemValueGet(ProFeature* feature, ProElempath elempath, ProVa
     *p_elemvalue = valueCreate(node->values.front());
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -21,10 +21,10 @@ inline std::string featureArg(const ProModelitem* item) {
     return handleArg(item->owner) + ":" + std::to_string(item->id);
 }
 
-// The model and feature a handle names: 0, PRO_TK_BAD_INPUTS (no handle, not a feature
-// handle, no such solid) or PRO_TK_E_NOT_FOUND (the feature is gone).
-inline int featureOf(core::Session* s, const ProFeature* handle, state::Model*& model,
-                     state::Feature*& feature) {
+// The model and feature a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS (no handle, not a
+// feature handle, no such solid) or PRO_TK_E_NOT_FOUND (the feature is gone).
+inline ProError featureOf(state::Session* s, const ProFeature* handle, state::Model*& model,
+                          state::Feature*& feature) {
     if (handle == nullptr || handle->type != PRO_FEATURE) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -67,7 +67,7 @@ struct FeatureErrors {
     std::vector<ProItemerror> list;
 };
 
-inline void errorsReport(core::Session* s, ProErrorlist* p_errors,
+inline void errorsReport(state::Session* s, ProErrorlist* p_errors,
                          std::vector<ProItemerror> errors) {
     FeatureErrors& kept = s->area<FeatureErrors>();
     kept.list = std::move(errors);

@@ -86,7 +86,7 @@ ProError idsOut(const std::vector<int>& ids, int** p_ids, int* p_count) {
 extern "C" {
 
 ProError ProFeatureDelete(ProSolid solid, int* feat_ids, int feat_count,
-                          ProFeatureDeleteOptions* delete_opts, int num_opts) {
+                          ProFeatureDeleteOptions* delete_opts, int num_opts) try {
     SIMHOST_ENTER("ProFeatureDelete", handleArg(solid), idsArg(feat_ids, feat_count),
                   std::to_string(num_opts));
     SIMHOST_SESSION(s);
@@ -110,33 +110,36 @@ ProError ProFeatureDelete(ProSolid solid, int* feat_ids, int feat_count,
     m->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProFeatureChildrenGet(ProFeature* p_feat_handle, int** p_children, int* p_count) {
+ProError ProFeatureChildrenGet(ProFeature* p_feat_handle, int** p_children, int* p_count) try {
     SIMHOST_ENTER("ProFeatureChildrenGet", featureArg(p_feat_handle));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, p_feat_handle, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, p_feat_handle, m, f)) {
+        return rc;
     }
     if (p_children == nullptr || p_count == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
     return idsOut(features(*m).children(f->id, p_feat_handle->owner), p_children, p_count);
 }
+SIMHOST_CATCH
 
-ProError ProFeatureParentsGet(ProFeature* p_feat_handle, int** p_parents, int* p_count) {
+ProError ProFeatureParentsGet(ProFeature* p_feat_handle, int** p_parents, int* p_count) try {
     SIMHOST_ENTER("ProFeatureParentsGet", featureArg(p_feat_handle));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Feature* f = nullptr;
-    if (int rc = featureOf(s, p_feat_handle, m, f)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = featureOf(s, p_feat_handle, m, f)) {
+        return rc;
     }
     if (p_parents == nullptr || p_count == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
     return idsOut(features(*m).parents(*f, p_feat_handle->owner), p_parents, p_count);
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -23,7 +23,7 @@ using simhost::api::wideText;
 extern "C" {
 
 ProError ProMdlLoad(ProPath full_path, ProMdlType type, ProBoolean ask_user_about_reps,
-                    ProMdl* p_handle) {
+                    ProMdl* p_handle) try {
     SIMHOST_ENTER("ProMdlLoad", wideArg(full_path, PRO_PATH_SIZE), std::to_string(type));
     SIMHOST_SESSION(s);
     (void)ask_user_about_reps;
@@ -33,15 +33,16 @@ ProError ProMdlLoad(ProPath full_path, ProMdlType type, ProBoolean ask_user_abou
         return PRO_TK_BAD_INPUTS;
     }
     Model* model = nullptr;
-    int rc = modelLoad(*s, path, type, &model);
+    ProError rc = modelLoad(*s, path, type, &model);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *p_handle = modelHandle(model->id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlInit(ProName name, ProMdlType type, ProMdl* p_mdl_handle) {
+ProError ProMdlInit(ProName name, ProMdlType type, ProMdl* p_mdl_handle) try {
     SIMHOST_ENTER("ProMdlInit", wideArg(name, PRO_NAME_SIZE), std::to_string(type));
     SIMHOST_SESSION(s);
     std::string text;
@@ -55,8 +56,9 @@ ProError ProMdlInit(ProName name, ProMdlType type, ProMdl* p_mdl_handle) {
     *p_mdl_handle = modelHandle(model->id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlCurrentGet(ProMdl* p_handle) {
+ProError ProMdlCurrentGet(ProMdl* p_handle) try {
     SIMHOST_ENTER("ProMdlCurrentGet");
     SIMHOST_SESSION(s);
     if (p_handle == nullptr) {
@@ -69,8 +71,9 @@ ProError ProMdlCurrentGet(ProMdl* p_handle) {
     *p_handle = modelHandle(modelId);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlNameGet(ProMdl handle, ProName name) {
+ProError ProMdlNameGet(ProMdl handle, ProName name) try {
     SIMHOST_ENTER("ProMdlNameGet", handleArg(handle));
     SIMHOST_SESSION(s);
     Model* model = modelOf(s, handle);
@@ -80,8 +83,9 @@ ProError ProMdlNameGet(ProMdl handle, ProName name) {
     copyWide(name, PRO_NAME_SIZE, widen(model->name));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlTypeGet(ProMdl model, ProMdlType* p_type) {
+ProError ProMdlTypeGet(ProMdl model, ProMdlType* p_type) try {
     SIMHOST_ENTER("ProMdlTypeGet", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
@@ -91,8 +95,9 @@ ProError ProMdlTypeGet(ProMdl model, ProMdlType* p_type) {
     *p_type = static_cast<ProMdlType>(m->type);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlSubtypeGet(ProMdl model, ProMdlsubtype* subtype) {
+ProError ProMdlSubtypeGet(ProMdl model, ProMdlsubtype* subtype) try {
     SIMHOST_ENTER("ProMdlSubtypeGet", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
@@ -105,8 +110,9 @@ ProError ProMdlSubtypeGet(ProMdl model, ProMdlsubtype* subtype) {
     *subtype = static_cast<ProMdlsubtype>(m->subtype);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlIdGet(ProMdl model, int* p_id) {
+ProError ProMdlIdGet(ProMdl model, int* p_id) try {
     SIMHOST_ENTER("ProMdlIdGet", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
@@ -116,8 +122,9 @@ ProError ProMdlIdGet(ProMdl model, int* p_id) {
     *p_id = m->id;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlToModelitem(ProMdl mdl, ProModelitem* p_model_item) {
+ProError ProMdlToModelitem(ProMdl mdl, ProModelitem* p_model_item) try {
     SIMHOST_ENTER("ProMdlToModelitem", handleArg(mdl));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, mdl);
@@ -129,8 +136,9 @@ ProError ProMdlToModelitem(ProMdl mdl, ProModelitem* p_model_item) {
     p_model_item->owner = mdl;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdldataGet(ProMdl handle, ProMdldata* p_data) {
+ProError ProMdldataGet(ProMdl handle, ProMdldata* p_data) try {
     SIMHOST_ENTER("ProMdldataGet", handleArg(handle));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, handle);
@@ -148,18 +156,20 @@ ProError ProMdldataGet(ProMdl handle, ProMdldata* p_data) {
     p_data->subclass = m->subtype;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlSave(ProMdl handle) {
+ProError ProMdlSave(ProMdl handle) try {
     SIMHOST_ENTER("ProMdlSave", handleArg(handle));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, handle);
     if (m == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    return static_cast<ProError>(modelSave(*m));
+    return modelSave(*m);
 }
+SIMHOST_CATCH
 
-ProError ProMdlBackup(ProMdl handle, ProMdldata* model_info) {
+ProError ProMdlBackup(ProMdl handle, ProMdldata* model_info) try {
     SIMHOST_ENTER("ProMdlBackup", handleArg(handle),
                   model_info == nullptr ? std::string() : wideArg(model_info->path, PRO_PATH_SIZE));
     SIMHOST_SESSION(s);
@@ -172,10 +182,11 @@ ProError ProMdlBackup(ProMdl handle, ProMdldata* model_info) {
     if (target.is_relative()) {
         target = s->workDir / target;
     }
-    return static_cast<ProError>(modelBackup(*m, target));
+    return modelBackup(*m, target);
 }
+SIMHOST_CATCH
 
-ProError ProMdlCopy(ProMdl handle, ProName new_name, ProMdl* p_new_handle) {
+ProError ProMdlCopy(ProMdl handle, ProName new_name, ProMdl* p_new_handle) try {
     SIMHOST_ENTER("ProMdlCopy", handleArg(handle), wideArg(new_name, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, handle);
@@ -184,17 +195,18 @@ ProError ProMdlCopy(ProMdl handle, ProName new_name, ProMdl* p_new_handle) {
         return PRO_TK_BAD_INPUTS;
     }
     Model* copy = nullptr;
-    int rc = modelCopy(*s, *m, name, &copy);
+    ProError rc = modelCopy(*s, *m, name, &copy);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     if (p_new_handle != nullptr) {
         *p_new_handle = modelHandle(copy->id);
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlRename(ProMdl handle, ProName new_name) {
+ProError ProMdlRename(ProMdl handle, ProName new_name) try {
     SIMHOST_ENTER("ProMdlRename", handleArg(handle), wideArg(new_name, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, handle);
@@ -202,30 +214,33 @@ ProError ProMdlRename(ProMdl handle, ProName new_name) {
     if (m == nullptr || !wideText(new_name, PRO_NAME_SIZE, name)) {
         return PRO_TK_BAD_INPUTS;
     }
-    return static_cast<ProError>(modelRename(*s, *m, name));
+    return modelRename(*s, *m, name);
 }
+SIMHOST_CATCH
 
-ProError ProMdlErase(ProMdl handle) {
+ProError ProMdlErase(ProMdl handle) try {
     SIMHOST_ENTER("ProMdlErase", handleArg(handle));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, handle);
     if (m == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    return static_cast<ProError>(modelErase(*s, *m));
+    return modelErase(*s, *m);
 }
+SIMHOST_CATCH
 
-ProError ProMdlEraseAll(ProMdl model) {
+ProError ProMdlEraseAll(ProMdl model) try {
     SIMHOST_ENTER("ProMdlEraseAll", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
     if (m == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    return static_cast<ProError>(modelEraseAll(*s, *m));
+    return modelEraseAll(*s, *m);
 }
+SIMHOST_CATCH
 
-ProError ProMdlModifVerify(ProMdl handle, ProBoolean* p_modified) {
+ProError ProMdlModifVerify(ProMdl handle, ProBoolean* p_modified) try {
     SIMHOST_ENTER("ProMdlModifVerify", handleArg(handle));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, handle);
@@ -235,8 +250,9 @@ ProError ProMdlModifVerify(ProMdl handle, ProBoolean* p_modified) {
     *p_modified = m->modified ? PRO_B_TRUE : PRO_B_FALSE;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlDisplay(ProMdl model) {
+ProError ProMdlDisplay(ProMdl model) try {
     SIMHOST_ENTER("ProMdlDisplay", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
@@ -246,8 +262,9 @@ ProError ProMdlDisplay(ProMdl model) {
     s->area<WindowStore>().display(m->id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMdlWindowGet(ProMdl mdl, int* window_id) {
+ProError ProMdlWindowGet(ProMdl mdl, int* window_id) try {
     SIMHOST_ENTER("ProMdlWindowGet", handleArg(mdl));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, mdl);
@@ -261,8 +278,9 @@ ProError ProMdlWindowGet(ProMdl mdl, int* window_id) {
     *window_id = window->id;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProTreetoolRefresh(ProMdl model) {
+ProError ProTreetoolRefresh(ProMdl model) try {
     SIMHOST_ENTER("ProTreetoolRefresh", handleArg(model));
     SIMHOST_SESSION(s);
     if (modelOf(s, model) == nullptr) {
@@ -270,8 +288,9 @@ ProError ProTreetoolRefresh(ProMdl model) {
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSessionMdlList(ProMdlType model_type, ProMdl** p_model_array, int* p_count) {
+ProError ProSessionMdlList(ProMdlType model_type, ProMdl** p_model_array, int* p_count) try {
     SIMHOST_ENTER("ProSessionMdlList", std::to_string(model_type));
     SIMHOST_SESSION(s);
     if (p_model_array == nullptr || p_count == nullptr || !modelTypeKnown(model_type)) {
@@ -288,5 +307,6 @@ ProError ProSessionMdlList(ProMdlType model_type, ProMdl** p_model_array, int* p
     *p_count = static_cast<int>(handles.size());
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

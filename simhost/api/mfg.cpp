@@ -22,43 +22,45 @@ using simhost::api::mfgOf;
 extern "C" {
 
 // A manufacturing model is its own solid and assembly.
-ProError ProMfgSolidGet(const ProMfg mfg, ProSolid* r_solid_obj) {
+ProError ProMfgSolidGet(const ProMfg mfg, ProSolid* r_solid_obj) try {
     SIMHOST_ENTER("ProMfgSolidGet", handleArg(mfg));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     if (r_solid_obj == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = mfgOf(s, mfg, m)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = mfgOf(s, mfg, m)) {
+        return rc;
     }
     *r_solid_obj = static_cast<ProSolid>(modelHandle(m->id));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMfgAssemGet(const ProMfg mfg, ProAssembly* r_assem_obj) {
+ProError ProMfgAssemGet(const ProMfg mfg, ProAssembly* r_assem_obj) try {
     SIMHOST_ENTER("ProMfgAssemGet", handleArg(mfg));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     if (r_assem_obj == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = mfgOf(s, mfg, m)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = mfgOf(s, mfg, m)) {
+        return rc;
     }
     *r_assem_obj = static_cast<ProAssembly>(modelHandle(m->id));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProMfgToolVisit(const ProMfg mfg, ProMfgToolAction action_fnc, void* app_data) {
+ProError ProMfgToolVisit(const ProMfg mfg, ProMfgToolAction action_fnc, void* app_data) try {
     SIMHOST_ENTER("ProMfgToolVisit", handleArg(mfg));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     if (action_fnc == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = mfgOf(s, mfg, m)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = mfgOf(s, mfg, m)) {
+        return rc;
     }
     // The action may create tools or erase the model: the ids are taken first and the
     // model looked up again at every turn.
@@ -85,16 +87,17 @@ ProError ProMfgToolVisit(const ProMfg mfg, ProMfgToolAction action_fnc, void* ap
     }
     return visited ? PRO_TK_NO_ERROR : PRO_TK_E_NOT_FOUND;
 }
+SIMHOST_CATCH
 
-ProError ProMfgoperActiveGet(ProSolid mfg_solid, ProMfgoper* oper_feat) {
+ProError ProMfgoperActiveGet(ProSolid mfg_solid, ProMfgoper* oper_feat) try {
     SIMHOST_ENTER("ProMfgoperActiveGet", handleArg(mfg_solid));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     if (oper_feat == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = mfgOf(s, mfg_solid, m)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = mfgOf(s, mfg_solid, m)) {
+        return rc;
     }
     int id = mfgState(*m).activeOperation;
     const Feature* f = id != 0 ? featureFind(*m, id) : nullptr;
@@ -104,5 +107,6 @@ ProError ProMfgoperActiveGet(ProSolid mfg_solid, ProMfgoper* oper_feat) {
     *oper_feat = featureHandle(*m, id);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -7,9 +7,9 @@
 #include <cwchar>
 #include <string>
 
-#include "simhost/core/sessions.h"
 #include "simhost/core/wide.h"
 #include "simhost/state/models.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::api {
 
@@ -59,7 +59,7 @@ inline std::string wideArg(const wchar_t* buffer, std::size_t size) {
     return core::narrow(std::wstring(buffer, wideLength(buffer, size)));
 }
 
-inline state::Model* modelOf(core::Session* s, const void* handle) {
+inline state::Model* modelOf(state::Session* s, const void* handle) {
     return s->area<state::ModelStore>().byHandle(handle);
 }
 

@@ -21,9 +21,9 @@ using simhost::api::wideText;
 
 namespace {
 
-// The model and kind of an item handle: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND
+// The model and kind of an item handle: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND
 // (no area keeps the type, or the item is gone).
-int itemOf(Session* s, const ProModelitem* item, Model*& model, const ModelitemKind*& kind) {
+ProError itemOf(Session* s, const ProModelitem* item, Model*& model, const ModelitemKind*& kind) {
     if (item == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -43,7 +43,7 @@ int itemOf(Session* s, const ProModelitem* item, Model*& model, const ModelitemK
 extern "C" {
 
 ProError ProModelitemInit(ProMdl p_owner_handle, int item_id, ProType item_type,
-                          ProModelitem* p_handle) {
+                          ProModelitem* p_handle) try {
     SIMHOST_ENTER("ProModelitemInit", handleArg(p_owner_handle), std::to_string(item_id),
                   std::to_string(item_type));
     SIMHOST_SESSION(s);
@@ -60,8 +60,9 @@ ProError ProModelitemInit(ProMdl p_owner_handle, int item_id, ProType item_type,
     p_handle->owner = p_owner_handle;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProModelitemByNameInit(ProMdl mdl, ProType type, ProName name, ProModelitem* p_item) {
+ProError ProModelitemByNameInit(ProMdl mdl, ProType type, ProName name, ProModelitem* p_item) try {
     SIMHOST_ENTER("ProModelitemByNameInit", handleArg(mdl), std::to_string(type),
                   wideArg(name, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
@@ -80,8 +81,9 @@ ProError ProModelitemByNameInit(ProMdl mdl, ProType type, ProName name, ProModel
     p_item->owner = mdl;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProModelitemNameGet(ProModelitem* p_item, ProName name) {
+ProError ProModelitemNameGet(ProModelitem* p_item, ProName name) try {
     SIMHOST_ENTER("ProModelitemNameGet", featureArg(p_item),
                   std::to_string(p_item != nullptr ? p_item->type : 0));
     SIMHOST_SESSION(s);
@@ -90,8 +92,8 @@ ProError ProModelitemNameGet(ProModelitem* p_item, ProName name) {
     if (name == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = itemOf(s, p_item, m, kind)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = itemOf(s, p_item, m, kind)) {
+        return rc;
     }
     std::optional<std::string> text = kind->nameGet(*m, p_item->id);
     if (!text) {
@@ -100,8 +102,9 @@ ProError ProModelitemNameGet(ProModelitem* p_item, ProName name) {
     copyWide(name, PRO_NAME_SIZE, widen(*text));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProModelitemNameSet(ProModelitem* p_item, ProName name) {
+ProError ProModelitemNameSet(ProModelitem* p_item, ProName name) try {
     SIMHOST_ENTER("ProModelitemNameSet", featureArg(p_item),
                   std::to_string(p_item != nullptr ? p_item->type : 0),
                   wideArg(name, PRO_NAME_SIZE));
@@ -112,17 +115,18 @@ ProError ProModelitemNameSet(ProModelitem* p_item, ProName name) {
     if (!wideText(name, PRO_NAME_SIZE, text) || !modelNameValid(text)) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = itemOf(s, p_item, m, kind)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = itemOf(s, p_item, m, kind)) {
+        return rc;
     }
-    int rc = kind->nameSet(*m, p_item->id, upperName(text));
+    ProError rc = kind->nameSet(*m, p_item->id, upperName(text));
     if (rc == PRO_TK_NO_ERROR) {
         m->touch();
     }
-    return static_cast<ProError>(rc);
+    return rc;
 }
+SIMHOST_CATCH
 
-ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_handle) {
+ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_handle) try {
     SIMHOST_ENTER("ProGeomitemFeatureGet", featureArg(p_geom_item));
     SIMHOST_SESSION(s);
     if (p_geom_item == nullptr || p_feat_handle == nullptr) {
@@ -139,5 +143,6 @@ ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_hand
     *p_feat_handle = featureHandle(*m, item->featureId);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -24,14 +24,14 @@ inline std::string itemArg(const ProModelitem* item) {
 // The model and owner key of an owner item: the model's own item (type = model type,
 // id = model id) or one of its features. 0, PRO_TK_BAD_INPUTS (no item, no such model,
 // an item that owns nothing here) or PRO_TK_E_NOT_FOUND (the feature is gone).
-inline int ownerOf(core::Session* s, const ProModelitem* item, state::Model*& model,
-                   state::ItemKey& key) {
+inline ProError ownerOf(state::Session* s, const ProModelitem* item, state::Model*& model,
+                        state::ItemKey& key) {
     if (item == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
     if (item->type == PRO_FEATURE) {
         state::Feature* feature = nullptr;
-        int rc = featureOf(s, item, model, feature);
+        ProError rc = featureOf(s, item, model, feature);
         key = state::ItemKey{state::kFeatureItem, item->id};
         return rc;
     }

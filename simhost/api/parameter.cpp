@@ -87,9 +87,9 @@ void handleOut(const Model& model, const ItemKey& key, const std::wstring& name,
     }
 }
 
-// The owner of a parameter handle: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND (a
+// The owner of a parameter handle: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND (a
 // feature that is gone).
-int handleOwner(Session* s, const ProParameter* param, Model*& model, ItemKey& key) {
+ProError handleOwner(Session* s, const ProParameter* param, Model*& model, ItemKey& key) {
     if (param == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -107,9 +107,9 @@ int handleOwner(Session* s, const ProParameter* param, Model*& model, ItemKey& k
     return PRO_TK_BAD_INPUTS;
 }
 
-// The parameter a handle names: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
-int paramOf(Session* s, const ProParameter* param, Model*& model, ItemKey& key, Param*& out) {
-    int rc = handleOwner(s, param, model, key);
+// The parameter a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
+ProError paramOf(Session* s, const ProParameter* param, Model*& model, ItemKey& key, Param*& out) {
+    ProError rc = handleOwner(s, param, model, key);
     if (rc != PRO_TK_NO_ERROR) {
         return rc;
     }
@@ -125,7 +125,7 @@ int paramOf(Session* s, const ProParameter* param, Model*& model, ItemKey& key, 
 
 extern "C" {
 
-ProError ProParameterInit(ProModelitem* owner, ProName name, ProParameter* param) {
+ProError ProParameterInit(ProModelitem* owner, ProName name, ProParameter* param) try {
     SIMHOST_ENTER("ProParameterInit", itemArg(owner), wideArg(name, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -134,9 +134,9 @@ ProError ProParameterInit(ProModelitem* owner, ProName name, ProParameter* param
     if (!wideBuffer(name, PRO_NAME_SIZE, text) || param == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = ownerOf(s, owner, model, key);
+    ProError rc = ownerOf(s, owner, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     Param* found = params(*model).find(key, text);
     if (found == nullptr) {
@@ -145,9 +145,10 @@ ProError ProParameterInit(ProModelitem* owner, ProName name, ProParameter* param
     handleOut(*model, key, found->name, param);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProParameterCreate(ProModelitem* owner, ProName name, ProParamvalue* proval,
-                            ProParameter* param) {
+                            ProParameter* param) try {
     SIMHOST_ENTER("ProParameterCreate", itemArg(owner), wideArg(name, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -158,9 +159,9 @@ ProError ProParameterCreate(ProModelitem* owner, ProName name, ProParamvalue* pr
         !valueIn(proval, value)) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = ownerOf(s, owner, model, key);
+    ProError rc = ownerOf(s, owner, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     Param* created = params(*model).add(key, text, value);
     if (created == nullptr) {
@@ -170,8 +171,9 @@ ProError ProParameterCreate(ProModelitem* owner, ProName name, ProParamvalue* pr
     handleOut(*model, key, created->name, param);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProParameterValueGet(ProParameter* param, ProParamvalue* proval) {
+ProError ProParameterValueGet(ProParameter* param, ProParamvalue* proval) try {
     SIMHOST_ENTER("ProParameterValueGet", paramArg(param));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -180,15 +182,16 @@ ProError ProParameterValueGet(ProParameter* param, ProParamvalue* proval) {
     if (proval == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = paramOf(s, param, model, key, p);
+    ProError rc = paramOf(s, param, model, key, p);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     valueOut(p->value, proval);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProParameterValueSet(ProParameter* param, ProParamvalue* proval) {
+ProError ProParameterValueSet(ProParameter* param, ProParamvalue* proval) try {
     SIMHOST_ENTER("ProParameterValueSet", paramArg(param));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -198,31 +201,33 @@ ProError ProParameterValueSet(ProParameter* param, ProParamvalue* proval) {
     if (!valueIn(proval, value)) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = paramOf(s, param, model, key, p);
+    ProError rc = paramOf(s, param, model, key, p);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     p->value = value;
     model->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProParameterDelete(ProParameter* param) {
+ProError ProParameterDelete(ProParameter* param) try {
     SIMHOST_ENTER("ProParameterDelete", paramArg(param));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
     ItemKey key;
     Param* p = nullptr;
-    int rc = paramOf(s, param, model, key, p);
+    ProError rc = paramOf(s, param, model, key, p);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     params(*model).remove(key, p->name);
     model->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProParameterDescriptionGet(ProParameter* param, wchar_t** description) {
+ProError ProParameterDescriptionGet(ProParameter* param, wchar_t** description) try {
     SIMHOST_ENTER("ProParameterDescriptionGet", paramArg(param));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -231,9 +236,9 @@ ProError ProParameterDescriptionGet(ProParameter* param, wchar_t** description) 
     if (description == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = paramOf(s, param, model, key, p);
+    ProError rc = paramOf(s, param, model, key, p);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     if (p->description.empty()) {
         return PRO_TK_E_NOT_FOUND;
@@ -249,8 +254,9 @@ ProError ProParameterDescriptionGet(ProParameter* param, wchar_t** description) 
     *description = text;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProParameterDescriptionSet(ProParameter* param, wchar_t* description) {
+ProError ProParameterDescriptionSet(ProParameter* param, wchar_t* description) try {
     SIMHOST_ENTER("ProParameterDescriptionSet", paramArg(param),
                   description == nullptr ? std::string("null") : narrow(description));
     SIMHOST_SESSION(s);
@@ -264,17 +270,18 @@ ProError ProParameterDescriptionSet(ProParameter* param, wchar_t* description) {
     if (text.size() > kParamDescriptionMax) {
         return PRO_TK_LINE_TOO_LONG;
     }
-    int rc = paramOf(s, param, model, key, p);
+    ProError rc = paramOf(s, param, model, key, p);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     p->description = text;
     model->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProParameterVisit(ProModelitem* owner, ProParameterFilter filter,
-                           ProParameterAction action, ProAppData data) {
+                           ProParameterAction action, ProAppData data) try {
     SIMHOST_ENTER("ProParameterVisit", itemArg(owner));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -282,9 +289,9 @@ ProError ProParameterVisit(ProModelitem* owner, ProParameterFilter filter,
     if (action == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = ownerOf(s, owner, model, key);
+    ProError rc = ownerOf(s, owner, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     // The names are taken first, so that the callbacks may create and delete
     // parameters; one deleted meanwhile is passed over.
@@ -308,5 +315,6 @@ ProError ProParameterVisit(ProModelitem* owner, ProParameterFilter filter,
     }
     return visited ? PRO_TK_NO_ERROR : PRO_TK_E_NOT_FOUND;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -19,9 +19,9 @@ using simhost::api::modelOf;
 
 namespace {
 
-// The set a relation-set handle (or an owner item) names: 0, PRO_TK_BAD_INPUTS or
+// The set a relation-set handle (or an owner item) names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or
 // PRO_TK_E_NOT_FOUND (a feature that is gone).
-int relsetOf(Session* s, const ProModelitem* handle, Model*& model, ItemKey& key) {
+ProError relsetOf(Session* s, const ProModelitem* handle, Model*& model, ItemKey& key) {
     if (handle == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -49,7 +49,7 @@ ProRelset handleOf(int modelId, const ItemKey& key) {
 extern "C" {
 
 ProError ProSolidRelsetVisit(ProMdl model, ProSolidRelsetVisitAction action,
-                             ProAppData caller_data) {
+                             ProAppData caller_data) try {
     SIMHOST_ENTER("ProSolidRelsetVisit", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
@@ -73,8 +73,9 @@ ProError ProSolidRelsetVisit(ProMdl model, ProSolidRelsetVisitAction action,
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProRelsetToModelitem(ProRelset* p_relset, ProModelitem* p_item) {
+ProError ProRelsetToModelitem(ProRelset* p_relset, ProModelitem* p_item) try {
     SIMHOST_ENTER("ProRelsetToModelitem", itemArg(p_relset));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -82,15 +83,16 @@ ProError ProRelsetToModelitem(ProRelset* p_relset, ProModelitem* p_item) {
     if (p_item == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = relsetOf(s, p_relset, model, key);
+    ProError rc = relsetOf(s, p_relset, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *p_item = handleOf(model->id, key);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProModelitemToRelset(ProModelitem* p_item, ProRelset* p_relset) {
+ProError ProModelitemToRelset(ProModelitem* p_item, ProRelset* p_relset) try {
     SIMHOST_ENTER("ProModelitemToRelset", itemArg(p_item));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -98,15 +100,16 @@ ProError ProModelitemToRelset(ProModelitem* p_item, ProRelset* p_relset) {
     if (p_relset == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = relsetOf(s, p_item, model, key);
+    ProError rc = relsetOf(s, p_item, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *p_relset = handleOf(model->id, key);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProRelsetRelationsGet(ProRelset* p_relset, ProWstring** p_line_array) {
+ProError ProRelsetRelationsGet(ProRelset* p_relset, ProWstring** p_line_array) try {
     SIMHOST_ENTER("ProRelsetRelationsGet", itemArg(p_relset));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -114,9 +117,9 @@ ProError ProRelsetRelationsGet(ProRelset* p_relset, ProWstring** p_line_array) {
     if (p_line_array == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    int rc = relsetOf(s, p_relset, model, key);
+    ProError rc = relsetOf(s, p_relset, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     const std::vector<std::wstring>& lines = *relsets(*model).lines(*model, key);
     // The texts live in one block owned by the array: ProArrayFree releases them all.
@@ -143,8 +146,9 @@ ProError ProRelsetRelationsGet(ProRelset* p_relset, ProWstring** p_line_array) {
     *p_line_array = array;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProRelsetRelationsSet(ProRelset* p_relset, ProWstring* line_array, int n_lines) {
+ProError ProRelsetRelationsSet(ProRelset* p_relset, ProWstring* line_array, int n_lines) try {
     SIMHOST_ENTER("ProRelsetRelationsSet", itemArg(p_relset), std::to_string(n_lines));
     SIMHOST_SESSION(s);
     Model* model = nullptr;
@@ -163,13 +167,14 @@ ProError ProRelsetRelationsSet(ProRelset* p_relset, ProWstring* line_array, int 
             return PRO_TK_LINE_TOO_LONG;
         }
     }
-    int rc = relsetOf(s, p_relset, model, key);
+    ProError rc = relsetOf(s, p_relset, model, key);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     relsets(*model).replace(*model, key, std::move(lines));
     model->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

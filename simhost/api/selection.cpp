@@ -20,7 +20,7 @@ std::string itemKey(ProSelection selection) {
 extern "C" {
 
 ProError ProSelectionAlloc(ProAsmcomppath* p_cmp_path, ProModelitem* p_mdl_itm,
-                           ProSelection* p_selection) {
+                           ProSelection* p_selection) try {
     SIMHOST_ENTER("ProSelectionAlloc",
                   p_mdl_itm == nullptr ? std::string() : std::to_string(p_mdl_itm->type),
                   p_mdl_itm == nullptr ? std::string() : std::to_string(p_mdl_itm->id));
@@ -37,8 +37,9 @@ ProError ProSelectionAlloc(ProAsmcomppath* p_cmp_path, ProModelitem* p_mdl_itm,
     *p_selection = selectionCreate(data);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionCopy(ProSelection from_selection, ProSelection* p_to_selection) {
+ProError ProSelectionCopy(ProSelection from_selection, ProSelection* p_to_selection) try {
     SIMHOST_ENTER("ProSelectionCopy", itemKey(from_selection));
     const Selection* from = selectionFind(from_selection);
     if (from == nullptr || p_to_selection == nullptr) {
@@ -47,8 +48,9 @@ ProError ProSelectionCopy(ProSelection from_selection, ProSelection* p_to_select
     *p_to_selection = selectionCreate(from->data);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionFree(ProSelection* p_selection) {
+ProError ProSelectionFree(ProSelection* p_selection) try {
     SIMHOST_ENTER("ProSelectionFree");
     const Selection* selection = p_selection == nullptr ? nullptr : selectionFind(*p_selection);
     if (selection == nullptr || selection->heldByValue) {
@@ -58,8 +60,9 @@ ProError ProSelectionFree(ProSelection* p_selection) {
     *p_selection = nullptr;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionModelitemGet(ProSelection selection, ProModelitem* p_mdl_item) {
+ProError ProSelectionModelitemGet(ProSelection selection, ProModelitem* p_mdl_item) try {
     SIMHOST_ENTER("ProSelectionModelitemGet");
     const Selection* found = selectionFind(selection);
     if (found == nullptr || p_mdl_item == nullptr) {
@@ -68,8 +71,9 @@ ProError ProSelectionModelitemGet(ProSelection selection, ProModelitem* p_mdl_it
     *p_mdl_item = found->data.item;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionAsmcomppathGet(ProSelection selection, ProAsmcomppath* p_cmp_path) {
+ProError ProSelectionAsmcomppathGet(ProSelection selection, ProAsmcomppath* p_cmp_path) try {
     SIMHOST_ENTER("ProSelectionAsmcomppathGet");
     const Selection* found = selectionFind(selection);
     if (found == nullptr || p_cmp_path == nullptr) {
@@ -84,20 +88,24 @@ ProError ProSelectionAsmcomppathGet(ProSelection selection, ProAsmcomppath* p_cm
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionDisplay(ProSelection selection) {
+ProError ProSelectionDisplay(ProSelection selection) try {
     SIMHOST_ENTER("ProSelectionDisplay", itemKey(selection));
     return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionHighlight(ProSelection selection, ProColortype color) {
+ProError ProSelectionHighlight(ProSelection selection, ProColortype color) try {
     SIMHOST_ENTER("ProSelectionHighlight", itemKey(selection), std::to_string(color));
     return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSelectionUnhighlight(ProSelection selection) {
+ProError ProSelectionUnhighlight(ProSelection selection) try {
     SIMHOST_ENTER("ProSelectionUnhighlight", itemKey(selection));
     return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

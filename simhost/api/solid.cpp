@@ -31,7 +31,7 @@ Model* solidOf(Session* s, ProSolid handle) {
 
 extern "C" {
 
-ProError ProSolidCreate(ProName name, ProType type, ProSolid* p_handle) {
+ProError ProSolidCreate(ProName name, ProType type, ProSolid* p_handle) try {
     SIMHOST_ENTER("ProSolidCreate", wideArg(name, PRO_NAME_SIZE), std::to_string(type));
     SIMHOST_SESSION(s);
     std::string text;
@@ -39,15 +39,16 @@ ProError ProSolidCreate(ProName name, ProType type, ProSolid* p_handle) {
         return PRO_TK_BAD_INPUTS;
     }
     Model* model = nullptr;
-    int rc = modelCreate(*s, text, type, &model);
+    ProError rc = modelCreate(*s, text, type, &model);
     if (rc != PRO_TK_NO_ERROR) {
-        return static_cast<ProError>(rc);
+        return rc;
     }
     *p_handle = static_cast<ProSolid>(modelHandle(model->id));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSolidRegenerate(ProSolid p_handle, int flags) {
+ProError ProSolidRegenerate(ProSolid p_handle, int flags) try {
     SIMHOST_ENTER("ProSolidRegenerate", handleArg(p_handle), std::to_string(flags));
     SIMHOST_SESSION(s);
     Model* m = solidOf(s, p_handle);
@@ -57,8 +58,9 @@ ProError ProSolidRegenerate(ProSolid p_handle, int flags) {
     ++m->regenerations;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSolidAccuracySet(ProSolid solid, ProAccuracyType type, double accuracy) {
+ProError ProSolidAccuracySet(ProSolid solid, ProAccuracyType type, double accuracy) try {
     SIMHOST_ENTER("ProSolidAccuracySet", handleArg(solid), std::to_string(type),
                   std::to_string(accuracy));
     SIMHOST_SESSION(s);
@@ -73,8 +75,9 @@ ProError ProSolidAccuracySet(ProSolid solid, ProAccuracyType type, double accura
     m->touch();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProSolidAccuracyGet(ProSolid solid, ProAccuracyType* r_type, double* r_accuracy) {
+ProError ProSolidAccuracyGet(ProSolid solid, ProAccuracyType* r_type, double* r_accuracy) try {
     SIMHOST_ENTER("ProSolidAccuracyGet", handleArg(solid));
     SIMHOST_SESSION(s);
     Model* m = solidOf(s, solid);
@@ -85,5 +88,6 @@ ProError ProSolidAccuracyGet(ProSolid solid, ProAccuracyType* r_type, double* r_
     *r_accuracy = m->accuracy;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -19,7 +19,7 @@ using simhost::api::modelOf;
 extern "C" {
 
 ProError ProSolidFeatVisit(ProSolid p_handle, ProFeatureVisitAction visit_action,
-                           ProFeatureFilterAction filter_action, ProAppData app_data) {
+                           ProFeatureFilterAction filter_action, ProAppData app_data) try {
     SIMHOST_ENTER("ProSolidFeatVisit", handleArg(p_handle));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, p_handle);
@@ -48,9 +48,10 @@ ProError ProSolidFeatVisit(ProSolid p_handle, ProFeatureVisitAction visit_action
     }
     return visited ? PRO_TK_NO_ERROR : PRO_TK_E_NOT_FOUND;
 }
+SIMHOST_CATCH
 
 ProError ProSolidFeatstatusGet(ProSolid solid, int** p_feat_id_array,
-                               ProFeatStatus** p_status_array, int* p_num_features) {
+                               ProFeatStatus** p_status_array, int* p_num_features) try {
     SIMHOST_ENTER("ProSolidFeatstatusGet", handleArg(solid));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, solid);
@@ -70,5 +71,6 @@ ProError ProSolidFeatstatusGet(ProSolid solid, int** p_feat_id_array,
     *p_num_features = static_cast<int>(ids.size());
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -61,7 +61,7 @@ std::vector<ProItemerror> toolFromInput(Session* s, const ToolInput& input, Tool
 
 extern "C" {
 
-ProError ProToolInit(const ProLine tool_id, ProMfg owner_mfg, ProTool* p_tool_ref) {
+ProError ProToolInit(const ProLine tool_id, ProMfg owner_mfg, ProTool* p_tool_ref) try {
     SIMHOST_ENTER("ProToolInit", simhost::api::wideArg(tool_id, PRO_LINE_SIZE),
                   handleArg(owner_mfg));
     SIMHOST_SESSION(s);
@@ -76,29 +76,31 @@ ProError ProToolInit(const ProLine tool_id, ProMfg owner_mfg, ProTool* p_tool_re
     copyWide(tool.tool_id, PRO_LINE_SIZE, id);
     tool.owner_mfg = owner_mfg;
     Model* m = nullptr;
-    if (int rc = toolRefOf(s, &tool, m, id)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = toolRefOf(s, &tool, m, id)) {
+        return rc;
     }
     *p_tool_ref = tool;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProToolVerify(const ProTool* tool_ref) {
+ProError ProToolVerify(const ProTool* tool_ref) try {
     SIMHOST_ENTER("ProToolVerify", toolArg(tool_ref));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Tool* tool = nullptr;
-    return static_cast<ProError>(toolOf(s, tool_ref, m, tool));
+    return toolOf(s, tool_ref, m, tool);
 }
+SIMHOST_CATCH
 
 ProError ProToolModelGet(const ProTool* tool_ref, ProFamilyName r_model_name,
-                         ProMdlType* r_model_type) {
+                         ProMdlType* r_model_type) try {
     SIMHOST_ENTER("ProToolModelGet", toolArg(tool_ref));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Tool* tool = nullptr;
-    if (int rc = toolOf(s, tool_ref, m, tool)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = toolOf(s, tool_ref, m, tool)) {
+        return rc;
     }
     if (r_model_name == nullptr || r_model_type == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -110,14 +112,15 @@ ProError ProToolModelGet(const ProTool* tool_ref, ProFamilyName r_model_name,
     *r_model_type = static_cast<ProMdlType>(tool->modelType);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProToolTypeGet(const ProTool* tool_ref, ProToolType* r_tool_type) {
+ProError ProToolTypeGet(const ProTool* tool_ref, ProToolType* r_tool_type) try {
     SIMHOST_ENTER("ProToolTypeGet", toolArg(tool_ref));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Tool* tool = nullptr;
-    if (int rc = toolOf(s, tool_ref, m, tool)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = toolOf(s, tool_ref, m, tool)) {
+        return rc;
     }
     if (r_tool_type == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -125,9 +128,10 @@ ProError ProToolTypeGet(const ProTool* tool_ref, ProToolType* r_tool_type) {
     *r_tool_type = static_cast<ProToolType>(tool->type);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProToolParamGet(const ProTool* tool_ref, const ProCharName param_name,
-                         ProParamvalue* p_param_val) {
+                         ProParamvalue* p_param_val) try {
     SIMHOST_ENTER("ProToolParamGet", toolArg(tool_ref),
                   param_name != nullptr
                       ? std::string(param_name, strnlen(param_name, PRO_NAME_SIZE))
@@ -135,8 +139,8 @@ ProError ProToolParamGet(const ProTool* tool_ref, const ProCharName param_name,
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     Tool* tool = nullptr;
-    if (int rc = toolOf(s, tool_ref, m, tool)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = toolOf(s, tool_ref, m, tool)) {
+        return rc;
     }
     if (param_name == nullptr || p_param_val == nullptr ||
         strnlen(param_name, PRO_NAME_SIZE) == PRO_NAME_SIZE) {
@@ -165,8 +169,10 @@ ProError ProToolParamGet(const ProTool* tool_ref, const ProCharName param_name,
     *p_param_val = out;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProToolCreate(ProTool* tool_ref, ProConstToolinputPtr tool_input, ProErrorlist* p_errors) {
+ProError ProToolCreate(ProTool* tool_ref, ProConstToolinputPtr tool_input,
+                       ProErrorlist* p_errors) try {
     SIMHOST_ENTER("ProToolCreate", toolArg(tool_ref));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
@@ -175,8 +181,8 @@ ProError ProToolCreate(ProTool* tool_ref, ProConstToolinputPtr tool_input, ProEr
     if (input == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = toolRefOf(s, tool_ref, m, id)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = toolRefOf(s, tool_ref, m, id)) {
+        return rc;
     }
     if (tools(*m).find(id) != nullptr) {
         return PRO_TK_E_FOUND;
@@ -193,9 +199,10 @@ ProError ProToolCreate(ProTool* tool_ref, ProConstToolinputPtr tool_input, ProEr
     errorsReport(s, p_errors, {});
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProToolRedefine(const ProTool* tool_ref, ProConstToolinputPtr tool_input,
-                         ProErrorlist* p_errors) {
+                         ProErrorlist* p_errors) try {
     SIMHOST_ENTER("ProToolRedefine", toolArg(tool_ref));
     SIMHOST_SESSION(s);
     Model* m = nullptr;
@@ -204,8 +211,8 @@ ProError ProToolRedefine(const ProTool* tool_ref, ProConstToolinputPtr tool_inpu
     if (input == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (int rc = toolOf(s, tool_ref, m, existing)) {
-        return static_cast<ProError>(rc);
+    if (ProError rc = toolOf(s, tool_ref, m, existing)) {
+        return rc;
     }
     Tool tool;
     tool.id = existing->id;
@@ -219,5 +226,6 @@ ProError ProToolRedefine(const ProTool* tool_ref, ProConstToolinputPtr tool_inpu
     errorsReport(s, p_errors, {});
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -12,9 +12,9 @@
 
 namespace simhost::api {
 
-// The manufacturing model a handle names: 0, PRO_TK_BAD_INPUTS (no live model) or
+// The manufacturing model a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS (no live model) or
 // PRO_TK_BAD_CONTEXT (a model of another type).
-inline int mfgOf(core::Session* s, const void* handle, state::Model*& model) {
+inline ProError mfgOf(state::Session* s, const void* handle, state::Model*& model) {
     model = modelOf(s, handle);
     if (model == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -22,10 +22,11 @@ inline int mfgOf(core::Session* s, const void* handle, state::Model*& model) {
     return model->type == state::kMfg ? PRO_TK_NO_ERROR : PRO_TK_BAD_CONTEXT;
 }
 
-// The model and id a tool handle names: 0 or PRO_TK_BAD_INPUTS (no handle, an id that
-// is empty, too long or unterminated, an owner that is no live manufacturing model).
-inline int toolRefOf(core::Session* s, const ProTool* tool, state::Model*& model,
-                     std::wstring& id) {
+// The model and id a tool handle names: PRO_TK_NO_ERROR or PRO_TK_BAD_INPUTS (no handle,
+// an id that is empty, too long or unterminated, an owner that is no live manufacturing
+// model).
+inline ProError toolRefOf(state::Session* s, const ProTool* tool, state::Model*& model,
+                          std::wstring& id) {
     if (tool == nullptr || !wideBuffer(tool->tool_id, PRO_LINE_SIZE, id) ||
         !state::toolIdValid(id)) {
         return PRO_TK_BAD_INPUTS;
@@ -34,11 +35,11 @@ inline int toolRefOf(core::Session* s, const ProTool* tool, state::Model*& model
                                                                : PRO_TK_BAD_INPUTS;
 }
 
-// The existing tool a handle names: 0, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
-inline int toolOf(core::Session* s, const ProTool* handle, state::Model*& model,
-                  state::Tool*& tool) {
+// The existing tool a handle names: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS or PRO_TK_E_NOT_FOUND.
+inline ProError toolOf(state::Session* s, const ProTool* handle, state::Model*& model,
+                       state::Tool*& tool) {
     std::wstring id;
-    if (int rc = toolRefOf(s, handle, model, id)) {
+    if (ProError rc = toolRefOf(s, handle, model, id)) {
         return rc;
     }
     tool = state::tools(*model).find(id);

@@ -44,7 +44,7 @@ bool paramValueOf(const ProParamvalue& in, ParamValue& out) {
 
 extern "C" {
 
-ProError ProToolinputAlloc(ProToolinputPtr* r_tool_input) {
+ProError ProToolinputAlloc(ProToolinputPtr* r_tool_input) try {
     SIMHOST_ENTER("ProToolinputAlloc");
     SIMHOST_SESSION(s);
     (void)s;
@@ -54,8 +54,9 @@ ProError ProToolinputAlloc(ProToolinputPtr* r_tool_input) {
     *r_tool_input = toolInputCreate();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProToolinputTypeSet(ProToolinputPtr tool_input, ProToolType tool_type) {
+ProError ProToolinputTypeSet(ProToolinputPtr tool_input, ProToolType tool_type) try {
     SIMHOST_ENTER("ProToolinputTypeSet", std::to_string(static_cast<int>(tool_type)));
     SIMHOST_SESSION(s);
     (void)s;
@@ -66,8 +67,9 @@ ProError ProToolinputTypeSet(ProToolinputPtr tool_input, ProToolType tool_type) 
     input->type = tool_type;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProToolinputElemAdd(ProToolinputPtr tool_input, ProToolElem tool_elem) {
+ProError ProToolinputElemAdd(ProToolinputPtr tool_input, ProToolElem tool_elem) try {
     SIMHOST_ENTER("ProToolinputElemAdd");
     SIMHOST_SESSION(s);
     (void)s;
@@ -80,11 +82,12 @@ ProError ProToolinputElemAdd(ProToolinputPtr tool_input, ProToolElem tool_elem) 
     if (element->parent == &root) {
         return PRO_TK_NO_ERROR;  // held already
     }
-    return static_cast<ProError>(elementChildAdd(root, *element));
+    return elementChildAdd(root, *element);
 }
+SIMHOST_CATCH
 
 // Works without a connection, so that a caller can always release what it holds.
-ProError ProToolinputFree(ProToolinputPtr* r_tool_input) {
+ProError ProToolinputFree(ProToolinputPtr* r_tool_input) try {
     SIMHOST_ENTER("ProToolinputFree");
     ToolInput* input = r_tool_input != nullptr ? toolInputFind(*r_tool_input) : nullptr;
     if (input == nullptr) {
@@ -94,9 +97,10 @@ ProError ProToolinputFree(ProToolinputPtr* r_tool_input) {
     *r_tool_input = nullptr;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProToolElemParamAdd(ProToolElem elem, const ProParamvalue* param_value,
-                             const ProCharName param_name) {
+                             const ProCharName param_name) try {
     SIMHOST_ENTER("ProToolElemParamAdd",
                   param_name != nullptr
                       ? std::string(param_name, strnlen(param_name, PRO_NAME_SIZE))
@@ -117,8 +121,9 @@ ProError ProToolElemParamAdd(ProToolElem elem, const ProParamvalue* param_value,
     toolParamSet(toolElemParams(*element), name, value);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProToolElemAttrSet(ProToolElem elem, int attrs) {
+ProError ProToolElemAttrSet(ProToolElem elem, int attrs) try {
     SIMHOST_ENTER("ProToolElemAttrSet", std::to_string(attrs));
     SIMHOST_SESSION(s);
     (void)s;
@@ -129,10 +134,11 @@ ProError ProToolElemAttrSet(ProToolElem elem, int attrs) {
     ValueContent content;
     content.type = PRO_VALUE_TYPE_INT;
     content.i = attrs;
-    return static_cast<ProError>(elementContentSet(*element, content));
+    return elementContentSet(*element, content);
 }
+SIMHOST_CATCH
 
-ProError ProToolElemModelSet(ProToolElem elem, const ProMdl tool_model) {
+ProError ProToolElemModelSet(ProToolElem elem, const ProMdl tool_model) try {
     SIMHOST_ENTER("ProToolElemModelSet", simhost::api::handleArg(tool_model));
     SIMHOST_SESSION(s);
     Element* element = elementFind(elem);
@@ -144,7 +150,8 @@ ProError ProToolElemModelSet(ProToolElem elem, const ProMdl tool_model) {
     ValueContent content;
     content.type = PRO_VALUE_TYPE_POINTER;
     content.p = tool_model;
-    return static_cast<ProError>(elementContentSet(*element, content));
+    return elementContentSet(*element, content);
 }
+SIMHOST_CATCH
 
 }  // extern "C"

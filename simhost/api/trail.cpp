@@ -9,7 +9,7 @@
 
 extern "C" {
 
-ProError ProTrailfileCommentWrite(ProComment comment) {
+ProError ProTrailfileCommentWrite(ProComment comment) try {
     SIMHOST_ENTER("ProTrailfileCommentWrite", simhost::api::wideArg(comment, PRO_COMMENT_SIZE));
     SIMHOST_SESSION(s);
     std::wstring text;
@@ -19,5 +19,6 @@ ProError ProTrailfileCommentWrite(ProComment comment) {
     return simhost::state::trailCommentAppend(s->workDir, text) ? PRO_TK_NO_ERROR
                                                                 : PRO_TK_CANT_WRITE;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -50,7 +50,7 @@ bool isStandard(const std::string& name) {
 
 extern "C" {
 
-ProError ProMdlPrincipalunitsystemGet(ProMdl mdl, ProUnitsystem* principal_system) {
+ProError ProMdlPrincipalunitsystemGet(ProMdl mdl, ProUnitsystem* principal_system) try {
     SIMHOST_ENTER("ProMdlPrincipalunitsystemGet", handleArg(mdl));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, mdl);
@@ -64,10 +64,11 @@ ProError ProMdlPrincipalunitsystemGet(ProMdl mdl, ProUnitsystem* principal_syste
     copyWide(principal_system->name, PRO_NAME_SIZE, widen(m->unitSystem));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 ProError ProMdlPrincipalunitsystemSet(ProMdl mdl, ProUnitsystem* new_system,
                                       ProUnitConvertType type, ProBoolean ignore_param_units,
-                                      int regeneration_flags) {
+                                      int regeneration_flags) try {
     SIMHOST_ENTER("ProMdlPrincipalunitsystemSet", handleArg(mdl),
                   new_system == nullptr ? std::string() : wideArg(new_system->name, PRO_NAME_SIZE),
                   std::to_string(type));
@@ -100,5 +101,6 @@ ProError ProMdlPrincipalunitsystemSet(ProMdl mdl, ProUnitsystem* new_system,
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

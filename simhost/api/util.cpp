@@ -7,10 +7,11 @@
 
 #include "simhost/core/allocations.h"
 #include "simhost/core/entry.h"
-#include "simhost/core/sessions.h"
 #include "simhost/core/wide.h"
+#include "simhost/state/sessions.h"
 
 using namespace simhost::core;
+using namespace simhost::state;
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr char kDateCode[] = "M070";
 
 extern "C" {
 
-wchar_t* ProStringToWstring(wchar_t* wstr, char* str) {
+wchar_t* ProStringToWstring(wchar_t* wstr, char* str) try {
     if (enter({"ProStringToWstring", str == nullptr ? std::string() : std::string(str)})) {
         return nullptr;
     }
@@ -33,8 +34,9 @@ wchar_t* ProStringToWstring(wchar_t* wstr, char* str) {
     wstr[wide.size()] = L'\0';
     return wstr;
 }
+SIMHOST_CATCH
 
-char* ProWstringToString(char* str, wchar_t* wstr) {
+char* ProWstringToString(char* str, wchar_t* wstr) try {
     std::string text = narrow(wstr);
     if (enter({"ProWstringToString", text})) {
         return nullptr;
@@ -45,8 +47,9 @@ char* ProWstringToString(char* str, wchar_t* wstr) {
     std::memcpy(str, text.c_str(), text.size() + 1);
     return str;
 }
+SIMHOST_CATCH
 
-ProError ProStringFree(char* string) {
+ProError ProStringFree(char* string) try {
     SIMHOST_ENTER("ProStringFree");
     if (string == nullptr || !allocationRemove(string)) {
         return PRO_TK_BAD_INPUTS;
@@ -54,8 +57,9 @@ ProError ProStringFree(char* string) {
     std::free(string);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProWstringFree(wchar_t* wstring) {
+ProError ProWstringFree(wchar_t* wstring) try {
     SIMHOST_ENTER("ProWstringFree");
     if (wstring == nullptr || !allocationRemove(wstring)) {
         return PRO_TK_BAD_INPUTS;
@@ -63,8 +67,9 @@ ProError ProWstringFree(wchar_t* wstring) {
     std::free(wstring);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProWcharSizeVerify(int application_size_of_wchar, int* proe_size_of_wchar) {
+ProError ProWcharSizeVerify(int application_size_of_wchar, int* proe_size_of_wchar) try {
     SIMHOST_ENTER("ProWcharSizeVerify", std::to_string(application_size_of_wchar));
     if (proe_size_of_wchar == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -73,8 +78,9 @@ ProError ProWcharSizeVerify(int application_size_of_wchar, int* proe_size_of_wch
     return application_size_of_wchar == static_cast<int>(sizeof(wchar_t)) ? PRO_TK_NO_ERROR
                                                                           : PRO_TK_GENERAL_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProEngineerDisplaydatecodeGet(char** display_datecode) {
+ProError ProEngineerDisplaydatecodeGet(char** display_datecode) try {
     SIMHOST_ENTER("ProEngineerDisplaydatecodeGet");
     if (display_datecode == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -88,5 +94,6 @@ ProError ProEngineerDisplaydatecodeGet(char** display_datecode) {
     *display_datecode = copy;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -8,7 +8,7 @@ using namespace simhost::state;
 
 extern "C" {
 
-ProError ProValueAlloc(ProValue* p_value) {
+ProError ProValueAlloc(ProValue* p_value) try {
     SIMHOST_ENTER("ProValueAlloc");
     if (p_value == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -16,8 +16,9 @@ ProError ProValueAlloc(ProValue* p_value) {
     *p_value = valueCreate();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProValueDataSet(ProValue value, ProValueData* value_data) {
+ProError ProValueDataSet(ProValue value, ProValueData* value_data) try {
     SIMHOST_ENTER("ProValueDataSet",
                   value_data == nullptr ? std::string() : std::to_string(value_data->type));
     Value* target = valueFind(value);
@@ -28,8 +29,9 @@ ProError ProValueDataSet(ProValue value, ProValueData* value_data) {
     valueContentSet(*target, std::move(content));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProValueDataGet(ProValue value, ProValueData* value_data) {
+ProError ProValueDataGet(ProValue value, ProValueData* value_data) try {
     SIMHOST_ENTER("ProValueDataGet");
     Value* source = valueFind(value);
     if (source == nullptr || value_data == nullptr) {
@@ -41,8 +43,9 @@ ProError ProValueDataGet(ProValue value, ProValueData* value_data) {
     valueDataGet(*source, *value_data);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProValueFree(ProValue value) {
+ProError ProValueFree(ProValue value) try {
     SIMHOST_ENTER("ProValueFree");
     Value* target = valueFind(value);
     if (target == nullptr || target->heldByElement) {
@@ -51,5 +54,6 @@ ProError ProValueFree(ProValue value) {
     valueErase(*target);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

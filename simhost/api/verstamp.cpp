@@ -37,7 +37,7 @@ bool stampLive(ProWVerstamp stamp) {
 
 extern "C" {
 
-ProError ProMdlVerstampGet(ProMdl model, ProWVerstamp* p_stamp) {
+ProError ProMdlVerstampGet(ProMdl model, ProWVerstamp* p_stamp) try {
     SIMHOST_ENTER("ProMdlVerstampGet", handleArg(model));
     SIMHOST_SESSION(s);
     Model* m = modelOf(s, model);
@@ -47,8 +47,9 @@ ProError ProMdlVerstampGet(ProMdl model, ProWVerstamp* p_stamp) {
     *p_stamp = stampNew(m->name + ":" + std::to_string(m->revision));
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProVerstampStringGet(ProWVerstamp stamp, char** string) {
+ProError ProVerstampStringGet(ProWVerstamp stamp, char** string) try {
     SIMHOST_ENTER("ProVerstampStringGet");
     SIMHOST_SESSION(s);
     (void)s;
@@ -65,8 +66,9 @@ ProError ProVerstampStringGet(ProWVerstamp stamp, char** string) {
     *string = out;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProStringVerstampGet(char* string, ProWVerstamp* p_stamp) {
+ProError ProStringVerstampGet(char* string, ProWVerstamp* p_stamp) try {
     SIMHOST_ENTER("ProStringVerstampGet", string == nullptr ? std::string() : std::string(string));
     SIMHOST_SESSION(s);
     (void)s;
@@ -76,8 +78,9 @@ ProError ProStringVerstampGet(char* string, ProWVerstamp* p_stamp) {
     *p_stamp = stampNew(string);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProBoolean ProVerstampEqual(ProWVerstamp stamp1, ProWVerstamp stamp2) {
+ProBoolean ProVerstampEqual(ProWVerstamp stamp1, ProWVerstamp stamp2) try {
     if (enter({"ProVerstampEqual"})) {
         return PRO_B_FALSE;
     }
@@ -86,8 +89,9 @@ ProBoolean ProVerstampEqual(ProWVerstamp stamp1, ProWVerstamp stamp2) {
     }
     return stamp1->text == stamp2->text ? PRO_B_TRUE : PRO_B_FALSE;
 }
+SIMHOST_CATCH
 
-ProError ProVerstampFree(ProWVerstamp* p_stamp) {
+ProError ProVerstampFree(ProWVerstamp* p_stamp) try {
     SIMHOST_ENTER("ProVerstampFree");
     if (p_stamp == nullptr || *p_stamp == nullptr || !allocationRemove(*p_stamp)) {
         return PRO_TK_BAD_INPUTS;
@@ -96,5 +100,6 @@ ProError ProVerstampFree(ProWVerstamp* p_stamp) {
     *p_stamp = nullptr;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

@@ -27,7 +27,7 @@ ProError countRedraw(Session* s, int id, int Window::*counter) {
 
 extern "C" {
 
-ProError ProWindowCurrentGet(int* p_window_id) {
+ProError ProWindowCurrentGet(int* p_window_id) try {
     SIMHOST_ENTER("ProWindowCurrentGet");
     SIMHOST_SESSION(s);
     if (p_window_id == nullptr) {
@@ -36,8 +36,9 @@ ProError ProWindowCurrentGet(int* p_window_id) {
     *p_window_id = s->area<WindowStore>().current().id;
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProWindowActivate(int window) {
+ProError ProWindowActivate(int window) try {
     SIMHOST_ENTER("ProWindowActivate", std::to_string(window));
     SIMHOST_SESSION(s);
     auto& windows = s->area<WindowStore>();
@@ -48,33 +49,38 @@ ProError ProWindowActivate(int window) {
     windows.activate(*w);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProWindowClear(int window_id) {
+ProError ProWindowClear(int window_id) try {
     SIMHOST_ENTER("ProWindowClear", std::to_string(window_id));
     SIMHOST_SESSION(s);
     return countRedraw(s, window_id, &Window::repaints);
 }
+SIMHOST_CATCH
 
-ProError ProWindowCurrentClose(void) {
+ProError ProWindowCurrentClose(void) try {
     SIMHOST_ENTER("ProWindowCurrentClose");
     SIMHOST_SESSION(s);
     s->area<WindowStore>().closeCurrent();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProWindowRepaint(int window_id) {
+ProError ProWindowRepaint(int window_id) try {
     SIMHOST_ENTER("ProWindowRepaint", std::to_string(window_id));
     SIMHOST_SESSION(s);
     return countRedraw(s, window_id, &Window::repaints);
 }
+SIMHOST_CATCH
 
-ProError ProWindowRefresh(int window_id) {
+ProError ProWindowRefresh(int window_id) try {
     SIMHOST_ENTER("ProWindowRefresh", std::to_string(window_id));
     SIMHOST_SESSION(s);
     return countRedraw(s, window_id, &Window::refreshes);
 }
+SIMHOST_CATCH
 
-ProError ProWindowMdlGet(int window, ProMdl* r_mdl) {
+ProError ProWindowMdlGet(int window, ProMdl* r_mdl) try {
     SIMHOST_ENTER("ProWindowMdlGet", std::to_string(window));
     SIMHOST_SESSION(s);
     Window* w = s->area<WindowStore>().byId(window);
@@ -87,8 +93,9 @@ ProError ProWindowMdlGet(int window, ProMdl* r_mdl) {
     *r_mdl = modelHandle(w->modelId);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProWindowsVisit(ProWindowVisitAction visit_func, ProAppData app_data) {
+ProError ProWindowsVisit(ProWindowVisitAction visit_func, ProAppData app_data) try {
     SIMHOST_ENTER("ProWindowsVisit");
     SIMHOST_SESSION(s);
     if (visit_func == nullptr) {
@@ -105,5 +112,6 @@ ProError ProWindowsVisit(ProWindowVisitAction visit_func, ProAppData app_data) {
     }
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

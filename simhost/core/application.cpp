@@ -3,7 +3,7 @@
 #include <cwchar>
 
 #include "simhost/core/platform.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::core {
 namespace {
@@ -18,7 +18,7 @@ ProTerminationAction& terminationAction() {
 
 }  // namespace
 
-int applicationStart(Session& session, const std::string& textPath) {
+int applicationStart(state::Session& session, const std::string& textPath) {
     auto entry = reinterpret_cast<UserInitialize>(findProcessSymbol("user_initialize"));
     if (entry == nullptr) {
         return 0;
@@ -34,7 +34,7 @@ int applicationStart(Session& session, const std::string& textPath) {
     return result;
 }
 
-void applicationTerminate(Session& session, bool hostExit) {
+void applicationTerminate(state::Session& session, bool hostExit) {
     if (hostExit && terminationAction() != nullptr) {
         terminationAction()(PROTERM_EXIT);
     }

@@ -6,16 +6,18 @@
 
 #include <ProCore.h>
 
-namespace simhost::core {
-
+namespace simhost::state {
 class Session;
+}  // namespace simhost::state
+
+namespace simhost::core {
 
 // Calls the application's user_initialize if one is linked into the process; returns
 // its result (0 when none is linked).
-int applicationStart(Session& session, const std::string& textPath);
+int applicationStart(state::Session& session, const std::string& textPath);
 // Calls user_terminate of a started application and, when the host itself exits, the
 // registered termination action.
-void applicationTerminate(Session& session, bool hostExit);
+void applicationTerminate(state::Session& session, bool hostExit);
 
 void terminationActionSet(ProTerminationAction action);
 

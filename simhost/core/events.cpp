@@ -4,7 +4,7 @@
 #include <map>
 
 #include "simhost/core/application.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::core {
 namespace {
@@ -39,23 +39,23 @@ void commandRegister(const std::string& action, std::function<void()> callback) 
     events().commands[action] = std::move(callback);
 }
 
-int eventLoopRun() {
+ProError eventLoopRun() {
     Events& e = events();
     e.interrupted = false;
     while (!e.interrupted) {
-        Session* session = connected();
+        state::Session* session = state::connected();
         if (session == nullptr) {
-            return -11;
+            return PRO_TK_COMM_ERROR;
         }
         if (e.queue.empty()) {
-            return 0;
+            return PRO_TK_NO_ERROR;
         }
         Event event = e.queue.front();
         e.queue.pop_front();
         if (event.exit) {
             applicationTerminate(*session, true);
-            sessionEnd(*session);
-            return -11;
+            state::sessionEnd(*session);
+            return PRO_TK_COMM_ERROR;
         }
         auto command = e.commands.find(event.action);
         if (command != e.commands.end()) {
@@ -65,7 +65,7 @@ int eventLoopRun() {
         }
     }
     e.interrupted = false;
-    return 0;
+    return PRO_TK_NO_ERROR;
 }
 
 void eventLoopInterrupt() {

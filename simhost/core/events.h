@@ -1,6 +1,8 @@
 // Host events queued for the asynchronous event loop, and the callbacks they reach.
 #pragma once
 
+#include <ProToolkit.h>
+
 #include <functional>
 #include <string>
 
@@ -13,9 +15,9 @@ void eventPostExit();
 void commandRegister(const std::string& action, std::function<void()> callback);
 
 // Serves queued events until interrupted, the session ends or the queue is empty
-// (in one thread nothing else could arrive). Returns 0 when interrupted or drained,
-// -11 when the session ended or no connection stands.
-int eventLoopRun();
+// (in one thread nothing else could arrive). Returns PRO_TK_NO_ERROR when interrupted or
+// drained, PRO_TK_COMM_ERROR when the session ended or no connection stands.
+ProError eventLoopRun();
 void eventLoopInterrupt();
 
 void eventsReset();

@@ -1,11 +1,24 @@
 #include "simhost/core/journal.h"
 
+#include <deque>
+
 namespace simhost::core {
 namespace {
 
-std::vector<std::string>& entries() {
-    static std::vector<std::string> list;
-    return list;
+struct Journal {
+    std::deque<std::string> entries;
+    std::size_t limit = kJournalDefaultLimit;
+
+    void trim() {
+        while (entries.size() > limit) {
+            entries.pop_front();
+        }
+    }
+};
+
+Journal& journal() {
+    static Journal kept;
+    return kept;
 }
 
 }  // namespace
@@ -18,15 +31,24 @@ void journalAdd(std::initializer_list<std::string> call) {
         }
         entry += part.empty() ? std::string("\"\"") : part;
     }
-    entries().push_back(std::move(entry));
+    Journal& j = journal();
+    j.entries.push_back(std::move(entry));
+    j.trim();
 }
 
 std::vector<std::string> journalEntries() {
-    return entries();
+    const Journal& j = journal();
+    return std::vector<std::string>(j.entries.begin(), j.entries.end());
 }
 
 void journalClear() {
-    entries().clear();
+    journal().entries.clear();
+}
+
+void journalLimitSet(std::size_t limit) {
+    Journal& j = journal();
+    j.limit = limit;
+    j.trim();
 }
 
 }  // namespace simhost::core

@@ -49,7 +49,7 @@ std::string configOptionKey(const std::string& option) {
     return key;
 }
 
-bool configGet(const core::Session& session, const std::string& option, std::string& value) {
+bool configGet(const Session& session, const std::string& option, std::string& value) {
     std::string key = configOptionKey(option);
     auto it = session.config.find(key);
     if (it != session.config.end()) {
@@ -63,7 +63,7 @@ bool configGet(const core::Session& session, const std::string& option, std::str
     return false;
 }
 
-void configSet(core::Session& session, const std::string& option, const std::string& value) {
+void configSet(Session& session, const std::string& option, const std::string& value) {
     session.config[configOptionKey(option)] = value;
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::state {
 
@@ -14,7 +14,7 @@ std::string configOptionKey(const std::string& option);
 // The option's value as the host shows it: "yes" and "no" in any case come back as
 // "YES" and "NO", other values as they were given. False for an option that is neither
 // set nor has a default.
-bool configGet(const core::Session& session, const std::string& option, std::string& value);
-void configSet(core::Session& session, const std::string& option, const std::string& value);
+bool configGet(const Session& session, const std::string& option, std::string& value);
+void configSet(Session& session, const std::string& option, const std::string& value);
 
 }  // namespace simhost::state

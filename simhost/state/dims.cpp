@@ -7,6 +7,7 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/owners.h"
 
@@ -176,37 +177,46 @@ void DimStore::fromJson(const json& section) {
     byFeature_.clear();
     nextId_ = 0;
     if (!section.is_array()) {
-        throw std::invalid_argument("dimensions");
+        throw std::invalid_argument("the dimensions section is a list");
     }
     // Dimensions without an id come after those with one.
     std::vector<Dimension> unnumbered;
-    for (const json& entry : section) {
+    std::vector<std::size_t> unnumberedAt;
+    for (std::size_t i = 0; i < section.size(); ++i) {
+        JsonPlace place(i);
+        const json& entry = section[i];
         Dimension dim;
-        dim.featureId = entry.at("feature").get<int>();
-        dim.value = entry.at("value").get<double>();
-        dim.symbol = core::fromUtf8(entry.value("symbol", std::string()));
-        dim.regenNegative = entry.value("regenerated_negative", false);
-        dim.reference = entry.value("reference", false);
-        dim.shown = entry.value("shown", false);
+        dim.featureId = keyAs<int>(entry, "feature");
+        dim.value = keyAs<double>(entry, "value");
+        dim.symbol = core::fromUtf8(keyOr(entry, "symbol", std::string()));
+        dim.regenNegative = keyOr(entry, "regenerated_negative", false);
+        dim.reference = keyOr(entry, "reference", false);
+        dim.shown = keyOr(entry, "shown", false);
         if (dim.featureId <= 0) {
-            throw std::invalid_argument("dimension feature");
+            JsonPlace featurePlace("feature");
+            throw std::invalid_argument("a feature id is positive");
         }
         if (!entry.contains("id")) {
             unnumbered.push_back(dim);
+            unnumberedAt.push_back(i);
             continue;
         }
-        dim.id = entry.at("id").get<int>();
+        dim.id = keyAs<int>(entry, "id");
         if (dim.symbol.empty()) {
             dim.symbol = defaultSymbol(dim.id);
         }
         if (!load(dim)) {
-            throw std::invalid_argument("dimension " + std::to_string(dim.id));
+            throw std::invalid_argument("dimension id " + std::to_string(dim.id) +
+                                        " or its symbol is taken, or the id is negative");
         }
     }
-    for (const Dimension& dim : unnumbered) {
+    for (std::size_t k = 0; k < unnumbered.size(); ++k) {
+        const Dimension& dim = unnumbered[k];
         Dimension* added = add(dim.featureId, dim.value, dim.symbol, dim.reference);
         if (added == nullptr) {
-            throw std::invalid_argument("dimension symbol");
+            JsonPlace place(unnumberedAt[k]);
+            JsonPlace symbolPlace("symbol");
+            throw std::invalid_argument("the symbol is taken");
         }
         added->regenNegative = dim.regenNegative;
         added->shown = dim.shown;

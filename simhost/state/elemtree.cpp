@@ -162,16 +162,10 @@ ProError elementContentSet(Element& element, const ValueContent& content) {
     return elementValuesSet(element, {value}, false);
 }
 
-ProError elementVisit(ProElement tree, Element& start,
-                      const std::vector<ProElempathItem>& startItems, ProElemtreeVisitFilter filter,
-                      ProElemtreeVisitAction action, ProAppData appdata) {
+std::vector<VisitEntry> elementVisitOrder(Element& start) {
     // The order is taken before any callback runs, so that a callback that changes the
     // tree never leaves the visit on a freed element.
-    struct Entry {
-        ProElement element;
-        int parent;  // index of the parent's entry, -1 for the start
-        ProElempathItem item;
-    };
+    using Entry = VisitEntry;
     std::vector<Entry> order;
     std::vector<Entry> pending{{handleAs<ProElement>(start.handle), -1, ProElempathItem{}}};
     std::vector<Entry> children;
@@ -199,35 +193,18 @@ ProError elementVisit(ProElement tree, Element& start,
         }
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
+    return order;
+}
 
-    ProElempath pathHandle = pathCreate();
-    Path& path = *pathFind(pathHandle);
-    path.heldByVisit = true;
-    ProError result = PRO_TK_E_NOT_FOUND;
-    for (const Entry& entry : order) {
-        if (elementFind(entry.element) == nullptr) {
-            continue;
-        }
-        std::vector<ProElempathItem> items;
-        for (int at = static_cast<int>(&entry - order.data()); order[at].parent != -1;
-             at = order[at].parent) {
-            items.push_back(order[at].item);
-        }
-        path.items = startItems;
-        path.items.insert(path.items.end(), items.rbegin(), items.rend());
-        if (filter != nullptr &&
-            filter(tree, entry.element, pathHandle, appdata) == PRO_TK_CONTINUE) {
-            continue;
-        }
-        ProError status = action(tree, entry.element, pathHandle, appdata);
-        result = PRO_TK_NO_ERROR;
-        if (status != PRO_TK_NO_ERROR && status != PRO_TK_CONTINUE) {
-            result = status;
-            break;
-        }
+void elementVisitPath(const std::vector<VisitEntry>& order, std::size_t at,
+                      const std::vector<ProElempathItem>& startItems,
+                      std::vector<ProElempathItem>& out) {
+    std::vector<ProElempathItem> items;
+    for (int k = static_cast<int>(at); order[k].parent != -1; k = order[k].parent) {
+        items.push_back(order[k].item);
     }
-    pathErase(path);
-    return result;
+    out = startItems;
+    out.insert(out.end(), items.rbegin(), items.rend());
 }
 
 TreeNode treeSnapshot(const Element& root) {

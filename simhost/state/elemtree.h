@@ -69,11 +69,20 @@ ProError elementValuesSet(Element& element, const std::vector<Value*>& values, b
 // Sets one value of the given content.
 ProError elementContentSet(Element& element, const ValueContent& content);
 
-// Visits the subtree of `start` (addressed by `startItems` from `tree`), parents
-// before children, children in order. The callbacks get the element's path from `tree`.
-ProError elementVisit(ProElement tree, Element& start,
-                      const std::vector<ProElempathItem>& startItems, ProElemtreeVisitFilter filter,
-                      ProElemtreeVisitAction action, ProAppData appdata);
+// One element of a visit: its handle, the entry of its parent (-1 for the start) and
+// how the parent addresses it.
+struct VisitEntry {
+    ProElement element;
+    int parent;
+    ProElempathItem item;
+};
+
+// The subtree of `start`, parents before children, children in order.
+std::vector<VisitEntry> elementVisitOrder(Element& start);
+// The path of `order[at]` from the tree the start is addressed in by `startItems`.
+void elementVisitPath(const std::vector<VisitEntry>& order, std::size_t at,
+                      const std::vector<ProElempathItem>& startItems,
+                      std::vector<ProElempathItem>& out);
 
 TreeNode treeSnapshot(const Element& root);
 // A new detached tree of live elements; the caller frees it with ProElementFree.

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "simhost/core/wide.h"
+#include "simhost/state/json_place.h"
 
 namespace simhost::state {
 namespace {
@@ -74,6 +75,7 @@ ValueContent valueFromJson(const json& j, const TreeModels& models) {
         if (!j.contains(key)) {
             continue;
         }
+        JsonPlace place(key);
         const json& v = j.at(key);
         c.type = type;
         switch (type) {
@@ -178,19 +180,25 @@ TreeNode treeFromJson(const nlohmann::json& j, const TreeModels& models) {
             malformed("an element is an object");
         }
         TreeNode node;
-        node.id = j.at("id").get<int>();
+        node.id = keyAs<int>(j, "id");
         bool array = elementIdIsArray(node.id);
         if (j.contains("children") || array) {
             if (j.contains("values") || hasValueKey(j)) {
                 malformed("element " + std::to_string(node.id) + " has children and a value");
             }
             node.kind = array ? ElementKind::Array : ElementKind::Compound;
+            JsonPlace place("children");
+            std::size_t index = 0;
             for (const json& child : j.value("children", json::array())) {
+                JsonPlace childPlace(index++);
                 node.children.push_back(treeFromJson(child, models));
             }
         } else if (j.contains("values")) {
             node.multival = true;
+            JsonPlace place("values");
+            std::size_t index = 0;
             for (const json& value : j.at("values")) {
+                JsonPlace valuePlace(index++);
                 node.values.push_back(valueFromJson(value, models));
             }
         } else if (hasValueKey(j)) {
@@ -198,7 +206,7 @@ TreeNode treeFromJson(const nlohmann::json& j, const TreeModels& models) {
         }
         return node;
     } catch (const json::exception& e) {
-        malformed(e.what());
+        malformed(readerMessage(e));
     }
 }
 

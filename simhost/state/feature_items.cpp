@@ -33,16 +33,16 @@ ModelitemKind featureKind() {
         }
         return feature->name;
     };
-    kind.nameSet = [](Model& model, int id, const std::string& name) {
+    kind.nameSet = [](Model& model, int id, const std::string& name) -> ProError {
         Feature* feature = featureFind(model, id);
         if (feature == nullptr) {
-            return int{PRO_TK_E_NOT_FOUND};
+            return PRO_TK_E_NOT_FOUND;
         }
         if (!features(model).rename(*feature, name)) {
-            return int{PRO_TK_E_FOUND};
+            return PRO_TK_E_FOUND;
         }
         treeNameSet(feature->tree, name);
-        return int{PRO_TK_NO_ERROR};
+        return PRO_TK_NO_ERROR;
     };
     kind.byName = [](Model& model, const std::string& name) {
         const Feature* feature = features(model).byName(name);
@@ -66,18 +66,18 @@ ModelitemKind geomKind(int type) {
         std::string name = store.itemName(*item);
         return name.empty() ? std::nullopt : std::optional<std::string>(name);
     };
-    kind.nameSet = [type](Model& model, int id, const std::string& name) {
+    kind.nameSet = [type](Model& model, int id, const std::string& name) -> ProError {
         FeatureStore& store = features(model);
         GeomItem* item = store.item(id);
         if (item == nullptr || item->type != type) {
-            return int{PRO_TK_E_NOT_FOUND};
+            return PRO_TK_E_NOT_FOUND;
         }
         const GeomItem* holder = store.itemByName(type, name);
         if (holder != nullptr && holder != item) {
-            return int{PRO_TK_E_FOUND};
+            return PRO_TK_E_FOUND;
         }
         item->name = name;
-        return int{PRO_TK_NO_ERROR};
+        return PRO_TK_NO_ERROR;
     };
     kind.byName = [type](Model& model, const std::string& name) {
         const GeomItem* item = features(model).itemByName(type, name);

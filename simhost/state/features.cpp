@@ -21,8 +21,8 @@ std::vector<std::function<void(Model&, Feature&)>>& createHooks() {
     return hooks;
 }
 
-std::map<int, std::vector<std::function<int(Model&, const TreeNode&)>>>& redefineChecks() {
-    static std::map<int, std::vector<std::function<int(Model&, const TreeNode&)>>> checks;
+std::map<int, std::vector<std::function<ProError(Model&, const TreeNode&)>>>& redefineChecks() {
+    static std::map<int, std::vector<std::function<ProError(Model&, const TreeNode&)>>> checks;
     return checks;
 }
 
@@ -276,21 +276,21 @@ void featureCreateHooksRun(Model& model, Feature& feature) {
     }
 }
 
-void featureRedefineCheckAdd(int type, std::function<int(Model&, const TreeNode&)> check) {
+void featureRedefineCheckAdd(int type, std::function<ProError(Model&, const TreeNode&)> check) {
     redefineChecks()[type].push_back(std::move(check));
 }
 
-int featureRedefineCheck(Model& model, int type, const TreeNode& tree) {
+ProError featureRedefineCheck(Model& model, int type, const TreeNode& tree) {
     auto it = redefineChecks().find(type);
     if (it == redefineChecks().end()) {
-        return 0;
+        return PRO_TK_NO_ERROR;
     }
     for (const auto& check : it->second) {
-        if (int rc = check(model, tree)) {
+        if (ProError rc = check(model, tree)) {
             return rc;
         }
     }
-    return 0;
+    return PRO_TK_NO_ERROR;
 }
 
 void featureNcseqTypeAdd(int type) {

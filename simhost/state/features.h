@@ -120,8 +120,8 @@ void featureCreateHooksRun(Model& model, Feature& feature);
 
 // A host check of a new tree for features of a type before a redefinition: a non-zero
 // result refuses the redefinition and leaves the feature as it was.
-void featureRedefineCheckAdd(int type, std::function<int(Model&, const TreeNode&)> check);
-int featureRedefineCheck(Model& model, int type, const TreeNode& tree);
+void featureRedefineCheckAdd(int type, std::function<ProError(Model&, const TreeNode&)> check);
+ProError featureRedefineCheck(Model& model, int type, const TreeNode& tree);
 
 // Feature types the host creates as NC sequences.
 void featureNcseqTypeAdd(int type);

@@ -6,10 +6,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "simhost/core/sessions.h"
 #include "simhost/state/elemtree_json.h"
 #include "simhost/state/features.h"
+#include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::state {
 
@@ -26,7 +27,7 @@ TreeModels treeModels(Model& model) {
         if (handle == self) {
             return ".";
         }
-        core::Session* s = core::connected();
+        Session* s = connected();
         Model* other = s != nullptr ? s->area<ModelStore>().byHandle(handle) : nullptr;
         return other != nullptr ? other->name + "." + modelTypeText(other->type) : std::string();
     };
@@ -34,7 +35,7 @@ TreeModels treeModels(Model& model) {
         if (name == ".") {
             return self;
         }
-        core::Session* s = core::connected();
+        Session* s = connected();
         std::size_t dot = name.rfind('.');
         if (s == nullptr || dot == std::string::npos) {
             return nullptr;
@@ -47,24 +48,28 @@ TreeModels treeModels(Model& model) {
 }
 
 std::string nameFrom(const json& entry) {
-    std::string name = upperName(entry.value("name", std::string()));
+    std::string name = upperName(keyOr(entry, "name", std::string()));
     if (!name.empty() && !modelNameValid(name)) {
-        throw std::invalid_argument("feature name");
+        JsonPlace place("name");
+        throw std::invalid_argument("\"" + name +
+                                    "\" is no name (1 to 31 letters, digits, _ or -)");
     }
     return name;
 }
 
 void readFeature(FeatureStore& store, const json& entry, const TreeModels& models) {
     Feature feature;
-    feature.id = entry.at("id").get<int>();
-    feature.type = entry.at("type").get<int>();
+    feature.id = keyAs<int>(entry, "id");
+    feature.type = keyAs<int>(entry, "type");
     feature.name = nameFrom(entry);
-    feature.status = entry.value("status", kFeatActive);
-    feature.ncseq = entry.value("ncseq", false);
+    feature.status = keyOr(entry, "status", kFeatActive);
+    feature.ncseq = keyOr(entry, "ncseq", false);
     if (!featureStatusKnown(feature.status)) {
-        throw std::invalid_argument("feature status");
+        JsonPlace place("status");
+        throw std::invalid_argument("unknown feature status " + std::to_string(feature.status));
     }
     if (entry.contains("tree")) {
+        JsonPlace place("tree");
         feature.tree = treeFromJson(entry.at("tree"), models);
     } else {
         feature.tree.id = kElemFeatureTree;
@@ -79,17 +84,30 @@ void readFeature(FeatureStore& store, const json& entry, const TreeModels& model
     }
     int id = feature.id;
     if (!store.load(std::move(feature))) {
-        throw std::invalid_argument("feature id or name taken");
+        throw std::invalid_argument("feature id " + std::to_string(id) +
+                                    " or its name is taken, or the id is not positive");
     }
     Feature& kept = *store.find(id);
+    JsonPlace itemsPlace("items");
+    std::size_t index = 0;
     for (const json& itemEntry : entry.value("items", json::array())) {
+        JsonPlace place(index++);
         GeomItem item;
-        item.id = itemEntry.at("id").get<int>();
-        item.type = itemEntry.at("type").get<int>();
+        item.id = keyAs<int>(itemEntry, "id");
+        item.type = keyAs<int>(itemEntry, "type");
         item.name = nameFrom(itemEntry);
+        int itemId = item.id;
         if (!store.itemLoad(kept, std::move(item))) {
-            throw std::invalid_argument("item id taken");
+            throw std::invalid_argument("item id " + std::to_string(itemId) + " is taken");
         }
+    }
+}
+
+void readList(FeatureStore& store, const json& list, const TreeModels& models) {
+    std::size_t index = 0;
+    for (const json& entry : list) {
+        JsonPlace place(index++);
+        readFeature(store, entry, models);
     }
 }
 
@@ -97,13 +115,15 @@ void readSection(Model& model, const json& section) {
     FeatureStore& store = features(model);
     store = FeatureStore{};
     TreeModels models = treeModels(model);
-    const json& list = section.is_array() ? section : section.at("list");
-    for (const json& entry : list) {
-        readFeature(store, entry, models);
+    if (section.is_array()) {
+        readList(store, section, models);
+        return;
     }
-    if (section.is_object()) {
-        store.reserveIds(section.value("next_id", 1));
+    {
+        JsonPlace place("list");
+        readList(store, section.at("list"), models);
     }
+    store.reserveIds(keyOr(section, "next_id", 1));
 }
 
 json writeSection(Model& model) {

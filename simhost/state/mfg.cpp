@@ -32,7 +32,8 @@ const TreeNode* onlyChild(const TreeNode& node, int id) {
 }
 
 // One value pair: 496 with an integer key and 497 with a value of the key's type.
-int pairCheck(Model& model, const TreeNode& pair, std::unordered_set<int>& keys, bool& hasTool) {
+ProError pairCheck(Model& model, const TreeNode& pair, std::unordered_set<int>& keys,
+                   bool& hasTool) {
     if (pair.id != kElemEntryPair || pair.children.size() != 2) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -61,14 +62,14 @@ int pairCheck(Model& model, const TreeNode& pair, std::unordered_set<int>& keys,
     return PRO_TK_NO_ERROR;
 }
 
-int entryCheck(Model& model, const TreeNode& entry) {
+ProError entryCheck(Model& model, const TreeNode& entry) {
     if (entry.id != kElemTableEntry || entry.kind != ElementKind::Array) {
         return PRO_TK_BAD_INPUTS;
     }
     std::unordered_set<int> keys;
     bool hasTool = false;
     for (const TreeNode& pair : entry.children) {
-        if (int rc = pairCheck(model, pair, keys, hasTool)) {
+        if (ProError rc = pairCheck(model, pair, keys, hasTool)) {
             return rc;
         }
     }
@@ -76,7 +77,7 @@ int entryCheck(Model& model, const TreeNode& entry) {
     return hasTool && keys.count(kKeyPosition) != 0 ? PRO_TK_NO_ERROR : PRO_TK_BAD_INPUTS;
 }
 
-int tableCheck(Model& model, const TreeNode& table, std::unordered_set<int>& heads) {
+ProError tableCheck(Model& model, const TreeNode& table, std::unordered_set<int>& heads) {
     if (table.id != kElemToolTable || table.children.size() != 2) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -89,7 +90,7 @@ int tableCheck(Model& model, const TreeNode& table, std::unordered_set<int>& hea
         return PRO_TK_BAD_INPUTS;
     }
     for (const TreeNode& entry : entries->children) {
-        if (int rc = entryCheck(model, entry)) {
+        if (ProError rc = entryCheck(model, entry)) {
             return rc;
         }
     }
@@ -123,7 +124,7 @@ int toolTableKeyType(int key) {
     return 0;
 }
 
-int workcellTreeCheck(Model& model, const TreeNode& tree) {
+ProError workcellTreeCheck(Model& model, const TreeNode& tree) {
     const TreeNode* tables = nullptr;
     for (const TreeNode& child : tree.children) {
         if (child.id == kElemToolTables) {
@@ -141,7 +142,7 @@ int workcellTreeCheck(Model& model, const TreeNode& tree) {
     }
     std::unordered_set<int> heads;
     for (const TreeNode& table : tables->children) {
-        if (int rc = tableCheck(model, table, heads)) {
+        if (ProError rc = tableCheck(model, table, heads)) {
             return rc;
         }
     }

@@ -57,10 +57,10 @@ inline MfgState& mfgState(Model& model) {
     return model.content<MfgState>();
 }
 
-// The host's check of a workcell tree before a redefinition: 0, PRO_TK_BAD_INPUTS for a
-// malformed tool table (see docs/model-files.md) or PRO_TK_E_NOT_FOUND for an entry
-// whose tool the model does not have.
-int workcellTreeCheck(Model& model, const TreeNode& tree);
+// The host's check of a workcell tree before a redefinition: PRO_TK_NO_ERROR, PRO_TK_BAD_INPUTS for
+// a malformed tool table (see docs/model-files.md) or PRO_TK_E_NOT_FOUND for an entry whose tool
+// the model does not have.
+ProError workcellTreeCheck(Model& model, const TreeNode& tree);
 
 // Tree-building helpers.
 TreeNode treeInt(int id, int value);

@@ -12,6 +12,7 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/json_place.h"
 #include "simhost/state/mfg.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/params.h"
@@ -46,16 +47,16 @@ ParamValue paramFromJson(const json& v) {
         value.type = kParamString;
         value.s = core::fromUtf8(v.get<std::string>());
         if (value.s.size() > kParamTextMax) {
-            fail("parameter text");
+            fail("a text of more than " + std::to_string(kParamTextMax) + " characters");
         }
     } else if (v.is_boolean()) {
         value.type = kParamBoolean;
         value.b = v.get<bool>();
     } else if (v.is_object() && v.size() == 1 && v.contains("integer")) {
         value.type = kParamInteger;
-        value.i = v.at("integer").get<int>();
+        value.i = keyAs<int>(v, "integer");
     } else {
-        fail("parameter value");
+        fail("a parameter value is a number, a text, true, false or {\"integer\": n}");
     }
     return value;
 }
@@ -81,43 +82,58 @@ std::wstring wideFrom(const json& v) {
 
 Tool toolFromJson(const json& entry) {
     Tool tool;
-    tool.id = wideFrom(entry.at("id"));
-    tool.type = entry.value("type", 0);
-    if (!toolIdValid(tool.id) || (tool.type != 0 && !toolTypeKnown(tool.type))) {
-        fail("tool id or type");
+    {
+        JsonPlace place("id");
+        tool.id = wideFrom(entry.at("id"));
+        if (!toolIdValid(tool.id)) {
+            fail("a tool id has 1 to " + std::to_string(kToolIdMax) + " characters");
+        }
     }
+    tool.type = keyOr(entry, "type", 0);
+    if (tool.type != 0 && !toolTypeKnown(tool.type)) {
+        JsonPlace place("type");
+        fail("unknown tool type " + std::to_string(tool.type));
+    }
+    JsonPlace paramsPlace("parameters");
     const json params = entry.value("parameters", json::object());
     for (const auto& p : params.items()) {
+        JsonPlace place(p.key());
         std::wstring name = core::fromUtf8(p.key());
         if (!paramNameValid(name)) {
-            fail("tool parameter name");
+            fail("\"" + p.key() + "\" is no parameter name");
         }
         toolParamSet(tool.params, name, paramFromJson(p.value()));
     }
     if (entry.contains("model")) {
+        JsonPlace place("model");
         const json& model = entry.at("model");
-        tool.modelName = upperName(model.at("name").get<std::string>());
-        tool.modelType = modelTypeFromText(model.at("type").get<std::string>());
+        tool.modelName = upperName(keyAs<std::string>(model, "name"));
+        tool.modelType = modelTypeFromText(keyAs<std::string>(model, "type"));
         if (!modelNameValid(tool.modelName) ||
             (tool.modelType != kPart && tool.modelType != kAssembly)) {
-            fail("tool model");
+            fail("a tool model is a part or assembly with a valid name");
         }
     } else if (tool.type == 0) {
-        fail("tool without type or model");
+        fail("a tool needs a type or a model");
     }
-    tool.attribute = entry.value("attribute", 0);
+    tool.attribute = keyOr(entry, "attribute", 0);
     return tool;
 }
 
 void readTools(Model& model, const json& section) {
-    if (model.type != kMfg || !section.is_array()) {
-        fail("tools");
+    if (model.type != kMfg) {
+        fail("only a manufacturing model has tools");
+    }
+    if (!section.is_array()) {
+        fail("the tools are a list");
     }
     ToolStore& store = tools(model);
     store = ToolStore{};
-    for (const json& entry : section) {
-        if (store.add(toolFromJson(entry)) == nullptr) {
-            fail("tool id taken");
+    for (std::size_t i = 0; i < section.size(); ++i) {
+        JsonPlace place(i);
+        if (store.add(toolFromJson(section[i])) == nullptr) {
+            JsonPlace idPlace("id");
+            fail("the tool id is taken");
         }
     }
 }
@@ -152,38 +168,54 @@ public:
     explicit Expander(Model& model) : model_(model), store_(features(model)) {}
 
     void reserve(const json& list) {
+        std::size_t index = 0;
         for (const json& entry : list) {
+            JsonPlace place(index++);
             if (entry.contains("id")) {
-                store_.reserveIds(entry.at("id").get<int>() + 1);
+                store_.reserveIds(keyAs<int>(entry, "id") + 1);
             }
         }
     }
 
     void workcell(const json& entry) {
         TreeNode tree = root(kFeatWorkcell, entry);
-        tree.children.push_back(treeInt(kElemWcellType, entry.value("type", 1)));
-        tree.children.push_back(treeInt(kElemWcellAxes, entry.value("axes", 3)));
+        tree.children.push_back(treeInt(kElemWcellType, keyOr(entry, "type", 1)));
+        tree.children.push_back(treeInt(kElemWcellAxes, keyOr(entry, "axes", 3)));
         if (entry.contains("lathe_direction")) {
             tree.children.push_back(
-                treeInt(kElemWcellLatheDir, entry.at("lathe_direction").get<int>()));
+                treeInt(kElemWcellLatheDir, keyAs<int>(entry, "lathe_direction")));
         }
         TreeNode tables = treeCompound(kElemToolTables);
-        for (const json& table : entry.value("tool_tables", json::array())) {
-            tables.children.push_back(toolTable(table));
+        {
+            JsonPlace place("tool_tables");
+            std::size_t index = 0;
+            for (const json& table : entry.value("tool_tables", json::array())) {
+                JsonPlace tablePlace(index++);
+                tables.children.push_back(toolTable(table));
+            }
         }
         tree.children.push_back(std::move(tables));
         tree.children.push_back(comments(entry));
-        if (workcellTreeCheck(model_, tree) != PRO_TK_NO_ERROR) {
-            fail("workcell tool tables");
+        if (ProError rc = workcellTreeCheck(model_, tree)) {
+            JsonPlace place("tool_tables");
+            fail(rc == PRO_TK_E_NOT_FOUND
+                     ? "a tool table names a tool the model does not have"
+                     : "tool tables with a head other than 1 or 2, two tables of one head, a "
+                       "key given twice, a value of another type than its key's, or an entry "
+                       "without position or tool id");
         }
         add(kFeatWorkcell, entry, std::move(tree), false);
     }
 
     void operation(const json& entry) {
         TreeNode tree = root(kFeatOperation, entry);
-        tree.children.push_back(
-            treeInt(kElemOperWorkcell, reference(entry.at("workcell"), kFeatWorkcell)));
+        {
+            JsonPlace place("workcell");
+            tree.children.push_back(
+                treeInt(kElemOperWorkcell, reference(entry.at("workcell"), kFeatWorkcell)));
+        }
         if (entry.contains("origin")) {
+            JsonPlace place("origin");
             tree.children.push_back(origin(entry.at("origin")));
         }
         tree.children.push_back(comments(entry));
@@ -191,17 +223,24 @@ public:
     }
 
     void ncseq(const json& entry) {
-        int type = entry.value("type", kFeatNcseq);
+        int type = keyOr(entry, "type", kFeatNcseq);
         TreeNode tree = root(type, entry);
-        tree.children.push_back(
-            treeInt(kElemNcseqOper, reference(entry.at("operation"), kFeatOperation)));
-        std::wstring tool = wideFrom(entry.at("tool"));
-        if (tools(model_).find(tool) == nullptr) {
-            fail("NC sequence tool");
+        {
+            JsonPlace place("operation");
+            tree.children.push_back(
+                treeInt(kElemNcseqOper, reference(entry.at("operation"), kFeatOperation)));
+        }
+        std::wstring tool;
+        {
+            JsonPlace place("tool");
+            tool = wideFrom(entry.at("tool"));
+            if (tools(model_).find(tool) == nullptr) {
+                fail("the model has no tool \"" + core::toUtf8(tool) + "\"");
+            }
         }
         tree.children.push_back(treeWide(kElemNcseqTool, tool));
-        tree.children.push_back(treeInt(kElemTableHead, entry.value("head", 1)));
-        tree.children.push_back(treeInt(kElemNcseqPosition, entry.value("position", 1)));
+        tree.children.push_back(treeInt(kElemTableHead, keyOr(entry, "head", 1)));
+        tree.children.push_back(treeInt(kElemNcseqPosition, keyOr(entry, "position", 1)));
         int id = add(type, entry, std::move(tree), true);
         ParamValue value;
         value.type = kParamString;
@@ -219,7 +258,8 @@ private:
     TreeNode root(int type, const json& entry) {
         TreeNode tree = treeCompound(kElemFeatureTree);
         tree.children.push_back(treeInt(kElemFeatureType, type));
-        tree.children.push_back(treeWide(kElemMfgName, wideFrom(entry.at("name"))));
+        tree.children.push_back(
+            treeWide(kElemMfgName, core::fromUtf8(keyAs<std::string>(entry, "name"))));
         return tree;
     }
 
@@ -227,6 +267,7 @@ private:
         TreeNode node;
         node.id = kElemComments;
         node.multival = true;
+        JsonPlace place("comments");
         for (const json& line : entry.value("comments", json::array())) {
             ValueContent content;
             content.type = PRO_VALUE_TYPE_WSTRING;
@@ -242,7 +283,7 @@ private:
                                    ? store_.itemByName(PRO_CSYS, upperName(ref.get<std::string>()))
                                    : store_.item(ref.get<int>());
         if (item == nullptr || item->type != PRO_CSYS) {
-            fail("operation origin");
+            fail("names no coordinate system of the model");
         }
         TreeNode node;
         node.id = kElemOperOrigin;
@@ -259,11 +300,16 @@ private:
 
     static TreeNode toolTable(const json& table) {
         TreeNode node = treeCompound(kElemToolTable);
-        node.children.push_back(treeInt(kElemTableHead, table.at("head").get<int>()));
+        node.children.push_back(treeInt(kElemTableHead, keyAs<int>(table, "head")));
         TreeNode entries = treeCompound(kElemTableEntries);
+        JsonPlace place("entries");
+        std::size_t index = 0;
         for (const json& entry : table.value("entries", json::array())) {
+            JsonPlace entryPlace(index++);
             TreeNode row = treeCompound(kElemTableEntry);
+            std::size_t pairIndex = 0;
             for (const json& pair : entry) {
+                JsonPlace pairPlace(pairIndex++);
                 row.children.push_back(valuePair(pair));
             }
             entries.children.push_back(std::move(row));
@@ -276,7 +322,7 @@ private:
     // a double or a text as written.
     static TreeNode valuePair(const json& pair) {
         if (!pair.is_array() || pair.size() != 2) {
-            fail("tool-table pair");
+            fail("a tool-table entry holds [key, value] pairs");
         }
         int key = pair.at(0).get<int>();
         const json& v = pair.at(1);
@@ -306,32 +352,41 @@ private:
         const Feature* feature = ref.is_string() ? store_.byName(upperName(ref.get<std::string>()))
                                                  : store_.find(ref.get<int>());
         if (feature == nullptr || feature->type != type) {
-            fail("reference to feature");
+            fail(std::string("names no ") + (type == kFeatWorkcell ? "workcell" : "operation") +
+                 " of the model");
         }
         return feature->id;
     }
 
     int add(int type, const json& entry, TreeNode tree, bool ncseq) {
         Feature feature;
-        feature.id = entry.contains("id") ? entry.at("id").get<int>() : store_.nextId();
+        feature.id = entry.contains("id") ? keyAs<int>(entry, "id") : store_.nextId();
         feature.type = type;
-        feature.name = upperName(entry.at("name").get<std::string>());
-        feature.status = entry.value("status", kFeatActive);
+        feature.name = upperName(keyAs<std::string>(entry, "name"));
+        feature.status = keyOr(entry, "status", kFeatActive);
         feature.ncseq = ncseq;
         feature.tree = std::move(tree);
-        if (!modelNameValid(feature.name) || !featureStatusKnown(feature.status)) {
-            fail("feature name or status");
+        if (!modelNameValid(feature.name)) {
+            JsonPlace place("name");
+            fail("\"" + feature.name + "\" is no name (1 to 31 letters, digits, _ or -)");
+        }
+        if (!featureStatusKnown(feature.status)) {
+            JsonPlace place("status");
+            fail("unknown feature status " + std::to_string(feature.status));
         }
         int id = feature.id;
         if (!store_.load(std::move(feature))) {
-            fail("feature id or name taken");
+            fail("feature id " + std::to_string(id) +
+                 " or its name is taken, or the id is not positive");
         }
+        JsonPlace paramsPlace("parameters");
         const json list = entry.value("parameters", json::object());
         for (const auto& p : list.items()) {
+            JsonPlace place(p.key());
             std::wstring name = core::fromUtf8(p.key());
             if (!paramNameValid(name) || params(model_).add(ItemKey{kFeatureItem, id}, name,
                                                             paramFromJson(p.value())) == nullptr) {
-                fail("feature parameter");
+                fail("\"" + p.key() + "\" is no parameter name, or given twice");
             }
         }
         return id;
@@ -350,25 +405,36 @@ void expand(Model& model) {
         return;
     }
     if (model.type != kMfg) {
-        fail("manufacturing sections in a model of another type");
+        fail("only a manufacturing model has workcells, operations and NC sequences");
     }
     Expander expander(model);
-    for (const json* list : {&taken.workcells, &taken.operations, &taken.ncseqs}) {
-        if (!list->is_null() && !list->is_array()) {
-            fail("manufacturing section");
+    struct ShortForm {
+        const char* key;
+        const json* list;
+        void (Expander::*expand)(const json&);
+    };
+    const ShortForm sections[] = {{"workcells", &taken.workcells, &Expander::workcell},
+                                  {"operations", &taken.operations, &Expander::operation},
+                                  {"nc_sequences", &taken.ncseqs, &Expander::ncseq}};
+    for (const ShortForm& section : sections) {
+        JsonPlace place(section.key);
+        if (!section.list->is_null() && !section.list->is_array()) {
+            fail("the section is a list");
         }
-        expander.reserve(list->is_null() ? json::array() : *list);
+        expander.reserve(section.list->is_null() ? json::array() : *section.list);
     }
-    for (const json& entry : taken.workcells.is_null() ? json::array() : taken.workcells) {
-        expander.workcell(entry);
+    for (const ShortForm& section : sections) {
+        JsonPlace place(section.key);
+        std::size_t index = 0;
+        for (const json& entry : section.list->is_null() ? json::array() : *section.list) {
+            JsonPlace entryPlace(index++);
+            (expander.*section.expand)(entry);
+        }
     }
-    for (const json& entry : taken.operations.is_null() ? json::array() : taken.operations) {
-        expander.operation(entry);
+    {
+        JsonPlace place("active_operation");
+        expander.active(taken.active);
     }
-    for (const json& entry : taken.ncseqs.is_null() ? json::array() : taken.ncseqs) {
-        expander.ncseq(entry);
-    }
-    expander.active(taken.active);
 }
 
 json writeActive(Model& model) {

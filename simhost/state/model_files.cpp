@@ -3,8 +3,11 @@
 
 #include <ProToolkit.h>
 
+#include "simhost/state/json_locate.h"
+
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -50,50 +53,89 @@ const SectionCodec* codecFor(const std::string& key) {
     return nullptr;
 }
 
+[[noreturn]] void refuse(const std::string& what) {
+    throw std::invalid_argument(what);
+}
+
 // Reads the model's own keys; throws json errors or std::invalid_argument on bad values.
 void readOwnKeys(const json& doc, Model& model) {
-    if (doc.contains("type") &&
-        modelTypeFromText(doc.at("type").get<std::string>()) != model.type) {
-        throw std::invalid_argument("type");
+    if (doc.contains("type")) {
+        std::string type = keyAs<std::string>(doc, "type");
+        if (modelTypeFromText(type) != model.type) {
+            JsonPlace place("type");
+            refuse("type \"" + type + "\" does not agree with the file's extension (" +
+                   modelTypeText(model.type) + ")");
+        }
     }
-    model.subtype = doc.value("subtype", model.subtype);
-    model.generic = upperName(doc.value("generic", std::string()));
-    model.variantFeatureModel = doc.value("variant_feature_model", false);
+    model.subtype = keyOr(doc, "subtype", model.subtype);
+    model.generic = upperName(keyOr(doc, "generic", std::string()));
+    model.variantFeatureModel = keyOr(doc, "variant_feature_model", false);
     if (doc.contains("unit_systems")) {
-        model.customUnitSystems = doc.at("unit_systems").get<std::vector<std::string>>();
+        model.customUnitSystems = keyAs<std::vector<std::string>>(doc, "unit_systems");
     }
     if (doc.contains("units")) {
-        model.unitSystem = doc.at("units").get<std::string>();
+        model.unitSystem = keyAs<std::string>(doc, "units");
         if (model.unitSystem.empty()) {
-            throw std::invalid_argument("units");
+            JsonPlace place("units");
+            refuse("the unit system has no name");
         }
     }
     if (doc.contains("accuracy")) {
+        JsonPlace place("accuracy");
         const json& accuracy = doc.at("accuracy");
-        std::string type = accuracy.value("type", std::string("relative"));
+        std::string type = keyOr(accuracy, "type", std::string("relative"));
         if (type == "relative") {
             model.accuracyType = kAccuracyRelative;
         } else if (type == "absolute") {
             model.accuracyType = kAccuracyAbsolute;
         } else {
-            throw std::invalid_argument("accuracy");
+            JsonPlace typePlace("type");
+            refuse("accuracy type \"" + type + "\" is neither \"relative\" nor \"absolute\"");
         }
-        model.accuracy = accuracy.at("value").get<double>();
+        model.accuracy = keyAs<double>(accuracy, "value");
     }
     if (doc.contains("surface_properties")) {
-        auto values = doc.at("surface_properties").get<std::vector<double>>();
+        auto values = keyAs<std::vector<double>>(doc, "surface_properties");
         if (values.size() > model.surfaceProps.size()) {
-            throw std::invalid_argument("surface_properties");
+            JsonPlace place("surface_properties");
+            refuse("more than " + std::to_string(model.surfaceProps.size()) + " numbers");
         }
         model.surfaceProps = defaultSurfaceProps();
         std::copy(values.begin(), values.end(), model.surfaceProps.begin());
         model.surfacePropsSet = true;
     }
-    model.version = doc.value("version", 0);
-    model.revision = doc.value("revision", 1L);
-    if (model.version < 0 || model.revision < 0) {
-        throw std::invalid_argument("version");
+    model.version = keyOr(doc, "version", 0);
+    model.revision = keyOr(doc, "revision", 1L);
+    if (model.version < 0) {
+        JsonPlace place("version");
+        refuse("a negative version");
     }
+    if (model.revision < 0) {
+        JsonPlace place("revision");
+        refuse("a negative revision");
+    }
+}
+
+// "features.list[2].id"
+std::string placeText(const JsonPath& place) {
+    std::string text;
+    for (const std::string& step : place) {
+        bool index = !step.empty() && step.find_first_not_of("0123456789") == std::string::npos;
+        if (index) {
+            text += "[" + step + "]";
+        } else {
+            text += (text.empty() ? "" : ".") + step;
+        }
+    }
+    return text;
+}
+
+// The message of a JSON syntax error without the library's prefix and position.
+std::string syntaxMessage(const json::parse_error& e) {
+    std::string text = e.what();
+    std::size_t column = text.find("column ");
+    std::size_t colon = text.find(": ", column == std::string::npos ? 0 : column);
+    return colon == std::string::npos ? readerMessage(e) : text.substr(colon + 2);
 }
 
 }  // namespace
@@ -112,10 +154,14 @@ void modelLoadHookAdd(std::function<void(Model&)> hook) {
     loadHooks().push_back(std::move(hook));
 }
 
-int modelFromJson(const json& doc, Model& model) {
+ProError modelFromJson(const json& doc, Model& model, ModelFileFault* fault) {
     if (!doc.is_object()) {
+        if (fault != nullptr) {
+            *fault = {{}, "a model file holds one JSON object"};
+        }
         return PRO_TK_INVALID_FILE;
     }
+    jsonPlaceStart();
     try {
         readOwnKeys(doc, model);
         model.sections = json::object();
@@ -124,6 +170,7 @@ int modelFromJson(const json& doc, Model& model) {
                 continue;
             }
             if (const SectionCodec* codec = codecFor(item.key())) {
+                JsonPlace place(item.key());
                 codec->read(model, item.value());
             } else {
                 model.sections[item.key()] = item.value();
@@ -132,7 +179,10 @@ int modelFromJson(const json& doc, Model& model) {
         for (const auto& hook : loadHooks()) {
             hook(model);
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        if (fault != nullptr) {
+            *fault = {jsonPlaceFailed(), readerMessage(e)};
+        }
         return PRO_TK_INVALID_FILE;
     }
     return PRO_TK_NO_ERROR;
@@ -173,23 +223,39 @@ json modelToJson(Model& model) {
     return doc;
 }
 
-int modelFileRead(const std::filesystem::path& file, json& doc) {
+ProError modelFileRead(const std::filesystem::path& file, std::string& text, json& doc,
+                       std::string& diagnostic) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
+        diagnostic = file.string() + ": no such file";
         return PRO_TK_E_NOT_FOUND;
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
+        diagnostic = file.string() + ": cannot be opened";
         return PRO_TK_CANT_OPEN;
     }
-    doc = json::parse(in, nullptr, false);
-    if (doc.is_discarded()) {
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        doc = json::parse(text);
+    } catch (const json::parse_error& e) {
+        TextPosition at = textPosition(text, e.byte > 0 ? e.byte - 1 : 0);
+        diagnostic = file.string() + ":" + std::to_string(at.line) + ":" +
+                     std::to_string(at.column) + ": " + syntaxMessage(e);
         return PRO_TK_INVALID_FILE;
     }
     return PRO_TK_NO_ERROR;
 }
 
-int modelFileWrite(const std::filesystem::path& file, Model& model) {
+std::string modelFileDiagnostic(const std::filesystem::path& file, const std::string& text,
+                                const ModelFileFault& fault) {
+    TextPosition at = jsonLocate(text, fault.place);
+    std::string where = placeText(fault.place);
+    return file.string() + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " +
+           (where.empty() ? "" : where + ": ") + fault.what;
+}
+
+ProError modelFileWrite(const std::filesystem::path& file, Model& model) {
     std::string text = modelToJson(model).dump(2) + "\n";
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out) {

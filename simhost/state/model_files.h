@@ -7,6 +7,9 @@
 #include <functional>
 #include <string>
 
+#include <ProToolkit.h>
+
+#include "simhost/state/json_place.h"
 #include "simhost/state/models.h"
 
 namespace simhost::state {
@@ -30,15 +33,27 @@ void sectionCodecAdd(SectionCodec codec);
 // the file invalid.
 void modelLoadHookAdd(std::function<void(Model&)> hook);
 
-// Fills `model` (whose name and type are set) from the file's document. Returns 0 or
-// PRO_TK_INVALID_FILE for a document that is not a model of that type.
-int modelFromJson(const nlohmann::json& doc, Model& model);
+// What is wrong in a document that is not a model: where, and why.
+struct ModelFileFault {
+    JsonPath place;
+    std::string what;
+};
+
+// Fills `model` (whose name and type are set) from the file's document. Returns
+// PRO_TK_NO_ERROR or PRO_TK_INVALID_FILE for a document that is not a model of that
+// type; then `fault` (if given) tells why.
+ProError modelFromJson(const nlohmann::json& doc, Model& model, ModelFileFault* fault = nullptr);
 nlohmann::json modelToJson(Model& model);
 
-// Reads and parses a model file: 0, PRO_TK_E_NOT_FOUND (no such file) or
-// PRO_TK_INVALID_FILE (not JSON).
-int modelFileRead(const std::filesystem::path& file, nlohmann::json& doc);
-// Writes the model's document: 0 or PRO_TK_CANT_WRITE.
-int modelFileWrite(const std::filesystem::path& file, Model& model);
+// Reads and parses a model file into its text and document: PRO_TK_NO_ERROR,
+// PRO_TK_E_NOT_FOUND (no such file), PRO_TK_CANT_OPEN or PRO_TK_INVALID_FILE (not JSON);
+// on failure `diagnostic` tells why.
+ProError modelFileRead(const std::filesystem::path& file, std::string& text, nlohmann::json& doc,
+                       std::string& diagnostic);
+// "<file>:<line>:<column>: <place>: <what>" for the value at `place` in the file's text.
+std::string modelFileDiagnostic(const std::filesystem::path& file, const std::string& text,
+                                const ModelFileFault& fault);
+// Writes the model's document: PRO_TK_NO_ERROR or PRO_TK_CANT_WRITE.
+ProError modelFileWrite(const std::filesystem::path& file, Model& model);
 
 }  // namespace simhost::state

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "simhost/state/load_diagnostic.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/windows.h"
 
@@ -24,10 +25,10 @@ std::string lower(std::string text) {
     return text;
 }
 
-// Splits a name or path into the model's name and type and the file to look for; 0 or
-// a ProError value.
-int parseModelPath(core::Session& s, const std::string& pathText, int& type, std::string& name,
-                   fs::path& file) {
+// Splits a name or path into the model's name and type and the file to look for;
+// PRO_TK_BAD_INPUTS when it names no model of the type asked for.
+ProError parseModelPath(Session& s, const std::string& pathText, int& type, std::string& name,
+                        fs::path& file) {
     fs::path given(pathText);
     if (given.filename().empty()) {
         return PRO_TK_BAD_INPUTS;
@@ -67,36 +68,48 @@ bool findFile(fs::path& file) {
     return false;
 }
 
-// The (name, type) pairs of an assembly's components as its file lists them.
-std::vector<std::pair<std::string, int>> componentRefs(const Model& model) {
-    std::vector<std::pair<std::string, int>> refs;
+// An assembly's component as its file lists it: the model's name and type, and the
+// entry's index in "components".
+struct ComponentRef {
+    std::string name;
+    int type;
+    std::size_t index;
+};
+
+std::vector<ComponentRef> componentRefs(const Model& model) {
+    std::vector<ComponentRef> refs;
     auto components = model.sections.find("components");
     if (components == model.sections.end() || !components->is_array()) {
         return refs;
     }
-    for (const auto& component : *components) {
+    for (std::size_t i = 0; i < components->size(); ++i) {
+        const auto& component = (*components)[i];
         if (component.is_object() && component.contains("model") &&
             component["model"].is_string()) {
             std::string typeText = component.value("type", std::string("PRT"));
-            refs.emplace_back(component["model"].get<std::string>(), modelTypeFromText(typeText));
+            refs.push_back({component["model"].get<std::string>(), modelTypeFromText(typeText), i});
         }
     }
     return refs;
 }
 
 struct Loader {
-    core::Session& s;
+    Session& s;
     ModelStore& store;
     std::vector<int> added;
+    std::string diagnostic;  // why the load failed, for the innermost file to blame
 
-    int load(const std::string& pathText, int type, Model** out, int depth) {
+    ProError load(const std::string& pathText, int type, Model** out, int depth) {
         if (depth > kMaxInstanceDepth) {
+            diagnostic = pathText + ": components nested more than " +
+                         std::to_string(kMaxInstanceDepth) + " levels deep";
             return PRO_TK_INVALID_FILE;
         }
         fs::path file;
         std::string name;
-        int rc = parseModelPath(s, pathText, type, name, file);
+        ProError rc = parseModelPath(s, pathText, type, name, file);
         if (rc != PRO_TK_NO_ERROR) {
+            diagnostic = pathText + ": names no model of the type asked for";
             return rc;
         }
         if (Model* existing = store.byName(name, type)) {
@@ -104,31 +117,40 @@ struct Loader {
             return PRO_TK_NO_ERROR;
         }
         if (!modelNameValid(name)) {
+            diagnostic = file.string() + ": \"" + name +
+                         "\" is no model name (1 to 31 letters, digits, _ or -)";
             return PRO_TK_INVALID_NAME;
         }
         if (!findFile(file)) {
+            diagnostic = file.string() + ": no such file";
             return PRO_TK_E_NOT_FOUND;
         }
+        std::string text;
         nlohmann::json doc;
-        rc = modelFileRead(file, doc);
+        rc = modelFileRead(file, text, doc, diagnostic);
         if (rc != PRO_TK_NO_ERROR) {
             return rc;
         }
         Model* model = store.add(name, type);
         added.push_back(model->id);
         model->directory = file.parent_path();
-        rc = modelFromJson(doc, *model);
+        ModelFileFault fault;
+        rc = modelFromJson(doc, *model, &fault);
         if (rc != PRO_TK_NO_ERROR) {
+            diagnostic = modelFileDiagnostic(file, text, fault);
             return rc;
         }
         model->modified = false;
         for (const auto& ref : componentRefs(*model)) {
-            if (!modelTypeKnown(ref.second)) {
+            if (!modelTypeKnown(ref.type)) {
+                diagnostic = modelFileDiagnostic(
+                    file, text,
+                    {{"components", std::to_string(ref.index), "type"}, "unknown model type"});
                 return PRO_TK_INVALID_FILE;
             }
             Model* component = nullptr;
-            fs::path componentFile = model->directory / ref.first;
-            rc = load(componentFile.string(), ref.second, &component, depth + 1);
+            fs::path componentFile = model->directory / ref.name;
+            rc = load(componentFile.string(), ref.type, &component, depth + 1);
             if (rc != PRO_TK_NO_ERROR) {
                 return rc;
             }
@@ -146,17 +168,20 @@ struct Loader {
 
 }  // namespace
 
-int modelLoad(core::Session& s, const std::string& pathText, int type, Model** out) {
-    Loader loader{s, s.area<ModelStore>(), {}};
-    int rc = loader.load(pathText, type, out, 0);
+ProError modelLoad(Session& s, const std::string& pathText, int type, Model** out) {
+    Loader loader{s, s.area<ModelStore>(), {}, {}};
+    ProError rc = loader.load(pathText, type, out, 0);
     if (rc != PRO_TK_NO_ERROR) {
         loader.rollback();
         *out = nullptr;
+        loadDiagnosticSet(std::move(loader.diagnostic));
+    } else {
+        loadDiagnosticClear();
     }
     return rc;
 }
 
-int modelCreate(core::Session& s, const std::string& name, int type, Model** out) {
+ProError modelCreate(Session& s, const std::string& name, int type, Model** out) {
     if (type != kPart && type != kAssembly) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -174,9 +199,9 @@ int modelCreate(core::Session& s, const std::string& name, int type, Model** out
     return PRO_TK_NO_ERROR;
 }
 
-int modelSave(Model& model) {
+ProError modelSave(Model& model) {
     ++model.version;
-    int rc = modelFileWrite(model.directory / modelFileName(model.name, model.type), model);
+    ProError rc = modelFileWrite(model.directory / modelFileName(model.name, model.type), model);
     if (rc != PRO_TK_NO_ERROR) {
         --model.version;
         return rc;
@@ -185,7 +210,7 @@ int modelSave(Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelBackup(Model& model, const fs::path& directory) {
+ProError modelBackup(Model& model, const fs::path& directory) {
     std::error_code ec;
     if (directory.empty() || !fs::is_directory(directory, ec)) {
         return PRO_TK_INVALID_DIR;
@@ -193,7 +218,7 @@ int modelBackup(Model& model, const fs::path& directory) {
     return modelFileWrite(directory / modelFileName(model.name, model.type), model);
 }
 
-int modelCopy(core::Session& s, Model& model, const std::string& newName, Model** out) {
+ProError modelCopy(Session& s, Model& model, const std::string& newName, Model** out) {
     if (!modelNameValid(newName)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -204,7 +229,7 @@ int modelCopy(core::Session& s, Model& model, const std::string& newName, Model*
         return PRO_TK_E_FOUND;
     }
     copy->directory = model.directory;
-    int rc = modelFromJson(doc, *copy);
+    ProError rc = modelFromJson(doc, *copy);
     if (rc == PRO_TK_NO_ERROR) {
         copy->version = 0;
         copy->revision = 1;
@@ -218,7 +243,7 @@ int modelCopy(core::Session& s, Model& model, const std::string& newName, Model*
     return PRO_TK_NO_ERROR;
 }
 
-int modelRename(core::Session& s, Model& model, const std::string& newName) {
+ProError modelRename(Session& s, Model& model, const std::string& newName) {
     if (!modelNameValid(newName)) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -232,7 +257,7 @@ int modelRename(core::Session& s, Model& model, const std::string& newName) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelErase(core::Session& s, Model& model) {
+ProError modelErase(Session& s, Model& model) {
     ModelStore& store = s.area<ModelStore>();
     if (store.usedByOthers(model)) {
         return PRO_TK_E_IN_USE;
@@ -242,7 +267,7 @@ int modelErase(core::Session& s, Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelEraseAll(core::Session& s, Model& model) {
+ProError modelEraseAll(Session& s, Model& model) {
     ModelStore& store = s.area<ModelStore>();
     if (store.usedByOthers(model)) {
         return PRO_TK_E_IN_USE;
@@ -270,7 +295,7 @@ int modelEraseAll(core::Session& s, Model& model) {
     return PRO_TK_NO_ERROR;
 }
 
-int modelGeneric(core::Session& s, Model& model, bool immediate, Model** out) {
+ProError modelGeneric(Session& s, Model& model, bool immediate, Model** out) {
     Model* current = &model;
     for (int depth = 0; depth < kMaxInstanceDepth; ++depth) {
         if (current->generic.empty()) {
@@ -282,7 +307,7 @@ int modelGeneric(core::Session& s, Model& model, bool immediate, Model** out) {
         }
         Model* generic = nullptr;
         fs::path file = current->directory / current->generic;
-        int rc = modelLoad(s, file.string(), current->type, &generic);
+        ProError rc = modelLoad(s, file.string(), current->type, &generic);
         if (rc != PRO_TK_NO_ERROR) {
             return PRO_TK_E_NOT_FOUND;
         }

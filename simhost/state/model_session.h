@@ -2,35 +2,37 @@
 // directory, models that use other models, and the windows showing a model.
 #pragma once
 
+#include <ProToolkit.h>
+
 #include <filesystem>
 #include <string>
 
-#include "simhost/core/sessions.h"
 #include "simhost/state/models.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::state {
 
 // Loads a model by name (from the working directory) or by path, with or without the
 // file extension; `type` may be PRO_MDL_UNUSED (-1) when the extension gives it. A model
 // already in session is returned as is. An assembly's components are loaded with it;
-// if one fails, nothing of this load stays in session. Returns a ProError value.
-int modelLoad(core::Session& s, const std::string& pathText, int type, Model** out);
+// if one fails, nothing of this load stays in session, and the load diagnostic tells why.
+ProError modelLoad(Session& s, const std::string& pathText, int type, Model** out);
 // A new part or assembly in session (not on disk until saved).
-int modelCreate(core::Session& s, const std::string& name, int type, Model** out);
+ProError modelCreate(Session& s, const std::string& name, int type, Model** out);
 // Writes the model's file into its directory with the next version number.
-int modelSave(Model& model);
+ProError modelSave(Model& model);
 // Writes the model's file into `directory`; the model itself is unchanged.
-int modelBackup(Model& model, const std::filesystem::path& directory);
+ProError modelBackup(Model& model, const std::filesystem::path& directory);
 // A copy under a new name, in session and written to disk next to the original.
-int modelCopy(core::Session& s, Model& model, const std::string& newName, Model** out);
-int modelRename(core::Session& s, Model& model, const std::string& newName);
+ProError modelCopy(Session& s, Model& model, const std::string& newName, Model** out);
+ProError modelRename(Session& s, Model& model, const std::string& newName);
 // Removes the model from session (its file stays); its windows close. A model that
 // another model in session uses is refused (PRO_TK_E_IN_USE).
-int modelErase(core::Session& s, Model& model);
+ProError modelErase(Session& s, Model& model);
 // Erases the model and, in turn, every model it uses that nothing else uses.
-int modelEraseAll(core::Session& s, Model& model);
+ProError modelEraseAll(Session& s, Model& model);
 // The family-table generic of an instance, loaded when needed; with `immediate` false
 // the top generic of a chain of instances.
-int modelGeneric(core::Session& s, Model& model, bool immediate, Model** out);
+ProError modelGeneric(Session& s, Model& model, bool immediate, Model** out);
 
 }  // namespace simhost::state

@@ -20,7 +20,7 @@ ModelitemKind modelKind(int type) {
     ModelitemKind kind;
     kind.exists = [type](Model& model, int id) { return model.type == type && model.id == id; };
     kind.nameGet = [](Model& model, int) -> std::optional<std::string> { return model.name; };
-    kind.nameSet = [](Model&, int, const std::string&) { return int{PRO_TK_BAD_CONTEXT}; };
+    kind.nameSet = [](Model&, int, const std::string&) { return PRO_TK_BAD_CONTEXT; };
     kind.byName = [type](Model& model, const std::string& name) {
         return model.type == type && model.name == name ? model.id : 0;
     };

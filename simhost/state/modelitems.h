@@ -2,6 +2,8 @@
 // item functions (init by id and by name, names) find and name them.
 #pragma once
 
+#include <ProToolkit.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,8 +17,8 @@ struct ModelitemKind {
     std::function<bool(Model&, int id)> exists;
     // The item's name in upper case; nullopt when the item has none.
     std::function<std::optional<std::string>(Model&, int id)> nameGet;
-    // Renames to an upper-case, valid name: 0 or a result code.
-    std::function<int(Model&, int id, const std::string& name)> nameSet;
+    // Renames to an upper-case, valid name: PRO_TK_NO_ERROR or a result code.
+    std::function<ProError(Model&, int id, const std::string& name)> nameSet;
     // The id of the item with that upper-case name, 0 when there is none.
     std::function<int(Model&, const std::string& name)> byName;
 };

@@ -7,6 +7,7 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 
 namespace simhost::state {
@@ -39,7 +40,7 @@ int typeFromText(const std::string& text) {
             return entry.type;
         }
     }
-    throw std::invalid_argument("parameter type " + text);
+    throw std::invalid_argument("unknown parameter type \"" + text + "\"");
 }
 
 json paramToJson(const Param& p) {
@@ -65,35 +66,44 @@ json paramToJson(const Param& p) {
 }
 
 void readList(ParamStore& store, const ItemKey& owner, const json& list) {
+    std::size_t index = 0;
     for (const json& entry : list) {
+        JsonPlace place(index++);
         ParamValue value;
-        value.type = typeFromText(entry.at("type").get<std::string>());
-        const json& v = entry.at("value");
-        switch (value.type) {
-            case kParamDouble:
-                value.d = v.get<double>();
-                break;
-            case kParamString:
-                value.s = core::fromUtf8(v.get<std::string>());
-                if (value.s.size() > kParamTextMax) {
-                    throw std::invalid_argument("parameter text");
-                }
-                break;
-            case kParamInteger:
-                value.i = v.get<int>();
-                break;
-            default:
-                value.b = v.get<bool>();
-                break;
+        value.type = typeFromText(keyAs<std::string>(entry, "type"));
+        {
+            JsonPlace valuePlace("value");
+            const json& v = entry.at("value");
+            switch (value.type) {
+                case kParamDouble:
+                    value.d = v.get<double>();
+                    break;
+                case kParamString:
+                    value.s = core::fromUtf8(v.get<std::string>());
+                    if (value.s.size() > kParamTextMax) {
+                        throw std::invalid_argument("a text of more than " +
+                                                    std::to_string(kParamTextMax) + " characters");
+                    }
+                    break;
+                case kParamInteger:
+                    value.i = v.get<int>();
+                    break;
+                default:
+                    value.b = v.get<bool>();
+                    break;
+            }
         }
-        std::wstring name = core::fromUtf8(entry.at("name").get<std::string>());
+        std::wstring name = core::fromUtf8(keyAs<std::string>(entry, "name"));
         Param* p = paramNameValid(name) ? store.add(owner, name, value) : nullptr;
         if (p == nullptr) {
-            throw std::invalid_argument("parameter name");
+            JsonPlace namePlace("name");
+            throw std::invalid_argument("no parameter name, or one the owner has already");
         }
-        p->description = core::fromUtf8(entry.value("description", std::string()));
+        p->description = core::fromUtf8(keyOr(entry, "description", std::string()));
         if (p->description.size() > kParamDescriptionMax) {
-            throw std::invalid_argument("parameter description");
+            JsonPlace descriptionPlace("description");
+            throw std::invalid_argument("a description of more than " +
+                                        std::to_string(kParamDescriptionMax) + " characters");
         }
     }
 }
@@ -223,17 +233,25 @@ json ParamStore::toJson(const Model& model) const {
 void ParamStore::fromJson(const Model& model, const json& section) {
     owners_.clear();
     if (!section.is_object()) {
-        throw std::invalid_argument("parameters");
+        throw std::invalid_argument("the parameters section is an object");
     }
     if (section.contains("model")) {
+        JsonPlace place("model");
         readList(*this, modelKey(model), section.at("model"));
     }
     if (section.contains("features")) {
+        JsonPlace place("features");
         for (const auto& entry : section.at("features").items()) {
+            JsonPlace featurePlace(entry.key());
             std::size_t used = 0;
-            int id = std::stoi(entry.key(), &used);
+            int id = 0;
+            try {
+                id = std::stoi(entry.key(), &used);
+            } catch (const std::logic_error&) {
+                used = 0;
+            }
             if (used != entry.key().size() || id <= 0) {
-                throw std::invalid_argument("feature id " + entry.key());
+                throw std::invalid_argument("\"" + entry.key() + "\" is no feature id");
             }
             readList(*this, ItemKey{kFeatureItem, id}, entry.value());
         }

@@ -7,6 +7,7 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 
 namespace simhost::state {
@@ -27,10 +28,13 @@ json linesToJson(const std::vector<std::wstring>& lines) {
 
 std::vector<std::wstring> linesFromJson(const json& list) {
     std::vector<std::wstring> out;
+    std::size_t index = 0;
     for (const json& line : list) {
+        JsonPlace place(index++);
         out.push_back(core::fromUtf8(line.get<std::string>()));
         if (out.back().size() > kRelationLineMax) {
-            throw std::invalid_argument("relation line");
+            throw std::invalid_argument("a relation of more than " +
+                                        std::to_string(kRelationLineMax) + " characters");
         }
     }
     return out;
@@ -150,17 +154,29 @@ json RelsetStore::toJson() const {
 
 void RelsetStore::fromJson(const json& section) {
     if (!section.is_object()) {
-        throw std::invalid_argument("relations");
+        throw std::invalid_argument("the relations section is an object");
     }
-    model_ = linesFromJson(section.value("model", json::array()));
-    postRegen_ = linesFromJson(section.value("post_regeneration", json::array()));
+    {
+        JsonPlace place("model");
+        model_ = linesFromJson(section.value("model", json::array()));
+    }
+    {
+        JsonPlace place("post_regeneration");
+        postRegen_ = linesFromJson(section.value("post_regeneration", json::array()));
+    }
     featureOrder_.clear();
     features_.clear();
+    JsonPlace featuresPlace("features");
+    std::size_t index = 0;
     for (const json& entry : section.value("features", json::array())) {
-        int id = entry.at("feature").get<int>();
+        JsonPlace place(index++);
+        int id = keyAs<int>(entry, "feature");
         if (id <= 0 || features_.count(id) != 0) {
-            throw std::invalid_argument("relations of feature " + std::to_string(id));
+            JsonPlace featurePlace("feature");
+            throw std::invalid_argument("feature " + std::to_string(id) +
+                                        " is not positive or has relations already");
         }
+        JsonPlace linesPlace("lines");
         std::vector<std::wstring> lines = linesFromJson(entry.at("lines"));
         if (!lines.empty()) {
             featureOrder_.push_back(id);

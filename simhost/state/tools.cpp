@@ -1,5 +1,7 @@
 #include "simhost/state/tools.h"
 
+#include <ProToolinput.h>
+
 #include <algorithm>
 #include <iterator>
 
@@ -7,12 +9,31 @@ namespace simhost::state {
 
 namespace {
 
-// Sorted: the tool types of the toolkit's list and the further small codes of the same
-// numbering (9 multi-tip, 19 multi-task, 20 taper ball mill).
+// Tool types of the host's numbering that the toolkit's enumeration does not name.
+constexpr int kToolMultiTip = 9;
+constexpr int kToolMultiTask = 19;
+constexpr int kToolTaperBallMill = 20;
+
+// Sorted, for a binary search.
 constexpr int kToolTypes[] = {
-    1,     2,      4,      5,      6,       8,       9,       10,        11,        12,
-    13,    14,     15,     16,     17,      18,      19,      20,        16384,     32768,
-    65536, 131072, 262144, 524288, 1048576, 2097152, 8388608, 134217728, 536870912, 1073741824};
+    PRO_TOOL_DRILL,       PRO_TOOL_TURN,        PRO_TOOL_SAW,         PRO_TOOL_CROUND,
+    PRO_TOOL_CHAMFER,     PRO_TOOL_MILL,        kToolMultiTip,        PRO_TOOL_END_MILL,
+    PRO_TOOL_BALL_MILL,   PRO_TOOL_BULL_MILL,   PRO_TOOL_BASIC_DRILL, PRO_TOOL_SPOT_DRILL,
+    PRO_TOOL_BORING_BAR,  PRO_TOOL_GROOVE,      PRO_TOOL_KEY_CUTTER,  PRO_TOOL_LOLLIPOP,
+    kToolMultiTask,       kToolTaperBallMill,   PRO_TOOL_BORE,        PRO_TOOL_TAP,
+    PRO_TOOL_CSINK,       PRO_TOOL_REAM,        PRO_TOOL_CENTER_DRL,  PRO_TOOL_TURN_GRV,
+    PRO_TOOL_MILL_THREAD, PRO_TOOL_TURN_THREAD, PRO_TOOL_SIDE_MILL,   PRO_TOOL_BACK,
+    PRO_TOOL_PLUNGE_MILL, PRO_TOOL_TAPER};
+
+constexpr bool toolTypesAscending() {
+    for (std::size_t i = 1; i < std::size(kToolTypes); ++i) {
+        if (kToolTypes[i - 1] >= kToolTypes[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(toolTypesAscending(), "kToolTypes is searched by halves");
 
 }  // namespace
 

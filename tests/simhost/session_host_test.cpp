@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "kelt2proe/simhost/control.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -143,7 +143,7 @@ TEST_F(SessionHostTest, StartFileMustExistAndIsRead) {
                                  "\n"
                                  "search_path /a b/c\n");
     ASSERT_EQ(ProEngineerConnectionStart(path.data(), nullptr, &h), PRO_TK_NO_ERROR);
-    simhost::core::Session* s = simhost::core::connected();
+    simhost::state::Session* s = simhost::state::connected();
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->config.size(), 2u);
     EXPECT_EQ(s->config["pro_unit_length"], "unit_mm");

@@ -213,6 +213,32 @@ TEST_F(ToolHostTest, RedefineReplacesTheDefinitionOfAnExistingTool) {
     EXPECT_EQ(ProToolRedefine(&em, input, nullptr), PRO_TK_BAD_INPUTS);
 }
 
+TEST_F(ToolHostTest, ToolTypesAreTheHostNumbering) {
+    ProToolinputPtr input = nullptr;
+    ASSERT_EQ(ProToolinputAlloc(&input), PRO_TK_NO_ERROR);
+    // The contract's enumerators, and the small codes 9, 19 and 20 it does not name.
+    const int known[] = {PRO_TOOL_DRILL,
+                         PRO_TOOL_TURN,
+                         PRO_TOOL_MILL,
+                         9,
+                         PRO_TOOL_LOLLIPOP,
+                         19,
+                         20,
+                         PRO_TOOL_BORE,
+                         PRO_TOOL_SIDE_MILL,
+                         PRO_TOOL_TAPER,
+                         PRO_TOOL_BASIC_DRILL};
+    for (int type : known) {
+        EXPECT_EQ(ProToolinputTypeSet(input, static_cast<ProToolType>(type)), PRO_TK_NO_ERROR)
+            << type;
+    }
+    for (int type : {3, 7, 21, 8192, 4194304}) {
+        EXPECT_EQ(ProToolinputTypeSet(input, static_cast<ProToolType>(type)), PRO_TK_BAD_INPUTS)
+            << type;
+    }
+    ProToolinputFree(&input);
+}
+
 TEST_F(ToolHostTest, InputsAndElementsRefuseBadArguments) {
     ProToolinputPtr input = nullptr;
     ASSERT_EQ(ProToolinputAlloc(&input), PRO_TK_NO_ERROR);

@@ -1,6 +1,7 @@
 // Control API of the simulated host: what a test needs beyond the toolkit itself.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@
 
 namespace simhost {
 
-// Ends every session, forgets the connection, clears journal, faults and events.
+// Ends every session, forgets the connection, clears journal, faults and events, and
+// restores the journal's default limit.
 SIMHOST_API void reset();
 
 // Starts a host session as a user would (not connected to this process) and returns
@@ -25,6 +27,8 @@ SIMHOST_API std::string launch(const std::string& startFile = "");
 // key arguments, separated by single spaces (an empty argument shows as "").
 SIMHOST_API std::vector<std::string> journal();
 SIMHOST_API void clearJournal();
+// The journal keeps the latest `limit` entries (default 100,000) and drops older ones.
+SIMHOST_API void setJournalLimit(std::size_t limit);
 
 // The occurrence-th next call of `function` ("*": of any function) returns `code` and
 // does nothing.
@@ -47,5 +51,10 @@ SIMHOST_API std::string commProgram();
 // Number of texts, arrays and other objects handed out by the toolkit and not yet
 // released by their free functions.
 SIMHOST_API long liveObjects();
+
+// Why the most recent model-file load failed, as `<path>:<line>:<column>: <what is wrong>`
+// (`<path>: <what is wrong>` where no place in the file is to blame); empty when no load
+// failed since reset() or since the last load that succeeded.
+SIMHOST_API std::string lastLoadDiagnostic();
 
 }  // namespace simhost

@@ -1,4 +1,5 @@
-// Session functions of the asynchronous toolkit.
+// Session functions of the asynchronous toolkit: start, connect, disconnect, end, and the
+// event loop.
 #include <ProCore.h>
 
 #include <cstring>
@@ -7,9 +8,10 @@
 #include "simhost/core/application.h"
 #include "simhost/core/entry.h"
 #include "simhost/core/events.h"
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 using namespace simhost::core;
+using namespace simhost::state;
 
 namespace {
 
@@ -39,7 +41,7 @@ ProError attach(Session& session, const char* textpath) {
 
 extern "C" {
 
-ProError ProEngineerStart(char* proe_path, char* prodev_text_path) {
+ProError ProEngineerStart(char* proe_path, char* prodev_text_path) try {
     SIMHOST_ENTER("ProEngineerStart", text(proe_path), text(prodev_text_path));
     if (proe_path == nullptr || *proe_path == '\0') {
         return PRO_TK_BAD_INPUTS;
@@ -50,9 +52,10 @@ ProError ProEngineerStart(char* proe_path, char* prodev_text_path) {
     }
     return attach(*session, prodev_text_path);
 }
+SIMHOST_CATCH
 
 ProError ProEngineerConnectionStart(char* proe_path, char* prodev_text_path,
-                                    ProProcessHandle* p_handle) {
+                                    ProProcessHandle* p_handle) try {
     SIMHOST_ENTER("ProEngineerConnectionStart", text(proe_path), text(prodev_text_path));
     if (proe_path == nullptr || *proe_path == '\0' || p_handle == nullptr) {
         return PRO_TK_BAD_INPUTS;
@@ -64,6 +67,7 @@ ProError ProEngineerConnectionStart(char* proe_path, char* prodev_text_path,
     handleOf(*session, p_handle);
     return attach(*session, prodev_text_path);
 }
+SIMHOST_CATCH
 
 static ProError connectCommon(const char* id, const char* textpath, ProBoolean allow_random,
                               ProBoolean* random_choice, ProProcessHandle* p_handle) {
@@ -96,17 +100,18 @@ static ProError connectCommon(const char* id, const char* textpath, ProBoolean a
 
 ProError ProEngineerConnect(char* proe_session_id, char* display, char* user, char* textpath,
                             ProBoolean allow_random, unsigned int timeout_sec,
-                            ProBoolean* random_choice, ProProcessHandle* p_handle) {
+                            ProBoolean* random_choice, ProProcessHandle* p_handle) try {
     SIMHOST_ENTER("ProEngineerConnect", text(proe_session_id), text(textpath),
                   std::to_string(allow_random), std::to_string(timeout_sec));
     (void)display;
     (void)user;
     return connectCommon(proe_session_id, textpath, allow_random, random_choice, p_handle);
 }
+SIMHOST_CATCH
 
 ProError ProEngineerConnectWS(char* proe_session_id, char* display, char* user, wchar_t* workspace,
                               char* textpath, ProBoolean allow_random, unsigned int timeout_sec,
-                              ProBoolean* random_choice, ProProcessHandle* p_handle) {
+                              ProBoolean* random_choice, ProProcessHandle* p_handle) try {
     std::string ws;
     for (const wchar_t* w = workspace; w != nullptr && *w != L'\0'; ++w) {
         ws += *w < 128 ? static_cast<char>(*w) : '?';
@@ -117,8 +122,10 @@ ProError ProEngineerConnectWS(char* proe_session_id, char* display, char* user, 
     (void)user;
     return connectCommon(proe_session_id, textpath, allow_random, random_choice, p_handle);
 }
+SIMHOST_CATCH
 
-ProBoolean ProEngineerConnectIdExtract(ProProcessHandle p_handle, ProConnectionId proe_connect_id) {
+ProBoolean ProEngineerConnectIdExtract(ProProcessHandle p_handle,
+                                       ProConnectionId proe_connect_id) try {
     if (auto fault = enter({"ProEngineerConnectIdExtract"})) {
         return PRO_B_FALSE;
     }
@@ -133,8 +140,9 @@ ProBoolean ProEngineerConnectIdExtract(ProProcessHandle p_handle, ProConnectionI
     proe_connect_id[PRO_CONNECTID_SIZE - 1] = '\0';
     return PRO_B_TRUE;
 }
+SIMHOST_CATCH
 
-ProError ProEngineerDisconnect(ProProcessHandle* p_handle, unsigned int timeout_sec) {
+ProError ProEngineerDisconnect(ProProcessHandle* p_handle, unsigned int timeout_sec) try {
     SIMHOST_ENTER("ProEngineerDisconnect", std::to_string(timeout_sec));
     if (p_handle == nullptr || handleEmpty(*p_handle)) {
         return PRO_TK_BAD_INPUTS;
@@ -149,8 +157,9 @@ ProError ProEngineerDisconnect(ProProcessHandle* p_handle, unsigned int timeout_
     disconnect();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProEngineerEnd(void) {
+ProError ProEngineerEnd(void) try {
     SIMHOST_ENTER("ProEngineerEnd");
     Session* session = connected();
     if (session == nullptr) {
@@ -160,27 +169,32 @@ ProError ProEngineerEnd(void) {
     sessionEnd(*session);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProEngineerStatusGet(void) {
+ProError ProEngineerStatusGet(void) try {
     SIMHOST_ENTER("ProEngineerStatusGet");
     return connected() != nullptr ? PRO_TK_NO_ERROR : PRO_TK_GENERAL_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProAsynchronousEventLoop(void) {
+ProError ProAsynchronousEventLoop(void) try {
     SIMHOST_ENTER("ProAsynchronousEventLoop");
-    return static_cast<ProError>(eventLoopRun());
+    return eventLoopRun();
 }
+SIMHOST_CATCH
 
-ProError ProAsynchronousEventLoopInterrupt(void) {
+ProError ProAsynchronousEventLoopInterrupt(void) try {
     SIMHOST_ENTER("ProAsynchronousEventLoopInterrupt");
     eventLoopInterrupt();
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
-ProError ProTermFuncSet(ProTerminationAction term_function) {
+ProError ProTermFuncSet(ProTerminationAction term_function) try {
     SIMHOST_ENTER("ProTermFuncSet");
     terminationActionSet(term_function);
     return PRO_TK_NO_ERROR;
 }
+SIMHOST_CATCH
 
 }  // extern "C"

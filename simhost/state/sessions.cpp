@@ -1,10 +1,10 @@
-#include "simhost/core/sessions.h"
+#include "simhost/state/sessions.h"
 
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-namespace simhost::core {
+namespace simhost::state {
 namespace {
 
 struct Registry {
@@ -133,4 +133,4 @@ void sessionsReset() {
     registry().sessions.clear();
 }
 
-}  // namespace simhost::core
+}  // namespace simhost::state

@@ -8,7 +8,7 @@
 #include <typeindex>
 #include <unordered_map>
 
-namespace simhost::core {
+namespace simhost::state {
 
 class Session {
 public:
@@ -54,4 +54,4 @@ Session* connected();
 
 void sessionsReset();
 
-}  // namespace simhost::core
+}  // namespace simhost::state
