@@ -3,8 +3,6 @@
 // object the toolkit handed out was released.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <functional>
 #include <ostream>
