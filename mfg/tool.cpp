@@ -13,41 +13,6 @@ namespace Ardo {
 
 namespace {
 
-struct ToolTypeName {
-    const char* text;
-    kelt2pToolType type;
-};
-
-// The names a tool model's "TOOL_TYPE" may hold, in the order they are compared.
-constexpr ToolTypeName kToolTypeNames[] = {
-    {"MILLING", KELT2P_TOOL_MILLING},
-    {"PLUNGE_MILLING", KELT2P_TOOL_PLUNGE_MILLING},
-    {"BACK SPOTTING", KELT2P_TOOL_BACK_SPOTTING},
-    {"CHAMFERING", KELT2P_TOOL_CHAMFERING},
-    {"COUNTERSINK", KELT2P_TOOL_COUNTERSINK},
-    {"REAMING", KELT2P_TOOL_REAMING},
-    {"TAPER MILL", KELT2P_TOOL_TAPER_MILL},
-    {"DRILLING", KELT2P_TOOL_DRILLING},
-    {"CORNER ROUNDING", KELT2P_TOOL_CORNER_ROUNDING},
-    {"BORING", KELT2P_TOOL_BORING},
-    {"THREAD_MILL", KELT2P_TOOL_THREAD_MILL},
-    {"SIDE_MILLING", KELT2P_TOOL_SIDE_MILLING},
-    {"GROOVING", KELT2P_TOOL_GROOVING},
-    {"CENTER-DRILLING", KELT2P_TOOL_CENTER_DRILLING},
-    {"TAPPING", KELT2P_TOOL_TAPPING},
-    {"TURNING", KELT2P_TOOL_TURNING},
-    {"TURN-GROOVING", KELT2P_TOOL_TURN_GROOVING},
-    {"MULTI_TIP", KELT2P_TOOL_MULTI_TIP},
-    {"END MILL", KELT2P_TOOL_END_MILL},
-    {"BALL MILL", KELT2P_TOOL_BALL_MILL},
-    {"BULL MILL", KELT2P_TOOL_BULL_MILL},
-    {"BASIC DRILL", KELT2P_TOOL_BASIC_DRILL},
-    {"SPOT DRILL", KELT2P_TOOL_SPOT_DRILL},
-    {"BORING BAR", KELT2P_TOOL_BORING_BAR},
-    {"KEY CUTTER", KELT2P_TOOL_KEY_CUTTER},
-    {"LOLLIPOP", KELT2P_TOOL_LOLLIPOP},
-};
-
 // A tool id fills a host line: 80 characters and the terminator.
 constexpr std::size_t kMaxIdChars = PRO_LINE_SIZE - 1;
 
@@ -119,11 +84,10 @@ void Tool::ModelSet(const Solid& toolModel, int attr, bool useModelName) {
     if (toolType.type != KELT2P_PARAM_STRING) {
         return;
     }
-    for (const ToolTypeName& entry : kToolTypeNames) {
-        if (std::strcmp(toolType.value.s, entry.text) == 0) {
-            type = entry.type;
-            return;
-        }
+    bool named = false;
+    kelt2pToolType namedType = kelt2pToolTypeFromName(toolType.value.s, &named);
+    if (named) {
+        type = namedType;
     }
 }
 

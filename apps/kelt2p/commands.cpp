@@ -10,6 +10,7 @@
 #include "result_codes.h"
 #include "tool_list.h"
 #include "tool_table.h"
+#include "usage.h"
 
 namespace kelt2p {
 
@@ -37,22 +38,28 @@ void useUtf8() {
     }
 }
 
-void usage(std::ostream& err) {
-    err << "usage: kelt2p sync <model> <tool-list.csv> [--wcell NAME] [--format table|csv|json]"
-           " [--start-file F]\n"
-           "       kelt2p table <model> [--wcell NAME] [--format table|csv|json]"
-           " [--start-file F]\n"
-           "       kelt2p info\n";
-}
-
 }  // namespace
 
 int run(const std::string& name, const Arguments& args, std::ostream& out, std::ostream& err) {
-    auto command = commands().find(name.empty() ? "info" : name);
+    if (name == "--help" || name == "-h") {
+        writeUsage(out);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        writeVersion(out);
+        return kExitOk;
+    }
+    auto command = commands().find(name);
     if (command == commands().end()) {
-        err << "kelt2p: unknown command " << name << '\n';
-        usage(err);
+        if (!name.empty()) {
+            err << "kelt2p: unknown " << (name[0] == '-' ? "option " : "command ") << name << '\n';
+        }
+        writeUsage(err);
         return kExitUsage;
+    }
+    if (asksForHelp(args)) {
+        writeUsage(out);
+        return kExitOk;
     }
     std::string prefix = "kelt2p " + command->first + ": ";
     useUtf8();
@@ -60,7 +67,7 @@ int run(const std::string& name, const Arguments& args, std::ostream& out, std::
         return command->second(args, out, err);
     } catch (const UsageError& e) {
         err << prefix << e.what() << '\n';
-        usage(err);
+        writeUsage(err);
         return kExitUsage;
     } catch (const ToolListError& e) {
         err << e.report() << prefix << "the tool list is refused; nothing was changed\n";

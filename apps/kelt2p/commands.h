@@ -33,9 +33,11 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err);
 // workcell's tool table, changing nothing.
 int table(const Arguments& args, std::ostream& out, std::ostream& err);
 
-// Runs the named command (without a name: info) and reports its failure on `err` as
-// "kelt2p <command>: <message>"; returns the exit code. Sets the C library's character
-// type to UTF-8 for the texts that go to the host.
+// Runs the named command and reports its failure on `err` as "kelt2p <command>:
+// <message>"; returns the exit code. "--help" or "-h" as the name or among the command's
+// arguments writes the usage to `out` (exit 0), "--version" the version; no name, or one
+// that names no command, writes the usage to `err` (exit 2). Sets the C library's
+// character type to UTF-8 for the texts that go to the host.
 int run(const std::string& command, const Arguments& args, std::ostream& out, std::ostream& err);
 
 // The model name of a model operand; a directory part becomes the current directory,

@@ -12,7 +12,4 @@ namespace kelt2p {
 // "end_mill" and "End-Mill" both name END MILL. Nothing for an unknown name or number.
 std::optional<int> toolTypeFromText(const std::string& text);
 
-// The host's name of a type number ("END MILL"), or the number in decimal.
-std::string toolTypeName(int type);
-
 }  // namespace kelt2p

@@ -1,5 +1,6 @@
 // The two exception records of the library: Ardo::Error (implementation and
-// facade layers) and ardotk::Error (wrapper layer), plus ardotk::no_chain.
+// facade layers) and ardotk::Error (wrapper layer), plus ardotk::no_chain; and the names
+// of the result codes they carry.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,10 @@ public:
     std::int32_t code;
     char text[1024];
 };
+
+// The host's name of a result code ("PRO_TK_E_NOT_FOUND" for -4), for messages; nullptr
+// for a code the host does not publish (the library's own 33 and 261 among them).
+KELT2PROE_API const char* ResultCodeName(std::int32_t code);
 
 }  // namespace Ardo
 

@@ -45,6 +45,23 @@ enum kelt2pToolType : std::int32_t {
     KELT2P_TOOL_TAPER_MILL = 0x40000000,
 };
 
+// The host's name of a tool type as a tool model's "TOOL_TYPE" holds it ("END MILL",
+// "CENTER-DRILLING"), also "MULTI TASK" and "TAPER BALL MILL"; nullptr for a number that
+// names no type (KELT2P_TOOL_NONE included).
+KELT2PROE_API const char* kelt2pToolTypeName(kelt2pToolType type);
+
+// The type a tool model's "TOOL_TYPE" text names, as kelt2pTool::ModelSet reads it: the
+// names compare exactly, case and spaces included, and "MULTI TASK" and "TAPER BALL MILL"
+// name no type there. *found (when given) tells whether a name matched; without a match
+// the result is KELT2P_TOOL_NONE.
+KELT2PROE_API kelt2pToolType kelt2pToolTypeFromName(const char* name, bool* found);
+
+// The named tool types in the host's order, index 0 to kelt2pToolTypeCount() - 1, for an
+// application that lists the names or matches them its own way. An index outside throws
+// std::out_of_range("invalid vector<T> subscript").
+KELT2PROE_API int kelt2pToolTypeCount();
+KELT2PROE_API kelt2pToolType kelt2pToolTypeAt(int index);
+
 // Cutting data of a tool; accepted and not used.
 struct kelt2pCutData {
     std::int32_t number;

@@ -83,8 +83,9 @@ TEST(ToolListTest, ToolTypeNamesAndNumbers) {
     EXPECT_FALSE(kelt2p::toolTypeFromText("ENDMILL"));
     EXPECT_FALSE(kelt2p::toolTypeFromText("3"));  // no tool type has this number
     EXPECT_FALSE(kelt2p::toolTypeFromText("0"));
-    EXPECT_EQ(kelt2p::toolTypeName(0x4000), "BORING");
-    EXPECT_EQ(kelt2p::toolTypeName(3), "3");
+    EXPECT_FALSE(kelt2p::toolTypeFromText(""));
+    EXPECT_FALSE(kelt2p::toolTypeFromText(" _- "));
+    EXPECT_EQ(kelt2p::toolTypeFromText("  multi__task "), 19);
 }
 
 TEST(ToolListTest, BadValuesAreAllReportedWithTheirLines) {

@@ -10,6 +10,7 @@
 
 #include "kelt2proe/mdl.h"
 #include "support/expect.h"
+#include "support/fault_sweep.h"
 #include "toolkit/feature.h"
 #include "toolkit/feature_search.h"
 
@@ -79,15 +80,19 @@ protected:
     // run); each failure is an ardotk::Error with the injected code and `text`, and no
     // path leaves a host object allocated.
     void failEachCall(const std::function<void()>& operation, const char* text) {
-        testkit::failEachHostCall(operation, -17, [&](const std::string& call) {
+        testkit::FaultSweep sweep;
+        sweep.operation = operation;
+        sweep.code = -17;
+        sweep.check = [&](const testkit::HostCall& call, const testkit::Outcome& outcome) {
             // A pattern that cannot be converted is a failure of the filter itself.
-            if (call.rfind("ProStringToWstring", 0) == 0) {
-                EXPECT_THROW_CODE(operation(), ardotk::Error, -1, "UNBEKANNTER FEHLER");
+            if (call.function == "ProStringToWstring") {
+                EXPECT_EQ(outcome, testkit::Outcome::toolkit(-1, "UNBEKANNTER FEHLER"));
             } else {
-                EXPECT_THROW_CODE(operation(), ardotk::Error, -17, text);
+                EXPECT_EQ(outcome, testkit::Outcome::toolkit(-17, text));
             }
             EXPECT_EQ(simhost::liveObjects(), 0);
-        });
+        };
+        testkit::runFaultSweep(sweep);
     }
 
     kelt2pMdl part;
@@ -172,7 +177,7 @@ TEST_F(FeaturesTest, NameOfNamedAndUnnamedFeatures) {
     EXPECT_STREQ(part.FeatureName(5), "fid_5");
     simhost::injectFault("ProWstringToString", -17);
     EXPECT_THROW_CODE(part.FeatureName(5), Ardo::Error, -1, "Ardo::Solid::FeatureName");
-    EXPECT_THROW_TEXT(part.FeatureName(99), Ardo::Error, 0, "");
+    EXPECT_THROW_CODE(part.FeatureName(99), Ardo::Error, -4, "");
 }
 
 TEST_F(FeaturesTest, TypeOfAFeature) {
@@ -357,11 +362,14 @@ TEST_F(FeaturesTest, PrintFeatTreeRaisesNothing) {
 }
 
 TEST_F(FeaturesTest, PrintFeatTreeFreesTheTreeWhenAHostCallFails) {
-    testkit::failEachHostCall([this] { part.PrintFeatTree(5); }, -17,
-                              [this](const std::string&) {
-                                  part.PrintFeatTree(5);
-                                  EXPECT_EQ(simhost::liveObjects(), 0);
-                              });
+    testkit::FaultSweep sweep;
+    sweep.operation = [this] { part.PrintFeatTree(5); };
+    sweep.code = -17;
+    sweep.check = [](const testkit::HostCall&, const testkit::Outcome& outcome) {
+        EXPECT_EQ(outcome, testkit::Outcome::nothing());
+        EXPECT_EQ(simhost::liveObjects(), 0);
+    };
+    testkit::runFaultSweep(sweep);
     std::filesystem::remove(workDir / "fixt.xml");
     simhost::injectFault("ProElemtreeWrite", -17);
     part.PrintFeatTree(5);

@@ -4,9 +4,23 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+namespace {
+
+// Points the library at the host's communication program, as a user's environment would.
+void setCommProgram(const std::string& path) {
+#if defined(_WIN32)
+    _putenv_s("PRO_COMM_MSG_EXE", path.c_str());
+#else
+    setenv("PRO_COMM_MSG_EXE", path.c_str(), 1);
+#endif
+}
+
+}  // namespace
 
 int main() {
-    setenv("PRO_COMM_MSG_EXE", simhost::commProgram().c_str(), 1);
+    setCommProgram(simhost::commProgram());
     simhost::launch();
     try {
         Ardo::kelt2pSession session;

@@ -139,7 +139,7 @@ TEST_F(MfgTest, NoActiveOperation) {
     Job job;
     job.active = "null";
     loadJob(job);
-    EXPECT_THROW_TEXT(mfg.OperCurrent(), ardotk::Error, 0, "no active operation found");
+    EXPECT_THROW_CODE(mfg.OperCurrent(), ardotk::Error, -4, "no active operation found");
 }
 
 TEST_F(MfgTest, WorkcellProperties) {

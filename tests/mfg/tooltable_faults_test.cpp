@@ -2,11 +2,11 @@
 // reading failed in turn.
 #include <kelt2proe/simhost/control.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "mfg/mfg_fixture.h"
+#include "support/fault_sweep.h"
 
 using Ardo::kelt2pMachTool;
 using Ardo::kelt2pWcell;
@@ -14,27 +14,10 @@ using mfgtest::MfgTest;
 
 namespace {
 
-struct Fault {
-    std::string function;
-    int occurrence;
-};
-
-// Every call of the journal as a fault to inject: the function and which of its calls.
-// Frees are left out (a refused free leaves its object to the host), and so are the
-// text conversions, which report no result.
-std::vector<Fault> faultPlan() {
-    std::map<std::string, int> seen;
-    std::vector<Fault> plan;
-    for (const std::string& call : simhost::journal()) {
-        std::string function = call.substr(0, call.find(' '));
-        int occurrence = ++seen[function];
-        bool isFree = function.size() > 4 && function.compare(function.size() - 4, 4, "Free") == 0;
-        bool isConversion = function == "ProStringToWstring" || function == "ProWstringToString";
-        if (!isFree && !isConversion) {
-            plan.push_back({function, occurrence});
-        }
-    }
-    return plan;
+// Every call but the frees (a refused free leaves its object to the host) and the text
+// conversions, which report no result.
+bool failsInTheSweep(const testkit::HostCall& call) {
+    return !call.isRelease() && !call.isTextConversion();
 }
 
 // The exception class and text each failing call of a write through the active
@@ -96,83 +79,64 @@ TEST_F(MfgTest, WriteThroughTheActiveOperationThenRead) {
 }
 
 TEST_F(MfgTest, EveryFailureOfAWriteKeepsThePendingList) {
-    auto prepare = [this] {
+    testkit::FaultSweep sweep;
+    sweep.prepare = [this] {
         simhost::reset();
         loadJob();
         mfg.ToolAdd2WcellToolListInit();
         Ardo::kelt2pTool tool = paramTool("NEW_EM");
         mfg.ToolAdd2WcellToolList(tool, Ardo::KELT2P_HEAD_1, 7, 7, "pending");
         mfg.ToolAdd2WcellToolList(tool, Ardo::KELT2P_HEAD_2, 8, 8, "pending");
-        simhost::clearJournal();
     };
-    prepare();
-    mfg.ToolAdd2Wcell();
-    const std::vector<Fault> plan = faultPlan();
-    ASSERT_GT(plan.size(), 50u);
-    for (const Fault& fault : plan) {
-        SCOPED_TRACE(fault.function + " #" + std::to_string(fault.occurrence));
-        prepare();
-        const long live = simhost::liveObjects();
-        simhost::injectFault(fault.function, -1, fault.occurrence);
-        bool failed = true;
-        try {
-            mfg.ToolAdd2Wcell();
-            failed = false;
-        } catch (const Ardo::Error& e) {
-            expectWriteFailure(fault.function, true, e.code, e.text);
-        } catch (const ardotk::Error& e) {
-            expectWriteFailure(fault.function, false, e.code, e.text);
-        }
-        simhost::clearFaults();
-        EXPECT_EQ(simhost::liveObjects(), live);
+    sweep.operation = [this] { mfg.ToolAdd2Wcell(); };
+    sweep.fails = failsInTheSweep;
+    sweep.check = [this](const testkit::HostCall& call, const testkit::Outcome& outcome) {
+        using Thrown = testkit::Outcome::Thrown;
         kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
-        if (failed) {
+        if (outcome.thrown != Thrown::Nothing) {
+            EXPECT_NE(outcome.thrown, Thrown::Other) << outcome;
+            expectWriteFailure(call.function, outcome.thrown == Thrown::LibraryError, outcome.code,
+                               outcome.text);
             EXPECT_EQ(wcell.ToolList(), 3);
             mfg.ToolAdd2Wcell();
         } else {
             // Only the trail-file comments may fail without failing the write.
-            EXPECT_EQ(fault.function, "ProTrailfileCommentWrite");
+            EXPECT_EQ(call.function, "ProTrailfileCommentWrite");
         }
         EXPECT_EQ(wcell.ToolList(), 5);
-    }
+    };
+    EXPECT_GT(testkit::runFaultSweep(sweep), 50u);
 }
 
 TEST_F(MfgTest, EveryFailureOfAReadIsReported) {
-    auto prepare = [this] {
+    kelt2pWcell wcell;
+    int count = -1;
+    testkit::FaultSweep sweep;
+    sweep.prepare = [&] {
         simhost::reset();
         loadJob();
-        kelt2pWcell wcell = mfgtest::workcellNamed(mfg, "MILL5");
-        simhost::clearJournal();
-        return wcell;
+        wcell = mfgtest::workcellNamed(mfg, "MILL5");
+        count = -1;
     };
-    kelt2pWcell clean = prepare();
-    ASSERT_EQ(clean.ToolList(0), 3);
-    const std::vector<Fault> plan = faultPlan();
-    ASSERT_GT(plan.size(), 50u);
-    for (const Fault& fault : plan) {
-        SCOPED_TRACE(fault.function + " #" + std::to_string(fault.occurrence));
-        kelt2pWcell wcell = prepare();
-        const long live = simhost::liveObjects();
-        simhost::injectFault(fault.function, -1, fault.occurrence);
-        int count = -1;
-        std::string text = "(none)";
-        try {
-            count = wcell.ToolList(0);
-        } catch (const ardotk::Error& e) {
-            EXPECT_EQ(e.code, -1);
-            text = e.text;
+    sweep.operation = [&] { count = wcell.ToolList(0); };
+    sweep.fails = failsInTheSweep;
+    sweep.check = [&](const testkit::HostCall& call, const testkit::Outcome& outcome) {
+        using Thrown = testkit::Outcome::Thrown;
+        if (call.function == "ProFeatureElemtreeCreate" && call.occurrence == 1) {
+            EXPECT_EQ(outcome, testkit::Outcome::toolkit(-1, "ardotk::ToolListWcell"));
+        } else if (call.function == "ProElementIsArray" && call.occurrence == 1) {
+            EXPECT_EQ(outcome, testkit::Outcome::toolkit(-1, "NO PRO_E_TOOL_TABLES"));
+        } else if (outcome.thrown != Thrown::Nothing) {
+            EXPECT_EQ(outcome.thrown, Thrown::ToolkitError) << outcome;
+            EXPECT_EQ(outcome.code, -1);
         }
-        simhost::clearFaults();
-        EXPECT_EQ(simhost::liveObjects(), live);
-        if (fault.function == "ProFeatureElemtreeCreate" && fault.occurrence == 1) {
-            EXPECT_EQ(text, "ardotk::ToolListWcell");
-        } else if (fault.function == "ProElementIsArray" && fault.occurrence == 1) {
-            EXPECT_EQ(text, "NO PRO_E_TOOL_TABLES");
-        }
-        if (text == "(none)") {
+        if (outcome.thrown == Thrown::Nothing) {
             // Only an NC sequence's elements may fail to read without failing the list.
             EXPECT_EQ(count, 3);
             EXPECT_FALSE(wcell.ToolListAt(0).inUse && wcell.ToolListAt(1).inUse);
         }
-    }
+    };
+    sweep.prepare();
+    ASSERT_EQ(wcell.ToolList(0), 3);
+    EXPECT_GT(testkit::runFaultSweep(sweep), 50u);
 }

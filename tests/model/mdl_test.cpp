@@ -68,8 +68,8 @@ TEST_F(MdlBinding, CopiesAreIndependentObjectsOnOneHostModel) {
     first.Erase();
     EXPECT_THROW_CODE(first.Save(), Ardo::Error, -45, "Ardo::Mdl::Save");
     // The others keep the handle; the host reports the erased model itself.
-    EXPECT_THROW_TEXT(second.Save(), Ardo::Error, -45, "Ardo::Mdl::Save");
-    EXPECT_THROW_TEXT(third.NameGet(), Ardo::Error, -45, "Ardo::Mdl::NameGet");
+    EXPECT_THROW_CODE(second.Save(), Ardo::Error, -2, "Ardo::Mdl::Save");
+    EXPECT_THROW_CODE(third.NameGet(), Ardo::Error, -2, "Ardo::Mdl::NameGet");
 }
 
 TEST_F(MdlBinding, CopiesAndAssignedModelsKeepTheirOwnNameAndType) {
@@ -126,7 +126,7 @@ TEST_F(MdlBinding, TypeQueriesAlwaysAskTheHostThroughTheWrapper) {
     frame.NameSet("frame");
     frame.TypeSet(Ardo::KELT2P_MDL_ASSEMBLY);
     simhost::clearJournal();
-    EXPECT_THROW_TEXT(frame.IsAsm(), ardotk::Error, 0, "ardotk::MdlType");
+    EXPECT_THROW_CODE(frame.IsAsm(), ardotk::Error, -2, "ardotk::MdlType");
     EXPECT_EQ(testkit::callCount("ProMdlTypeGet"), 1);
 }
 
@@ -143,7 +143,7 @@ TEST_F(MdlLifecycle, CreateChecksTheNameAndReportsTheHostsRefusal) {
     kelt2pMdl first;
     first.Create("twin", Ardo::KELT2P_MDL_PART);
     kelt2pMdl second;
-    EXPECT_THROW_TEXT(second.Create("twin", Ardo::KELT2P_MDL_PART), Ardo::Error, 0,
+    EXPECT_THROW_CODE(second.Create("twin", Ardo::KELT2P_MDL_PART), Ardo::Error, -5,
                       "Ardo::Solid::Create");
     EXPECT_THROW_CODE(second.Save(), Ardo::Error, -45, "Ardo::Mdl::Save");
 }
@@ -329,7 +329,7 @@ TEST_F(MdlFiles, LoadReportsTheHostsRefusal) {
     }
     // A failed load leaves the object unbound.
     kelt2pMdl absent;
-    EXPECT_THROW_TEXT(absent.Load("absent.prt", Ardo::KELT2P_MDL_PART, false), Ardo::Error, 0,
+    EXPECT_THROW_CODE(absent.Load("absent.prt", Ardo::KELT2P_MDL_PART, false), Ardo::Error, -4,
                       "Ardo::Mdl::Load");
     EXPECT_FALSE(absent.ModificationVerify());
 }

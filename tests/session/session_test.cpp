@@ -17,6 +17,7 @@
 #include "session/host_entry.h"
 #include "session/session_state.h"
 #include "support/expect.h"
+#include "support/platform.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ TEST_F(SessionTest, ConnectWhileConnectedOnlyAsksForTheStatus) {
     kelt2pSession s;
     s.Connect();
     simhost::clearJournal();
-    ::unsetenv("PRO_COMM_MSG_EXE");
+    testkit::unsetEnvironment("PRO_COMM_MSG_EXE");
     s.Connect();
     s.Connect("elsewhere", 1, 2, 3, 4, "addr");
     s.Connect("no-such-start-file");
@@ -101,9 +102,9 @@ TEST_F(SessionTest, EveryConnectChecksTheCommunicationProgram) {
     };
     for (const auto& [name, connect] : connects) {
         SCOPED_TRACE(name);
-        ::unsetenv("PRO_COMM_MSG_EXE");
+        testkit::unsetEnvironment("PRO_COMM_MSG_EXE");
         EXPECT_THROW_CODE(connect(), Ardo::Error, -15, "ENV PRO_COMM_MSG_EXE not defined");
-        ::setenv("PRO_COMM_MSG_EXE", (workDir / "missing.exe").string().c_str(), 1);
+        testkit::setEnvironment("PRO_COMM_MSG_EXE", (workDir / "missing.exe").string());
         EXPECT_THROW_CODE(connect(), Ardo::Error, -15, "PRO_COMM_MSG.EXE not found");
     }
     EXPECT_EQ(callCount("ProEngineerConnect") + callCount("ProEngineerConnectWS") +
@@ -205,7 +206,7 @@ TEST_F(SessionTest, ConnectWsRefusesAWorkspaceLongerThanItsBuffer) {
 // --- Start, Disconnect, End and the texts --------------------------------------------
 
 TEST_F(SessionTest, StartConnectsWithoutAHandle) {
-    ::unsetenv("PRO_COMM_MSG_EXE");  // Start does not look for it
+    testkit::unsetEnvironment("PRO_COMM_MSG_EXE");  // Start does not look for it
     kelt2pSession s;
     s.Start(startFile());
     EXPECT_TRUE(s.IsConnected());

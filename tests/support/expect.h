@@ -1,30 +1,14 @@
-// Expectations the library's test folders share: refusals whose code is only known not to
-// be some value, out-of-range subscripts, refused name patterns, injected faults and the
-// failure of each host call of an operation in turn.
+// Expectations the library's test folders share: out-of-range subscripts, refused name
+// patterns and injected faults. Exceptions are expected with EXPECT_THROW_CODE
+// (support/host_fixture.h); a sweep over every host call of an operation is in
+// support/fault_sweep.h.
 #pragma once
 
-#include <functional>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "kelt2proe/error.h"
 #include "kelt2proe/simhost/control.h"
 #include "support/host_fixture.h"
-
-// Expects `statement` to throw `Type` with a code other than `otherCode` and the given text.
-#define EXPECT_THROW_TEXT(statement, Type, otherCode, expectedText)             \
-    do {                                                                        \
-        try {                                                                   \
-            statement;                                                          \
-            ADD_FAILURE() << "no exception from " #statement;                   \
-        } catch (const Type& e_) {                                              \
-            EXPECT_NE(e_.code, (otherCode)) << e_.text;                         \
-            EXPECT_STREQ(e_.text, (expectedText)) << "code " << e_.code;        \
-        } catch (...) {                                                         \
-            ADD_FAILURE() << "other exception than " #Type " from " #statement; \
-        }                                                                       \
-    } while (0)
 
 // Expects `statement` to throw std::out_of_range saying "invalid vector<T> subscript".
 #define EXPECT_SUBSCRIPT_ERROR(statement)                                          \
@@ -62,25 +46,3 @@
         simhost::injectFault((function), (code));                   \
         EXPECT_THROW_CODE(statement, Type, (code), (expectedText)); \
     } while (0)
-
-namespace testkit {
-
-// Runs `operation` undisturbed, then makes its host calls k = 1 .. n fail with `code` in
-// turn (n: the calls of the undisturbed run) and runs `failing(call)` each time, `call`
-// being the journal entry of the failed call.
-inline void failEachHostCall(const std::function<void()>& operation, int code,
-                             const std::function<void(const std::string& call)>& failing) {
-    simhost::clearJournal();
-    operation();
-    const std::vector<std::string> calls = simhost::journal();
-    ASSERT_GT(calls.size(), 1u);
-    for (std::size_t k = 1; k <= calls.size(); ++k) {
-        SCOPED_TRACE("failing call " + std::to_string(k) + ": " + calls[k - 1]);
-        simhost::clearFaults();
-        simhost::injectFault("*", code, static_cast<int>(k));
-        failing(calls[k - 1]);
-    }
-    simhost::clearFaults();
-}
-
-}  // namespace testkit

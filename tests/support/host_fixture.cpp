@@ -2,12 +2,10 @@
 
 #include <ProCore.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 
 #include "kelt2proe/simhost/control.h"
+#include "support/platform.h"
 
 namespace testkit {
 
@@ -17,11 +15,11 @@ void HostTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     workDir = std::filesystem::temp_directory_path() /
               ("kelt2proe-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-               std::to_string(::getpid()));
+               std::to_string(processId()));
     std::filesystem::remove_all(workDir);
     std::filesystem::create_directories(workDir);
     std::filesystem::current_path(workDir);
-    ::setenv("PRO_COMM_MSG_EXE", simhost::commProgram().c_str(), 1);
+    setEnvironment("PRO_COMM_MSG_EXE", simhost::commProgram());
 }
 
 void HostTest::TearDown() {
