@@ -289,7 +289,7 @@ TEST_F(MfgTest, DeleteToolTableDoesNotExamineRemovalAndAddition) {
         EXPECT_EQ(simhost::liveObjects(), liveBaseline);
     }
     // The last refused addition left the workcell without its tool-table element.
-    EXPECT_THROW_TEXT(wcell.ToolList(), ardotk::Error, 0, "NO PRO_E_TOOL_TABLES");
+    EXPECT_THROW_CODE(wcell.ToolList(), ardotk::Error, PRO_TK_E_NOT_FOUND, "NO PRO_E_TOOL_TABLES");
 
     EXPECT_NO_THROW(wcell.DeleteToolTable());
     EXPECT_EQ(wcell.ToolList(), 0);
