@@ -1,7 +1,9 @@
 #include "simhost/core/arrays.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "simhost/core/allocations.h"
 
@@ -18,6 +20,7 @@ struct Header {
 };
 
 constexpr std::size_t kDataOffset = offsetof(Header, data);
+constexpr std::size_t kMaxBlockBytes = std::size_t{1} << 30;
 
 Header* headerOf(const void* array) {
     return reinterpret_cast<Header*>(static_cast<unsigned char*>(const_cast<void*>(array)) -
@@ -27,7 +30,16 @@ Header* headerOf(const void* array) {
 Header* allocateBlock(int capacity, int elementSize) {
     std::size_t bytes = kDataOffset + static_cast<std::size_t>(capacity > 0 ? capacity : 1) *
                                           static_cast<std::size_t>(elementSize);
-    return static_cast<Header*>(std::calloc(1, bytes));
+    // A block beyond what a session's arrays may take, or one the machine cannot give, is
+    // an allocation failure (the entry answers PRO_TK_OUT_OF_MEMORY), never a null block.
+    if (bytes > kMaxBlockBytes) {
+        throw std::bad_alloc();
+    }
+    auto* block = static_cast<Header*>(std::calloc(1, bytes));
+    if (block == nullptr) {
+        throw std::bad_alloc();
+    }
+    return block;
 }
 
 }  // namespace
@@ -58,14 +70,16 @@ bool arrayInsert(void** array, int index, int n, const void* elements) {
     if (index == -1) {
         index = h->count;
     }
-    if (index < 0 || index > h->count) {
+    if (index < 0 || index > h->count || n > INT_MAX - h->count) {
         return false;
     }
     if (h->count + n > h->capacity) {
-        int capacity = h->capacity;
-        while (capacity < h->count + n) {
-            capacity += h->growBy > capacity ? h->growBy : capacity;
+        long long wanted = static_cast<long long>(h->count) + n;
+        long long next = h->capacity;
+        while (next < wanted) {
+            next += h->growBy > next ? h->growBy : next;
         }
+        int capacity = static_cast<int>(next < INT_MAX ? next : INT_MAX);
         Header* grown = allocateBlock(capacity, h->elementSize);
         std::memcpy(grown, h,
                     kDataOffset + static_cast<std::size_t>(h->count) *

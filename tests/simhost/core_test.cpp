@@ -1,9 +1,11 @@
 #include <ProArray.h>
+
 #include <ProCore.h>
 #include <ProTool.h>
 #include <ProToolinput.h>
 #include <ProUtil.h>
 
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -50,6 +52,23 @@ TEST_F(HostTest, ArrayGrowsAndIsReleasedOnce) {
     EXPECT_EQ(ProArrayFree(&array), PRO_TK_NO_ERROR);
     EXPECT_EQ(array, nullptr);
     EXPECT_EQ(ProArrayFree(&copy), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(simhost::liveObjects(), 0);
+}
+
+// Sizes no session can hold are refused as out of memory, never a crash or a wrapped size.
+TEST_F(HostTest, ArrayTooLargeIsOutOfMemory) {
+    ProArray array = nullptr;
+    EXPECT_EQ(ProArrayAlloc(INT_MAX, INT_MAX, 1, &array), PRO_TK_OUT_OF_MEMORY);
+    EXPECT_EQ(array, nullptr);
+    ASSERT_EQ(ProArrayAlloc(1, 1, 1, &array), PRO_TK_NO_ERROR);
+    char byte = 'x';
+    EXPECT_EQ(ProArrayObjectAdd(&array, PRO_VALUE_UNUSED, INT_MAX, &byte), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(ProArrayObjectAdd(&array, PRO_VALUE_UNUSED, INT_MAX - 1, &byte),
+              PRO_TK_OUT_OF_MEMORY);
+    int size = 0;
+    ASSERT_EQ(ProArraySizeGet(array, &size), PRO_TK_NO_ERROR);
+    EXPECT_EQ(size, 1);
+    EXPECT_EQ(ProArrayFree(&array), PRO_TK_NO_ERROR);
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
