@@ -38,6 +38,13 @@ void useUtf8() {
     }
 }
 
+// The host's diagnostic of a refused model file, on a line of its own after the code.
+void writeDiagnostic(std::ostream& err, const std::string& prefix, const std::string& diagnostic) {
+    if (!diagnostic.empty()) {
+        err << prefix << diagnostic << '\n';
+    }
+}
+
 }  // namespace
 
 int run(const std::string& name, const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -77,12 +84,15 @@ int run(const std::string& name, const Arguments& args, std::ostream& out, std::
         return kExitInput;
     } catch (const HostFailure& e) {
         err << prefix << e.message() << '\n';
+        writeDiagnostic(err, prefix, e.diagnostic);
         return kExitHost;
     } catch (const Ardo::Error& e) {
         err << prefix << describeResultCode(e.code) << " (" << e.text << ")\n";
+        writeDiagnostic(err, prefix, loadDiagnostic(e.code));
         return kExitHost;
     } catch (const ardotk::Error& e) {
         err << prefix << describeResultCode(e.code) << " (" << e.text << ")\n";
+        writeDiagnostic(err, prefix, loadDiagnostic(e.code));
         return kExitHost;
     } catch (const std::exception& e) {
         err << prefix << e.what() << '\n';

@@ -38,8 +38,23 @@ HostSession::~HostSession() {
     }
 }
 
+namespace {
+
+// The host's answer to a model file it cannot read (PRO_TK_INVALID_FILE).
+constexpr int kInvalidFile = -16;
+
+}  // namespace
+
+std::string loadDiagnostic(int code) {
+    return code == kInvalidFile ? simhost::lastLoadDiagnostic() : std::string();
+}
+
 HostFailure::HostFailure(const std::string& step, int code, const std::string& text)
-    : std::runtime_error(step), step(step), code(code), text(text) {}
+    : std::runtime_error(step),
+      step(step),
+      code(code),
+      text(text),
+      diagnostic(loadDiagnostic(code)) {}
 
 HostFailure::HostFailure(const std::string& what)
     : std::runtime_error(what), step(what), hasCode(false) {}

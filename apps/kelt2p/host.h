@@ -40,7 +40,14 @@ public:
     bool hasCode = true;
     int code = 0;
     std::string text;
+    // For a model file the host refused to read: where and why, as the host tells it
+    // ("job.mfg:4:38: ..."); empty otherwise.
+    std::string diagnostic;
 };
+
+// Where and why the host refused the model file of the last failed load, when `code` says
+// that it refused a model file; empty otherwise.
+std::string loadDiagnostic(int code);
 
 // Runs `action`, turning an Ardo::Error or ardotk::Error into a HostFailure that names
 // `step`.

@@ -2,6 +2,7 @@
 // the embedded simulated host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -193,6 +194,22 @@ TEST_F(SyncTest, HostFailuresShowTheCodeByName) {
     EXPECT_EQ(save.code, kelt2p::kExitHost);
     EXPECT_CONTAINS(save.err, "saving the model MILL_JOB: -17 PRO_TK_CANT_WRITE");
     EXPECT_EQ(modelFile(), before);
+}
+
+// A model file the host cannot read: the code, then where and why on a line of its own.
+TEST_F(SyncTest, UnreadableModelFileShowsWhereAndWhy) {
+    writeFile("broken_job.mfg", "{\n  \"type\": \"mfg\",\n  \"features\": [ 1, \n}\n");
+    Result broken = run("sync", {"broken_job.mfg", "tools.csv"});
+    EXPECT_EQ(broken.code, kelt2p::kExitHost);
+    EXPECT_CONTAINS(broken.err,
+                    "kelt2p sync: loading the manufacturing model broken_job: -16 "
+                    "PRO_TK_INVALID_FILE (Ardo::Mdl::Load)\n");
+    EXPECT_CONTAINS(broken.err, "kelt2p sync: ");
+    EXPECT_CONTAINS(broken.err, "broken_job.mfg:4:");
+    EXPECT_EQ(std::count(broken.err.begin(), broken.err.end(), '\n'), 2) << broken.err;
+
+    Result missing = run("table", {"no_job.mfg"});
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << missing.err;
 }
 
 TEST_F(SyncTest, RefusedRedefinitionLeavesTheModelFileAlone) {
