@@ -48,13 +48,9 @@ private:
             if (name == key) {
                 return true;
             }
-            value();
-            blanks();
-            if (peek() != ',') {
+            if (!skipValueAndComma()) {
                 return false;
             }
-            ++pos_;
-            blanks();
         }
         return false;
     }
@@ -73,15 +69,23 @@ private:
             if (i == index) {
                 return true;
             }
-            value();
-            blanks();
-            if (peek() != ',') {
+            if (!skipValueAndComma()) {
                 return false;
             }
-            ++pos_;
-            blanks();
         }
         return false;
+    }
+
+    // Passes over the value here and the comma after it; false when no comma follows.
+    bool skipValueAndComma() {
+        value();
+        blanks();
+        if (peek() != ',') {
+            return false;
+        }
+        ++pos_;
+        blanks();
+        return true;
     }
 
     // The decoded text of the string literal here.
