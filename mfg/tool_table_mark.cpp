@@ -82,9 +82,9 @@ void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries) {
         if (found == freeByPlace.end()) {
             continue;
         }
-        FreeEntries& free = found->second;
-        if (free.next < free.entries.size()) {
-            free.entries[free.next++]->inUse = true;
+        FreeEntries& unused = found->second;
+        if (unused.next < unused.entries.size()) {
+            unused.entries[unused.next++]->inUse = true;
         }
     }
 }
