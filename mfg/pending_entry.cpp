@@ -8,11 +8,13 @@ namespace Ardo {
 
 namespace {
 
-// Widens a narrow comment of at most 255 characters into a comment slot.
-void widenComment(wchar_t (&dst)[kCommentSize], const char* src) {
+// Widens a narrow comment, cut to 255 characters, into a comment slot.
+void widenComment(std::wstring& dst, const char* src) {
     char bounded[kCommentSize] = {};
     text::copyBounded(bounded, src != nullptr ? src : "");
-    text::toWide(dst, bounded);
+    wchar_t wide[kCommentSize] = {};
+    text::toWide(wide, bounded);
+    dst = wide;
 }
 
 }  // namespace
@@ -52,7 +54,8 @@ kelt2pMachTool recordFromEntry(const PendingEntry& entry) {
     for (int tip = 0; tip < std::min(entry.tipCount, kMaxTips); ++tip) {
         record.registers[tip] = entry.registers[tip];
         std::copy(entry.gauge[tip], entry.gauge[tip] + 3, record.gauge[tip]);
-        text::copyBounded(record.comments[tip], text::toNarrow(entry.comments[tip]).c_str());
+        text::copyBounded(record.comments[tip],
+                          text::toNarrow(entry.comments[tip].c_str()).c_str());
     }
     record.inUse = entry.inUse;
     return record;

@@ -4,6 +4,7 @@
 
 #include <ProTool.h>
 
+#include <array>
 #include <string>
 
 #include "kelt2proe/tool.h"
@@ -21,8 +22,8 @@ struct PendingEntry {
     bool inUse = false;
     int tipCount = 0;
     int registers[kMaxTips] = {};
-    wchar_t comments[kMaxTips][kCommentSize] = {};
-    double gauge[kMaxTips][3] = {};  // X, Y, Z
+    std::array<std::wstring, kMaxTips> comments;  // at most kCommentSize - 1 characters each
+    double gauge[kMaxTips][3] = {};               // X, Y, Z
     double tipDiameters[kMaxTips] = {};
     std::wstring positionText;
     std::wstring toolIdText;

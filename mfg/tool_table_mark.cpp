@@ -2,10 +2,10 @@
 #include <ProFeature.h>
 #include <ProMfg.h>
 
-#include <deque>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "kelt2proe/error.h"
 #include "mfg/tool_table.h"
@@ -22,6 +22,12 @@ constexpr int kElemNcseqOper = 208;
 constexpr int kElemNcseqPosition = 3186;
 
 using Place = std::tuple<std::wstring, int, int>;  // tool id, head, position
+
+// The entries of one place that no NC sequence uses yet, in list order from `next` on.
+struct FreeEntries {
+    std::vector<PendingEntry*> entries;
+    std::size_t next = 0;
+};
 
 struct NcseqUse {
     bool read = false;
@@ -63,9 +69,9 @@ void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries) {
         throw ardotk::Error(err, "");
     }
     // Free entries by place, in list order.
-    std::map<Place, std::deque<PendingEntry*>> freeByPlace;
+    std::map<Place, FreeEntries> freeByPlace;
     for (PendingEntry& e : entries) {
-        freeByPlace[Place(e.toolIdText, e.head, e.position)].push_back(&e);
+        freeByPlace[Place(e.toolIdText, e.head, e.position)].entries.push_back(&e);
     }
     for (ProFeature& ncseq : ardotk::FeatureSearch(solid, ".*", ardotk::kNcseqFeatures, true)) {
         NcseqUse use = useOf(ncseq, operationId);
@@ -73,11 +79,13 @@ void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries) {
             continue;
         }
         auto found = freeByPlace.find(use.place);
-        if (found == freeByPlace.end() || found->second.empty()) {
+        if (found == freeByPlace.end()) {
             continue;
         }
-        found->second.front()->inUse = true;
-        found->second.pop_front();
+        FreeEntries& unused = found->second;
+        if (unused.next < unused.entries.size()) {
+            unused.entries[unused.next++]->inUse = true;
+        }
     }
 }
 

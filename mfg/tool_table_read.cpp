@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "kelt2proe/error.h"
@@ -33,14 +34,20 @@ void readDouble(const ProValueData& data, double& out) {
     }
 }
 
-void readText(const ProValueData& data, wchar_t* out, std::size_t size) {
+// The text of a wide-text value, cut to `size` - 1 characters.
+std::optional<std::wstring> readText(const ProValueData& data, std::size_t size) {
     if (data.type != PRO_VALUE_TYPE_WSTRING) {
-        return;
+        return std::nullopt;
     }
     std::wstring value = data.v.w != nullptr ? data.v.w : L"";
     value.resize(std::min(value.size(), size - 1));
-    std::copy(value.begin(), value.end(), out);
-    out[value.size()] = L'\0';
+    return value;
+}
+
+void readText(const ProValueData& data, std::wstring& out) {
+    if (std::optional<std::wstring> text = readText(data, kCommentSize)) {
+        out = std::move(*text);
+    }
 }
 
 // Stores one value pair by its key; keys outside 1 to 36 are ignored.
@@ -50,12 +57,15 @@ void storePair(PendingEntry& e, int key, const ProValueData& data) {
             e.positionText = std::to_wstring(e.position);
         }
     } else if (key == 2) {
-        readText(data, e.tool.tool_id, PRO_LINE_SIZE);
+        if (std::optional<std::wstring> id = readText(data, PRO_LINE_SIZE)) {
+            std::copy(id->begin(), id->end(), e.tool.tool_id);
+            e.tool.tool_id[id->size()] = L'\0';
+        }
         e.toolIdText = e.tool.tool_id;
     } else if (key == 3 || key == 5) {
         readInt(data, e.registers[0]);
     } else if (key == 4) {
-        readText(data, e.comments[0], kCommentSize);
+        readText(data, e.comments[0]);
     } else if (key == 6) {
         readDouble(data, e.gauge[0][kGaugeZ]);
     } else if (key == 7) {
@@ -69,7 +79,7 @@ void storePair(PendingEntry& e, int key, const ProValueData& data) {
     } else if (key >= 9 && key <= 15) {
         readInt(data, e.registers[key - 8]);
     } else if (key >= 16 && key <= 22) {
-        readText(data, e.comments[key - 15], kCommentSize);
+        readText(data, e.comments[key - 15]);
     } else if (key >= 23 && key <= 29) {
         readDouble(data, e.gauge[key - 22][kGaugeZ]);
     } else if (key >= 30 && key <= 36) {
@@ -90,8 +100,8 @@ void readToolData(PendingEntry& e) {
     }
 }
 
-PendingEntry readEntry(ProMdl mfg, ProElement entryElem, int head) {
-    PendingEntry e;
+// Fills `e`, a new entry, from the entry element.
+void readEntry(ProMdl mfg, ProElement entryElem, int head, PendingEntry& e) {
     e.tool.owner_mfg = static_cast<ProMfg>(mfg);
     e.tipCount = 1;
     std::fill(e.registers, e.registers + kMaxTips, -1);
@@ -102,7 +112,6 @@ PendingEntry readEntry(ProMdl mfg, ProElement entryElem, int head) {
         storePair(e, key, value);
     }
     readToolData(e);
-    return e;
 }
 
 }  // namespace
@@ -127,9 +136,9 @@ std::vector<PendingEntry> read(ProMdl mfg, ProFeature& wcell) {
         int head = ardotk::ElemtreeInt(table, {kElemHead});
         ProElement rows = ardotk::ElementGet(table, {kElemEntries});
         std::vector<ProElement> rowElems = ardotk::ElementArrayGet(rows);
-        ardotk::ElementArrayCount(rows);
+        entries.reserve(entries.size() + static_cast<std::size_t>(ardotk::ElementArrayCount(rows)));
         for (ProElement row : rowElems) {
-            entries.push_back(readEntry(mfg, row, head));
+            readEntry(mfg, row, head, entries.emplace_back());
         }
     }
     return entries;

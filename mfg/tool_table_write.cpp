@@ -40,14 +40,14 @@ ardotk::ElemTree entryElement(const PendingEntry& e) {
     addInt(entry.get(), 1, e.position);
     addText(entry.get(), 2, e.tool.tool_id);
     addInt(entry.get(), 3, e.registers[0] > 0 ? e.registers[0] : -1);
-    addText(entry.get(), 4, e.comments[0]);
+    addText(entry.get(), 4, e.comments[0].c_str());
     if (e.tipCount > 1) {
         addInt(entry.get(), 8, e.tipCount);
         for (int tip = 1; tip < kMaxTips; ++tip) {
             addInt(entry.get(), kFirstTipKeys[0] + tip - 1, e.registers[tip]);
         }
         for (int tip = 1; tip < kMaxTips; ++tip) {
-            addText(entry.get(), kFirstTipKeys[1] + tip - 1, e.comments[tip]);
+            addText(entry.get(), kFirstTipKeys[1] + tip - 1, e.comments[tip].c_str());
         }
         for (int tip = 1; tip < kMaxTips; ++tip) {
             addDouble(entry.get(), kFirstTipKeys[2] + tip - 1, e.gauge[tip][kGaugeZ]);

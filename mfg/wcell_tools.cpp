@@ -78,6 +78,7 @@ int Wcell::ToolList(int operationId, bool mark) {
     }
     std::vector<kelt2pMachTool>& list = mfglists::workcellTools();
     list.clear();
+    list.reserve(entries.size());
     for (const PendingEntry& entry : entries) {
         list.push_back(recordFromEntry(entry));
     }

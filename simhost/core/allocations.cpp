@@ -10,6 +10,11 @@ std::unordered_set<const void*>& live() {
     return set;
 }
 
+long& counted() {
+    static long count = 0;
+    return count;
+}
+
 }  // namespace
 
 void allocationAdd(const void* p) {
@@ -21,8 +26,11 @@ bool allocationRemove(const void* p) {
 bool allocationLive(const void* p) {
     return live().count(p) == 1;
 }
+void allocationCounted(long delta) {
+    counted() += delta;
+}
 long allocationCount() {
-    return static_cast<long>(live().size());
+    return static_cast<long>(live().size()) + counted();
 }
 
 }  // namespace simhost::core

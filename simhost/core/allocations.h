@@ -8,6 +8,9 @@ void allocationAdd(const void* p);
 // True when `p` was live; it is no longer.
 bool allocationRemove(const void* p);
 bool allocationLive(const void* p);
+// Objects of the handle tables count as allocations without being registered one by
+// one (a table finds its own): the table reports each one made (+1) and erased (-1).
+void allocationCounted(long delta);
 long allocationCount();
 
 }  // namespace simhost::core

@@ -51,11 +51,18 @@ ProElement elementCreate(int id) {
 }
 
 void elementFree(Element& root) {
-    std::vector<Element*> pending{&root};
-    while (!pending.empty()) {
-        Element* element = pending.back();
-        pending.pop_back();
-        pending.insert(pending.end(), element->children.begin(), element->children.end());
+    // Children first to last, each before its parent, on a stack as deep as the tree: a
+    // wide tree is freed without a large allocation, which would make the allocator
+    // revisit every small block freed so far.
+    std::vector<std::pair<Element*, std::size_t>> stack{{&root, 0}};
+    while (!stack.empty()) {
+        Element* element = stack.back().first;
+        std::size_t next = stack.back().second++;
+        if (next < element->children.size()) {
+            stack.emplace_back(element->children[next], 0);
+            continue;
+        }
+        stack.pop_back();
         releaseValues(*element);
         elements().erase(element->handle);
     }

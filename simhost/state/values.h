@@ -9,6 +9,7 @@
 #include <string>
 
 #include "simhost/state/selections.h"
+#include "simhost/state/value_parts.h"
 
 namespace simhost::state {
 
@@ -21,8 +22,8 @@ struct ValueContent {
     ProBoolean b = PRO_B_FALSE;
     std::optional<std::string> s;
     std::optional<std::wstring> w;
-    std::optional<SelectionData> r;
-    double t[4][4] = {};
+    Boxed<SelectionData> r;
+    Transform t;
 };
 
 struct Value {
