@@ -8,6 +8,7 @@
 #include "kelt2proe/error.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
+#include "toolkit/feature.h"
 #include "toolkit/parameter.h"
 
 namespace Ardo::featuretext {
@@ -36,17 +37,13 @@ std::string paramText(ProFeature& feature, const char* name) {
 }
 
 std::vector<std::wstring> commentLines(ProFeature& feature, const char* freeText) {
-    ardotk::ElemTree tree;
-    ProError err = ProFeatureElemtreeCreate(&feature, tree.out());
-    if (err != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(err, "");
-    }
+    ardotk::ElemTree tree = ardotk::FeatureElemtreeCreate(feature);
     std::vector<std::wstring> lines;
     ProElement comments = ardotk::ElementGet(tree.get(), {152});
     if (ardotk::ElementIsMultival(comments)) {
         lines = ardotk::ElementWstrings(comments);
     }
-    err = tree.release();
+    ProError err = tree.release();
     if (err != PRO_TK_NO_ERROR) {
         throw Error(err, freeText);
     }

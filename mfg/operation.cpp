@@ -10,6 +10,7 @@
 #include "mfg/wcell.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
+#include "toolkit/feature.h"
 
 namespace Ardo {
 
@@ -27,13 +28,9 @@ void Operation::requireBound() const {
 
 const char* Operation::Name() {
     requireBound();
-    ardotk::ElemTree tree;
-    ProError err = ProFeatureElemtreeCreate(&feature, tree.out());
-    if (err != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(err, "");
-    }
+    ardotk::ElemTree tree = ardotk::FeatureElemtreeCreate(feature);
     std::wstring name = ardotk::ElemtreeWstring(tree.get(), {kElemName});
-    err = tree.release();
+    ProError err = tree.release();
     if (err != PRO_TK_NO_ERROR) {
         throw Error(err, "Ardo::Operation::Name");
     }
@@ -71,12 +68,7 @@ int Operation::Origin() {
     if (err != PRO_TK_NO_ERROR) {
         throw Error(err, "Ardo::Operation::Origin");
     }
-    ProFeature csys{};
-    err = ProGeomitemFeatureGet(&item, &csys);
-    if (err != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(err, "");
-    }
-    return csys.id;
+    return ardotk::GeomitemFeatureGet(item).id;
 }
 
 int Operation::Comment() {
@@ -95,12 +87,7 @@ const char* Operation::Comment(unsigned int n) {
 Wcell Operation::WcellGet() {
     requireBound();
     int wcellId = ardotk::FeatureElemInt(feature, kElemWcell);
-    ProFeature wcell{};
-    ProError err = ProFeatureInit(static_cast<ProSolid>(feature.owner), wcellId, &wcell);
-    if (err != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(err, "");
-    }
-    return Wcell(owner, wcell);
+    return Wcell(owner, ardotk::FeatureInit(static_cast<ProSolid>(feature.owner), wcellId));
 }
 
 }  // namespace Ardo

@@ -11,7 +11,9 @@
 #include "mfg/tool_table.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
+#include "toolkit/feature.h"
 #include "toolkit/feature_search.h"
+#include "toolkit/mfg.h"
 
 namespace Ardo::tooltable {
 
@@ -38,10 +40,11 @@ struct NcseqUse {
 // its elements cannot be read. A tree that cannot be made raises only for one operation.
 NcseqUse useOf(ProFeature& ncseq, int operationId) {
     ardotk::ElemTree tree;
-    ProError err = ProFeatureElemtreeCreate(&ncseq, tree.out());
-    if (err != PRO_TK_NO_ERROR) {
+    try {
+        tree = ardotk::FeatureElemtreeCreate(ncseq);
+    } catch (const ardotk::Error&) {
         if (operationId != 0) {
-            throw ardotk::Error(err, "");
+            throw;
         }
         return {};
     }
@@ -63,11 +66,7 @@ NcseqUse useOf(ProFeature& ncseq, int operationId) {
 }  // namespace
 
 void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries) {
-    ProSolid solid = nullptr;
-    ProError err = ProMfgSolidGet(static_cast<ProMfg>(mfg), &solid);
-    if (err != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(err, "");
-    }
+    ProSolid solid = ardotk::MfgSolidGet(static_cast<ProMfg>(mfg));
     // Free entries by place, in list order.
     std::map<Place, FreeEntries> freeByPlace;
     for (PendingEntry& e : entries) {

@@ -12,6 +12,7 @@
 #include "mfg/tool_table.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
+#include "toolkit/feature.h"
 #include "toolkit/tool.h"
 
 namespace Ardo::tooltable {
@@ -117,11 +118,7 @@ void readEntry(ProMdl mfg, ProElement entryElem, int head, PendingEntry& e) {
 }  // namespace
 
 std::vector<PendingEntry> read(ProMdl mfg, ProFeature& wcell) {
-    ardotk::ElemTree tree;
-    ProError err = ProFeatureElemtreeCreate(&wcell, tree.out());
-    if (err != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(err, "ardotk::ToolListWcell");
-    }
+    ardotk::ElemTree tree = ardotk::FeatureElemtreeCreate(wcell, "ardotk::ToolListWcell");
     ProElement tables = nullptr;
     try {
         tables = ardotk::ElementGet(tree.get(), {kElemTables});

@@ -8,6 +8,8 @@
 #include "mfg/tool_table.h"
 #include "mfg/wcell.h"
 #include "toolkit/elem_value.h"
+#include "toolkit/feature.h"
+#include "toolkit/mfg.h"
 
 namespace Ardo {
 
@@ -57,20 +59,10 @@ int Wcell::ToolList(int operationId, bool mark) {
     requireBound();
     ProFeature wcell = feature;
     if (operationId != 0) {
-        ProSolid solid = nullptr;
-        ProError err = ProMfgSolidGet(static_cast<ProMfg>(owner), &solid);
-        ProFeature operation{};
-        if (err == PRO_TK_NO_ERROR) {
-            err = ProFeatureInit(solid, operationId, &operation);
-        }
-        if (err != PRO_TK_NO_ERROR) {
-            throw ardotk::Error(err, "");
-        }
+        ProSolid solid = ardotk::MfgSolidGet(static_cast<ProMfg>(owner));
+        ProFeature operation = ardotk::FeatureInit(solid, operationId);
         int wcellId = ardotk::FeatureElemInt(operation, kElemOperWcell);
-        err = ProFeatureInit(solid, wcellId, &wcell);
-        if (err != PRO_TK_NO_ERROR) {
-            throw ardotk::Error(err, "");
-        }
+        wcell = ardotk::FeatureInit(solid, wcellId);
     }
     std::vector<PendingEntry> entries = tooltable::read(owner, wcell);
     if (mark) {

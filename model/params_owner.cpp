@@ -6,6 +6,7 @@
 
 #include "kelt2proe/error.h"
 #include "model/solid.h"
+#include "toolkit/check.h"
 #include "toolkit/feature_search.h"
 
 namespace Ardo {
@@ -18,10 +19,9 @@ ProModelitem Solid::modelOwner(const char* text) {
 
 ProMdlType Solid::itemsType() {
     ProMdlType mdlType = PRO_MDL_UNUSED;
-    status = ProMdlTypeGet(handle, &mdlType);
-    if (status != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(status, "");
-    }
+    ProError err = ProMdlTypeGet(handle, &mdlType);
+    status = err;
+    ardotk::check(err);
     return mdlType;
 }
 
@@ -30,10 +30,9 @@ ProMdlType Solid::itemsType() {
 ProModelitem Solid::descriptionOwner() {
     ProMdlType mdlType = itemsType();
     ProModelitem owner{};
-    status = ProMdlToModelitem(handle, &owner);
-    if (status != PRO_TK_NO_ERROR) {
-        throw ardotk::Error(status, "");
-    }
+    ProError err = ProMdlToModelitem(handle, &owner);
+    status = err;
+    ardotk::check(err);
     owner.type = static_cast<ProType>(mdlType);
     owner.owner = handle;
     return owner;

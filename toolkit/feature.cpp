@@ -1,5 +1,6 @@
 #include "toolkit/feature.h"
 
+#include <ProGeomitem.h>
 #include <ProSolid.h>
 
 #include <cstddef>
@@ -9,6 +10,24 @@
 #include "toolkit/check.h"
 
 namespace ardotk {
+
+ProFeature FeatureInit(ProSolid solid, int id) {
+    ProFeature feature{};
+    check(ProFeatureInit(solid, id, &feature));
+    return feature;
+}
+
+ElemTree FeatureElemtreeCreate(ProFeature& feature, const char* text) {
+    ElemTree tree;
+    check(ProFeatureElemtreeCreate(&feature, tree.out()), text);
+    return tree;
+}
+
+ProFeature GeomitemFeatureGet(ProModelitem& item) {
+    ProFeature feature{};
+    check(ProGeomitemFeatureGet(&item, &feature));
+    return feature;
+}
 
 namespace {
 

@@ -6,7 +6,20 @@
 
 #include <vector>
 
+#include "toolkit/elemtree.h"
+
 namespace ardotk {
+
+// ProFeatureInit of feature `id` of `solid`; raises ardotk::Error(code, "").
+ProFeature FeatureInit(ProSolid solid, int id);
+
+// ProFeatureElemtreeCreate: a copy of the feature's element tree, owned by the caller;
+// raises ardotk::Error(code, text).
+ElemTree FeatureElemtreeCreate(ProFeature& feature, const char* text = "");
+
+// ProGeomitemFeatureGet: the feature that makes the geometry item; raises
+// ardotk::Error(code, "").
+ProFeature GeomitemFeatureGet(ProModelitem& item);
 
 // ProFeatureTypeGet; raises ardotk::Error(code, "").
 ProFeattype FeatureTypeGet(ProFeature& feature);

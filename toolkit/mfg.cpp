@@ -28,6 +28,12 @@ ProError collectTool(const ProTool* tool, ProAppData data) {
 
 }  // namespace
 
+ProSolid MfgSolidGet(ProMfg mfg) {
+    ProSolid solid = nullptr;
+    check(ProMfgSolidGet(mfg, &solid));
+    return solid;
+}
+
 ProFeature OperActiveGet(ProMfg mfg) {
     ProSolid solid = nullptr;
     check(ProMfgSolidGet(mfg, &solid), "ardotk::OperActiveGet");

@@ -9,6 +9,9 @@
 
 namespace ardotk {
 
+// ProMfgSolidGet: the solid that holds the model's features; raises ardotk::Error(code, "").
+ProSolid MfgSolidGet(ProMfg mfg);
+
 // ProMfgSolidGet, then ProMfgoperActiveGet; raises ardotk::Error(code,
 // "ardotk::OperActiveGet") / ardotk::Error(code, "no active operation found").
 ProFeature OperActiveGet(ProMfg mfg);
