@@ -4,6 +4,7 @@
 
 #include "base/subscript.h"
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 
 namespace Ardo {
 
@@ -22,51 +23,38 @@ ProError collectWindowId(int windowId, ProAppData data) {
 
 }  // namespace
 
+void Window::check(ProError result, const char* text) {
+    status = result;
+    Ardo::check(result, text);
+}
+
 int Window::Current() {
     int current = -1;
-    status = ProWindowCurrentGet(&current);
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "Ardo::Window::Current");
-    }
+    check(ProWindowCurrentGet(&current), "Ardo::Window::Current");
     id = current;
     return id;
 }
 
 void Window::Activate() {
-    status = ProWindowActivate(id);
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "Ardo::Window::Activate");
-    }
+    check(ProWindowActivate(id), "Ardo::Window::Activate");
 }
 
 // Clear makes the same host call as Activate: callers rely on it bringing the window
 // forward, not on wiping its contents.
 void Window::Clear() {
-    status = ProWindowActivate(id);
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "Ardo::Window::Clear");
-    }
+    check(ProWindowActivate(id), "Ardo::Window::Clear");
 }
 
 void Window::CurrentClose() {
-    status = ProWindowCurrentClose();
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "Ardo::Window::CurrentClose");
-    }
+    check(ProWindowCurrentClose(), "Ardo::Window::CurrentClose");
 }
 
 void Window::Repaint() {
-    status = ProWindowRepaint(id);
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "Ardo::Window::Repaint");
-    }
+    check(ProWindowRepaint(id), "Ardo::Window::Repaint");
 }
 
 void Window::Refresh() {
-    status = ProWindowRefresh(id);
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "Ardo::Window::Refresh");
-    }
+    check(ProWindowRefresh(id), "Ardo::Window::Refresh");
 }
 
 Solid Window::MdlGet() {

@@ -32,6 +32,10 @@ public:
     std::int32_t status = 0;
     // Window ids found by the last List() of this object.
     std::vector<int> ids;
+
+private:
+    // Stores `result` in status and raises (result, text) when it is not success.
+    void check(ProError result, const char* text);
 };
 
 }  // namespace Ardo

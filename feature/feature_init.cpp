@@ -3,15 +3,13 @@
 
 #include "kelt2proe/error.h"
 #include "model/solid.h"
+#include "toolkit/check.h"
 
 namespace Ardo {
 
 ProFeature Solid::featureInit(int id) {
     ProFeature feature{};
-    status = ProFeatureInit(static_cast<ProSolid>(handle), id, &feature);
-    if (status != PRO_TK_NO_ERROR) {
-        throw Error(status, "");
-    }
+    check(ProFeatureInit(static_cast<ProSolid>(handle), id, &feature), "");
     return feature;
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
+#include "toolkit/check.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/feature.h"
@@ -43,10 +44,7 @@ std::vector<std::wstring> commentLines(ProFeature& feature, const char* freeText
     if (ardotk::ElementIsMultival(comments)) {
         lines = ardotk::ElementWstrings(comments);
     }
-    ProError err = tree.release();
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, freeText);
-    }
+    Ardo::check(tree.release(), freeText);
     return lines;
 }
 

@@ -8,6 +8,7 @@
 #include "kelt2proe/error.h"
 #include "mfg/feature_text.h"
 #include "mfg/wcell.h"
+#include "toolkit/check.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/feature.h"
@@ -30,10 +31,7 @@ const char* Operation::Name() {
     requireBound();
     ardotk::ElemTree tree = ardotk::FeatureElemtreeCreate(feature);
     std::wstring name = ardotk::ElemtreeWstring(tree.get(), {kElemName});
-    ProError err = tree.release();
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "Ardo::Operation::Name");
-    }
+    Ardo::check(tree.release(), "Ardo::Operation::Name");
     text::copyBounded(text, text::toNarrow(name.c_str()).c_str());
     return text;
 }
@@ -64,10 +62,7 @@ int Operation::Origin() {
         throw ardotk::Error(PRO_TK_INVALID_TYPE, "");
     }
     ProModelitem item{};
-    ProError err = ProSelectionModelitemGet(data.v.r, &item);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "Ardo::Operation::Origin");
-    }
+    Ardo::check(ProSelectionModelitemGet(data.v.r, &item), "Ardo::Operation::Origin");
     return ardotk::GeomitemFeatureGet(item).id;
 }
 

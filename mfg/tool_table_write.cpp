@@ -6,6 +6,7 @@
 
 #include "kelt2proe/error.h"
 #include "mfg/tool_table.h"
+#include "toolkit/check.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
 
@@ -91,10 +92,7 @@ std::array<ProElement, 2> tablesByHead(ProElement tables) {
 
 void write(ProFeature& wcell, const std::vector<PendingEntry>& entries, const char* redefineText) {
     ardotk::ElemTree tree;
-    ProError err = ProFeatureElemtreeCreate(&wcell, tree.out());
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, "no active operation found");
-    }
+    Ardo::check(ProFeatureElemtreeCreate(&wcell, tree.out()), "no active operation found");
     ProElement tables = ardotk::ElementGet(tree.get(), {kElemTables});
     std::array<ProElement, 2> byHead = tablesByHead(tables);
     for (const PendingEntry& entry : entries) {
@@ -106,10 +104,7 @@ void write(ProFeature& wcell, const std::vector<PendingEntry>& entries, const ch
     }
     ProFeatureCreateOptions options[] = {static_cast<ProFeatureCreateOptions>(0)};
     ProErrorlist errors{};
-    err = ProFeatureRedefine(nullptr, &wcell, tree.get(), options, 1, &errors);
-    if (err != PRO_TK_NO_ERROR) {
-        throw Error(err, redefineText);
-    }
+    Ardo::check(ProFeatureRedefine(nullptr, &wcell, tree.get(), options, 1, &errors), redefineText);
 }
 
 }  // namespace Ardo::tooltable

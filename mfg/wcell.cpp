@@ -5,8 +5,10 @@
 #include "base/text.h"
 #include "kelt2proe/error.h"
 #include "mfg/feature_text.h"
+#include "toolkit/check.h"
 #include "toolkit/elem_value.h"
 #include "toolkit/elemtree.h"
+#include "toolkit/feature.h"
 
 namespace Ardo {
 
@@ -19,27 +21,14 @@ constexpr int kElemLatheDir = 485;
 constexpr int kElemToolTables = 491;
 constexpr int kElemHead = 492;
 
-// The workcell's element tree; failure raises (code, text) of the given class.
-template <typename ErrorType>
-ardotk::ElemTree treeOf(ProFeature& feature, const char* text) {
-    ardotk::ElemTree tree;
-    ProError err = ProFeatureElemtreeCreate(&feature, tree.out());
-    if (err != PRO_TK_NO_ERROR) {
-        throw ErrorType(err, text);
-    }
-    return tree;
-}
-
 // Runs `read` on the tree and frees it; any failure raises Ardo::Error(code, text).
 template <typename Read>
 auto readTree(ProFeature& feature, const char* text, Read&& read) {
     try {
-        ardotk::ElemTree tree = treeOf<Error>(feature, text);
+        ardotk::ElemTree tree;
+        Ardo::check(ProFeatureElemtreeCreate(&feature, tree.out()), text);
         auto result = read(tree.get());
-        ProError err = tree.release();
-        if (err != PRO_TK_NO_ERROR) {
-            throw Error(err, text);
-        }
+        Ardo::check(tree.release(), text);
         return result;
     } catch (const ardotk::Error& e) {
         throw Error(e.code, text);
@@ -101,7 +90,7 @@ kelt2pWcellLatheDir Wcell::LatheDir() {
 
 kelt2pWcellMachHeads Wcell::Heads() {
     requireBound();
-    ardotk::ElemTree tree = treeOf<ardotk::Error>(feature, "ardotk::WcellHeads");
+    ardotk::ElemTree tree = ardotk::FeatureElemtreeCreate(feature, "ardotk::WcellHeads");
     ProElement tables = nullptr;
     try {
         tables = ardotk::ElementGet(tree.get(), {kElemToolTables});
