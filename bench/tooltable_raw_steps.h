@@ -10,17 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "mfg/tool_table.h"
+
 namespace tooltablebench {
 
+// The tool-table element ids are the library's; these three are read elsewhere in the
+// library: an operation's workcell, an NC sequence's tool id and position.
+using namespace Ardo::tooltable;
 constexpr int kElemOperWcell = 190;
-constexpr int kElemTables = 491;
-constexpr int kElemHead = 492;
-constexpr int kElemEntries = 493;
-constexpr int kElemEntry = 494;
-constexpr int kElemPair = 495;
-constexpr int kElemKey = 496;
-constexpr int kElemValue = 497;
-constexpr int kElemTable = 510;
 constexpr int kElemNcseqTool = 153;
 constexpr int kElemNcseqPosition = 3186;
 

@@ -82,24 +82,6 @@ TEST_F(MfgTest, IdSetAndTheSharedIdBuffer) {
     EXPECT_EQ(std::string(a.IdGet()), std::string(80, 'A'));
 }
 
-TEST_F(MfgTest, CopiedAndAssignedToolsKeepTheirOwnDescription) {
-    Ardo::kelt2pTool a;
-    a.IdSet("A");
-    a.TypeSet(Ardo::KELT2P_TOOL_MILLING);
-    Ardo::kelt2pTool copy(a);
-    Ardo::kelt2pTool assigned;
-    assigned = a;
-    a.IdSet("CHANGED");
-    a.TypeSet(Ardo::KELT2P_TOOL_DRILLING);
-    EXPECT_EQ(copy.TypeGet(), Ardo::KELT2P_TOOL_MILLING);
-    EXPECT_EQ(assigned.TypeGet(), Ardo::KELT2P_TOOL_MILLING);
-    EXPECT_STREQ(assigned.IdGet(), "A");
-    Ardo::kelt2pTool& alias = assigned;
-    assigned = alias;
-    EXPECT_STREQ(assigned.IdGet(), "A");
-    EXPECT_EQ(assigned.TypeGet(), Ardo::KELT2P_TOOL_MILLING);
-}
-
 TEST_F(MfgTest, ModelSetTakesTheTypeFromTheExactName) {
     writeFile("holder.prt", holderPart("END MILL"));
     writeFile("lower.prt", holderPart("end mill"));
