@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
-#include "model/length_check.h"
+#include "base/length_check.h"
 #include "model/mdl.h"
 
 namespace Ardo {

@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
-#include "model/length_check.h"
+#include "base/length_check.h"
 #include "model/model_texts.h"
 #include "model/param_value.h"
 #include "model/solid.h"

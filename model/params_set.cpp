@@ -6,7 +6,7 @@
 
 #include "base/text.h"
 #include "kelt2proe/error.h"
-#include "model/length_check.h"
+#include "base/length_check.h"
 #include "model/param_value.h"
 #include "model/solid.h"
 #include "toolkit/parameter.h"

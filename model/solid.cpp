@@ -4,7 +4,7 @@
 #include <ProSolid.h>
 
 #include "base/text.h"
-#include "model/length_check.h"
+#include "base/length_check.h"
 
 namespace Ardo {
 

@@ -3,8 +3,8 @@
 #include <ProUtil.h>
 
 #include <cstdio>
-#include <cstring>
 
+#include "base/length_check.h"
 #include "base/platform.h"
 #include "base/text.h"
 #include "kelt2proe/error.h"
@@ -122,9 +122,8 @@ void ProEngineer::ConnectWS(const char* workspace) {
     }
     checkCommProgram();
     // The name buffer holds 31 characters; a longer name would overrun it.
-    if (std::strlen(orEmpty(workspace)) >= PRO_NAME_SIZE) {
-        throw Error(PRO_TK_LINE_TOO_LONG, "Ardo::ProEngineer::ConnectWS");
-    }
+    refuseLongerThan(workspace, PRO_NAME_SIZE - 1, PRO_TK_LINE_TOO_LONG,
+                     "Ardo::ProEngineer::ConnectWS");
     ProName wideName{};
     wchar_t* wideArg = nullptr;
     if (*orEmpty(workspace) != '\0') {

@@ -1,4 +1,4 @@
-#include "model/length_check.h"
+#include "base/length_check.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-// The argument check of model operations that refuse a text longer than its host buffer
+// The argument check of operations that refuse a text longer than its host buffer
 // before any host call.
 #pragma once
 
