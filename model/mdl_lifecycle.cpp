@@ -2,9 +2,9 @@
 // display and the model's state in the host's user interface.
 #include <ProMdl.h>
 
+#include "base/length_check.h"
 #include "base/text.h"
 #include "kelt2proe/error.h"
-#include "base/length_check.h"
 #include "model/mdl.h"
 
 namespace Ardo {

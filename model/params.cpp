@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "base/length_check.h"
 #include "base/text.h"
 #include "kelt2proe/error.h"
-#include "base/length_check.h"
 #include "model/model_texts.h"
 #include "model/param_value.h"
 #include "model/solid.h"

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string>
 
+#include "base/length_check.h"
 #include "base/text.h"
 #include "kelt2proe/error.h"
-#include "base/length_check.h"
 #include "model/param_value.h"
 #include "model/solid.h"
 #include "toolkit/parameter.h"

@@ -3,8 +3,8 @@
 
 #include <ProSolid.h>
 
-#include "base/text.h"
 #include "base/length_check.h"
+#include "base/text.h"
 
 namespace Ardo {
 
