@@ -10,12 +10,22 @@
 
 namespace Ardo::text {
 
+// A conversion the host refuses (it answers no buffer) leaves an empty text, never the
+// buffer's previous contents.
 wchar_t* toWide(wchar_t* dst, const char* src) {
-    return ProStringToWstring(dst, const_cast<char*>(src == nullptr ? "" : src));
+    wchar_t* done = ProStringToWstring(dst, const_cast<char*>(src == nullptr ? "" : src));
+    if (done == nullptr && dst != nullptr) {
+        dst[0] = L'\0';
+    }
+    return done;
 }
 
 char* toNarrow(char* dst, const wchar_t* src) {
-    return ProWstringToString(dst, const_cast<wchar_t*>(src == nullptr ? L"" : src));
+    char* done = ProWstringToString(dst, const_cast<wchar_t*>(src == nullptr ? L"" : src));
+    if (done == nullptr && dst != nullptr) {
+        dst[0] = '\0';
+    }
+    return done;
 }
 
 std::string toNarrow(const wchar_t* src) {

@@ -12,7 +12,8 @@ constexpr std::size_t kNameSize = 32;
 constexpr std::size_t kLineSize = 81;
 constexpr std::size_t kPathSize = 260;
 
-// Narrow to wide through the toolkit's conversion; `dst` must hold the text.
+// Narrow to wide through the toolkit's conversion; `dst` must hold the text. A conversion
+// the host refuses answers null and leaves `dst` empty (both directions).
 wchar_t* toWide(wchar_t* dst, const char* src);
 // Wide to narrow through the toolkit's conversion; `dst` must hold the text.
 char* toNarrow(char* dst, const wchar_t* src);
