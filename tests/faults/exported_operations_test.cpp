@@ -44,11 +44,10 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
     }
 }
 
-// The exported operations: functions of the library's classes and free functions whose
-// names start with "kelt2p". Construction, copy, assignment and destruction of the
-// classes are left out: they hold or release handles and make no host call.
-std::set<std::string> exportedOperations() {
-    std::set<std::string> operations;
+// The exported functions of the library's classes and the free functions whose names
+// start with "kelt2p", demangled, with "std::string" for the standard string.
+std::set<std::string> exportedFunctions() {
+    std::set<std::string> functions;
     for (const std::string& line : nmLines("-DC --defined-only")) {
         // "<address> T <symbol>"
         const auto type = line.find(' ');
@@ -64,21 +63,33 @@ std::set<std::string> exportedOperations() {
                    "std::__cxx11::basic_string<char, std::char_traits<char>, "
                    "std::allocator<char> >",
                    "std::string");
-        const std::string name = symbol.substr(0, symbol.find('('));
-        const std::string member = name.substr(name.rfind("::") + 2);
-        const std::string owner = name.substr(0, name.rfind("::"));
-        const std::string ownerClass = owner.substr(owner.rfind("::") + 2);
-        if (member == ownerClass || member == "~" + ownerClass || member == "operator=") {
-            const bool plumbing = symbol.find("()") != std::string::npos ||
-                                  symbol.find("(" + owner + " const&)") != std::string::npos ||
-                                  member != ownerClass;
-            if (plumbing) {
-                continue;
-            }
-        }
-        operations.insert(symbol);
+        functions.insert(symbol);
     }
-    return operations;
+    return functions;
+}
+
+// Default construction, copy, assignment and destruction of the classes, and the private
+// constructors from implementation values: they hold or release handles. They need no
+// row; a row may still sweep one that makes host calls (the last session's destructor).
+bool isPlumbing(const std::string& symbol) {
+    const std::string name = symbol.substr(0, symbol.find('('));
+    const auto split = name.rfind("::");
+    if (split == std::string::npos) {
+        return false;
+    }
+    const std::string member = name.substr(split + 2);
+    const std::string owner = name.substr(0, split);
+    const std::string ownerClass = owner.substr(owner.rfind("::") + 2);
+    if (member == "~" + ownerClass || member == "operator=") {
+        return true;
+    }
+    if (member != ownerClass) {
+        return false;
+    }
+    const std::string arguments = symbol.substr(symbol.find('('));
+    const bool internal =
+        arguments.rfind("(Ardo::", 0) == 0 && arguments.rfind("(Ardo::kelt2p", 0) != 0;
+    return arguments == "()" || arguments == "(" + owner + " const&)" || internal;
 }
 
 // The host functions the library imports.
@@ -99,13 +110,15 @@ std::set<std::string> importedHostFunctions() {
 }
 
 TEST(FaultSweepTable, HasOneRowPerExportedOperation) {
-    const std::set<std::string> exported = exportedOperations();
+    const std::set<std::string> exported = exportedFunctions();
     std::set<std::string> rows;
     for (const testkit::SweepRow& row : testkit::sweepRows()) {
         EXPECT_TRUE(rows.insert(row.operation).second) << "two rows for " << row.operation;
     }
     for (const std::string& operation : exported) {
-        EXPECT_EQ(rows.count(operation), 1u) << "no fault-sweep row for " << operation;
+        if (!isPlumbing(operation)) {
+            EXPECT_EQ(rows.count(operation), 1u) << "no fault-sweep row for " << operation;
+        }
     }
     for (const std::string& operation : rows) {
         EXPECT_EQ(exported.count(operation), 1u)
