@@ -203,7 +203,9 @@ std::vector<CsvRecord> readCsv(std::istream& in) {
 }
 
 std::string csvField(const std::string& text) {
-    bool quote = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    // A leading '#' would make the line read back as a comment.
+    bool quote =
+        !text.empty() && (isBlank(text.front()) || isBlank(text.back()) || text.front() == '#');
     for (char c : text) {
         quote = quote || c == ',' || c == '"' || c == '\n' || c == '\r';
     }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -155,6 +156,14 @@ std::string modelName(const std::string& text) {
     return name;
 }
 
+// A number as text that tells every two different doubles apart (17 significant digits
+// round-trip), so that tools count as the same only with exactly the same values.
+std::string exactNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
 // Everything that makes one tool what it is; the same id must always mean the same tool.
 std::string toolDefinition(const ToolEntry& entry) {
     std::string model = entry.model;
@@ -163,7 +172,7 @@ std::string toolDefinition(const ToolEntry& entry) {
     }
     std::string text = std::to_string(entry.type) + '|' + model;
     for (const ToolParameter& p : entry.parameters) {
-        text += '|' + p.name + '=' + (p.number ? std::to_string(*p.number) : '"' + p.text);
+        text += '|' + p.name + '=' + (p.number ? exactNumber(*p.number) : '"' + p.text);
     }
     return text;
 }

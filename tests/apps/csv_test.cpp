@@ -57,7 +57,8 @@ TEST(CsvTest, MalformedTextNamesTheLine) {
 }
 
 TEST(CsvTest, WrittenFieldsReadBackUnchanged) {
-    const std::vector<std::string> fields = {"plain", "a,b", "say \"x\"", " pad", "two\nlines", ""};
+    const std::vector<std::string> fields = {"#5 first", "plain",      "a,b", "say \"x\"",
+                                             " pad",     "two\nlines", "",    "#"};
     std::string line;
     for (const std::string& f : fields) {
         line += (line.empty() ? "" : ",") + kelt2p::csvField(f);

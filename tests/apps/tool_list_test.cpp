@@ -129,6 +129,13 @@ TEST(ToolListTest, ToolsMustBeNamedAndDescribedOnce) {
               "letters, digits, underscores or hyphens\n");
 }
 
+TEST(ToolListTest, SameToolMeansExactlyTheSameValues) {
+    const std::string header = kHeader.substr(0, kHeader.size() - 1) + ",CUTTER_DIAM\n";
+    EXPECT_EQ(refusal(header + "EM,END MILL,,1,1,,,12.0000001\nEM,END MILL,,1,2,,,12.0000004\n"),
+              "tools.csv:3: tool EM is defined differently on line 2\n");
+    EXPECT_EQ(refusal(header + "EM,END MILL,,1,1,,,12\nEM,END MILL,,1,2,,,12.000\n"), "");
+}
+
 TEST(ToolListTest, OneToolInTwoPlacesButNotTwoToolsInOnePlace) {
     auto tools = parse(kHeader + "EM_12,END MILL,,1,2,,\nEM_12,END MILL,,2,2,,\n");
     EXPECT_EQ(tools.size(), 2u);
