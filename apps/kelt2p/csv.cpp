@@ -203,9 +203,10 @@ std::vector<CsvRecord> readCsv(std::istream& in) {
 }
 
 std::string csvField(const std::string& text) {
-    // A leading '#' would make the line read back as a comment.
-    bool quote =
-        !text.empty() && (isBlank(text.front()) || isBlank(text.back()) || text.front() == '#');
+    // A leading '#' would make the line read back as a comment, and a leading byte-order
+    // mark at the start of the text would be dropped.
+    bool quote = !text.empty() && (isBlank(text.front()) || isBlank(text.back()) ||
+                                   text.front() == '#' || text.rfind("\xEF\xBB\xBF", 0) == 0);
     for (char c : text) {
         quote = quote || c == ',' || c == '"' || c == '\n' || c == '\r';
     }

@@ -34,7 +34,7 @@ public:
 std::vector<CsvRecord> readCsv(std::istream& in);
 
 // One field written for CSV: quoted when it holds a comma, a quote, a line break or
-// surrounding spaces, with quotes doubled.
+// surrounding spaces, or starts with '#' or a byte-order mark, with quotes doubled.
 std::string csvField(const std::string& text);
 
 }  // namespace kelt2p

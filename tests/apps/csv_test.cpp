@@ -67,6 +67,10 @@ TEST(CsvTest, WrittenFieldsReadBackUnchanged) {
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].fields, fields);
     EXPECT_EQ(kelt2p::csvField("plain"), "plain");
+    // A field that starts with a byte-order mark, written first in a text.
+    auto marked = read(kelt2p::csvField("\xEF\xBB\xBFx") + ",y\n");
+    ASSERT_EQ(marked.size(), 1u);
+    EXPECT_EQ(marked[0].fields, (std::vector<std::string>{"\xEF\xBB\xBFx", "y"}));
 }
 
 }  // namespace
