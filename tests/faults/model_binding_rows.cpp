@@ -1,11 +1,12 @@
 // Fault-sweep rows of kelt2pMdl: binding a model object to a host model, and the
 // model's identity (name, type, subtype, family and variant state, model data).
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <string>
 
 #include "faults/model_scene.h"
 #include "kelt2proe/mdl.h"
-#include "support/expect.h"
 #include "support/sweep_table.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // Fault-sweep rows of kelt2pMdl: accuracy, principal units, colour and version stamp.
+#include <gtest/gtest.h>
+
 #include <cstring>
-#include <string>
 
 #include "faults/model_scene.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/simhost/control.h"
-#include "support/expect.h"
+#include "support/host_fixture.h"
 #include "support/sweep_table.h"
 
 namespace {
