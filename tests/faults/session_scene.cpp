@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kelt2proe/simhost/control.h"
+#include "session/host_entry.h"
 
 namespace sessionscene {
 
@@ -26,6 +27,8 @@ constexpr const char* kJob = R"({"format": 1, "type": "MFG",
   "active_operation": "OP010"})";
 
 }  // namespace
+
+const ApplicationEntries kApplicationEntries{&user_initialize, &user_terminate};
 
 std::optional<Ardo::kelt2pSession>& heldSession() {
     static std::optional<Ardo::kelt2pSession> held;

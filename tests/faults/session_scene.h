@@ -10,7 +10,18 @@
 #include "kelt2proe/kelt2proe.h"
 #include "support/sweep_table.h"
 
+#include "session/host_entry.h"
+
 namespace sessionscene {
+
+// The host finds the application's start-up and termination entries in the process by
+// name, as it would in the application. This program links the library statically and
+// calls neither: naming them here keeps them in it.
+struct ApplicationEntries {
+    decltype(&user_initialize) start;
+    decltype(&user_terminate) stop;
+};
+extern const ApplicationEntries kApplicationEntries;
 
 // The session object of the session rows. A row's set-up destroys the previous one
 // before it resets the host, so that no row starts with another row's session object.
