@@ -49,7 +49,7 @@ void modelSetLeft(const HostCall& failed, int, const Outcome&) {
     const bool nameLost =
         f == "ProStringToWstring" || (f == "ProWstringToString" && failed.occurrence == 1);
     EXPECT_STREQ(tool.IdGet(), nameRefused ? "OLD_ID" : nameLost ? "" : "HOLDER");
-    // Every failure after the name's keeps the type.
+    // The type is read only past a failure of the name's conversions.
     EXPECT_EQ(tool.TypeGet(), nameLost ? Ardo::KELT2P_TOOL_BALL_MILL : Ardo::KELT2P_TOOL_DRILLING);
     EXPECT_TRUE(Ardo::FacadeAccess::ImplOf(tool).modelSet) << "the model is set first";
 }
