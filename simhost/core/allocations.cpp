@@ -5,9 +5,11 @@
 namespace simhost::core {
 namespace {
 
+// Never destroyed: an object whose free was refused stays with the host until the
+// process ends, reachable from here rather than lost when static objects go at exit.
 std::unordered_set<const void*>& live() {
-    static std::unordered_set<const void*> set;
-    return set;
+    static auto* set = new std::unordered_set<const void*>;
+    return *set;
 }
 
 long& counted() {
