@@ -12,8 +12,6 @@
 namespace {
 
 using namespace testkit;
-using featurescene::aboutFeature;
-using featurescene::readsAsUnnamed;
 
 Ardo::kelt2pMdl part;
 int count = 0;
@@ -55,27 +53,8 @@ std::vector<SweepRow> childrenRows() {
          childrenListAfter},
         {"Ardo::kelt2pMdl::FeatureChildrenGet(char const*)", prepare,
          [] { count = part.FeatureChildrenGet("BASE"); },
-         // The search's failures pass; finding no feature named BASE is "Feature not found".
-         exceptWhen(
-             except(except(childrenListing(), "ProStringToWstring",
-                           throwsAlways(Outcome::toolkit(-1, "UNBEKANNTER FEHLER"))),
-                    "ProSolidFeatVisit",
-                    [notFound](const HostCall&, int code) {
-                        return code == PRO_TK_E_NOT_FOUND
-                                   ? notFound
-                                   : Outcome::toolkit(code, "ardotk::FeatureSearch");
-                    }),
-             [](const HostCall& call, int) {
-                 return call.function == "ProFeatureStatusGet" ||
-                        call.function == "ProModelitemNameGet";
-             },
-             [notFound](const HostCall& call, int code) {
-                 if (!readsAsUnnamed(call, code)) {
-                     return Outcome::toolkit(code, "ardotk::FeatureSearch");
-                 }
-                 return aboutFeature(call, 5) ? notFound : Outcome::nothing();
-             }),
-         childrenListAfter},
+         // Finding no feature named BASE is "Feature not found".
+         featurescene::searchFor(5, throwsAlways(notFound), childrenListing()), childrenListAfter},
         {"Ardo::kelt2pMdl::FeatureChildrenAt(int)", prepare, [] { part.FeatureChildrenAt(0); }},
     };
 }

@@ -5,8 +5,7 @@
 
 #include <fstream>
 #include <iterator>
-
-#include "support/sweep_table.h"
+#include <set>
 
 namespace featurescene {
 
@@ -83,6 +82,29 @@ bool aboutFeature(const testkit::HostCall& call, int id) {
 
 bool readsAsUnnamed(const testkit::HostCall& call, int code) {
     return call.function == "ProModelitemNameGet" && code == PRO_TK_E_NOT_FOUND;
+}
+
+testkit::Expectation searchFor(int id, testkit::Expectation notFound, testkit::Expectation rest) {
+    using testkit::HostCall;
+    using testkit::Outcome;
+    return [id, notFound, rest](const HostCall& call, int code) {
+        static const std::set<std::string> searchCalls = {
+            "ProSolidFeatVisit", "ProFeatureStatusGet", "ProFeatureTypeGet", "ProFeatureIsNcseq",
+            "ProModelitemNameGet"};
+        if (call.function == "ProStringToWstring") {
+            return Outcome::toolkit(-1, "UNBEKANNTER FEHLER");
+        }
+        if (searchCalls.count(call.function) == 0) {
+            return rest(call, code);
+        }
+        if (call.function == "ProSolidFeatVisit" && code == PRO_TK_E_NOT_FOUND) {
+            return notFound(call, code);
+        }
+        if (readsAsUnnamed(call, code)) {
+            return aboutFeature(call, id) ? notFound(call, code) : Outcome::nothing();
+        }
+        return Outcome::toolkit(code, "ardotk::FeatureSearch");
+    };
 }
 
 bool bracketHasFeature(int id) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "kelt2proe/mdl.h"
-#include "support/fault_sweep.h"
+#include "support/sweep_table.h"
 
 namespace featurescene {
 
@@ -29,6 +29,13 @@ bool aboutFeature(const testkit::HostCall& call, int id);
 // True when `call`, failing with `code`, is a name query the host answers with "the
 // feature has no name" (PRO_TK_E_NOT_FOUND): the searches read that feature as unnamed.
 bool readsAsUnnamed(const testkit::HostCall& call, int code);
+
+// What a search for the one active feature `id` by name does when a call fails: the
+// search's host failures pass as ardotk::Error(code, "ardotk::FeatureSearch"), a pattern
+// that cannot be widened is refused with (-1, "UNBEKANNTER FEHLER"), and no feature
+// visited or `id` read as unnamed is `notFound`; another feature read as unnamed changes
+// nothing. The calls after the search expect `rest`.
+testkit::Expectation searchFor(int id, testkit::Expectation notFound, testkit::Expectation rest);
 
 // True when the bracket still has feature `id` (asked of the host directly).
 bool bracketHasFeature(int id);
