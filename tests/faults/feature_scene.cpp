@@ -49,11 +49,12 @@ constexpr const char* kBlockFile = R"({"type": "PRT",
         {"id": 2, "feature": 5, "symbol": "neg", "value": -3.0, "regenerated_negative": true},
         {"id": 3, "feature": 5, "symbol": "ref1", "value": 2.0, "reference": true}]})";
 
-Ardo::kelt2pMdl loaded(const char* file, const std::string& content) {
+Ardo::kelt2pMdl loaded(const char* file, const std::string& content,
+                       Ardo::kelt2pMdlType type = Ardo::KELT2P_MDL_PART) {
     testkit::freshHost();
     testkit::writeTextFile(file, content);
     Ardo::kelt2pMdl mdl;
-    mdl.Load(file, Ardo::KELT2P_MDL_PART, false);
+    mdl.Load(file, type, false);
     return mdl;
 }
 
@@ -61,6 +62,15 @@ Ardo::kelt2pMdl loaded(const char* file, const std::string& content) {
 
 Ardo::kelt2pMdl bracketLoaded() {
     return loaded("bracket.prt", bracketFile());
+}
+
+Ardo::kelt2pMdl jobLoaded() {
+    return loaded("job.mfg",
+                  std::string(R"({"type": "MFG", "features": [
+        {"id": 1, "type": 923, "name": "ADTM1"},
+        {"id": 5, "type": 917, "name": "BASE", "tree": )") +
+                      kBaseTree + "}]}",
+                  Ardo::KELT2P_MDL_MFG);
 }
 
 Ardo::kelt2pMdl blockLoaded() {

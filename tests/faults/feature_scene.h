@@ -18,6 +18,10 @@ constexpr Ardo::kelt2pFeaturetype kHole = static_cast<Ardo::kelt2pFeaturetype>(9
 // of every kind the dump reads: values of several types, a compound and an array.
 Ardo::kelt2pMdl bracketLoaded();
 
+// A fresh host with the manufacturing model "job.mfg" loaded, whose features belong to
+// its manufacturing solid: 1 ADTM1, and 5 BASE with the tree of the bracket's BASE.
+Ardo::kelt2pMdl jobLoaded();
+
 // A fresh host with the part "block.prt" loaded. Dimensions in the host's order: id 0
 // "d0" (10.0), id 1 "depth" (7.5, regenerated negative), id 2 "neg" (-3.0), and the
 // reference dimension id 3 "ref1", which the library never visits.

@@ -23,8 +23,7 @@ constexpr const char* kXml = "fixt.xml";
 // The header's three lines and one line per element of BASE's tree (eight elements).
 constexpr long kDumpLines = 3 + 8;
 
-void prepare() {
-    part = featurescene::bracketLoaded();
+void removeWritten() {
     std::filesystem::remove(kDump);
     std::filesystem::remove(kXml);
 }
@@ -61,10 +60,20 @@ void expectWritten(const HostCall& call, bool treeRead) {
 
 std::vector<SweepRow> treeRows() {
     return {
-        {"Ardo::kelt2pMdl::PrintFeatTree(int)", prepare, [] { part.PrintFeatTree(5); }, swallows(),
+        // A manufacturing model: its features are found through its manufacturing solid.
+        {"Ardo::kelt2pMdl::PrintFeatTree(int)",
+         [] {
+             part = featurescene::jobLoaded();
+             removeWritten();
+         },
+         [] { part.PrintFeatTree(5); }, swallows(),
          [](const HostCall& call, int, const Outcome&) { expectWritten(call, treeInHand(call)); }},
-        {"Ardo::kelt2pMdl::PrintFeatTree(char const*)", prepare, [] { part.PrintFeatTree("BASE"); },
-         swallows(),
+        {"Ardo::kelt2pMdl::PrintFeatTree(char const*)",
+         [] {
+             part = featurescene::bracketLoaded();
+             removeWritten();
+         },
+         [] { part.PrintFeatTree("BASE"); }, swallows(),
          // Another feature read as unnamed leaves BASE the one match.
          [](const HostCall& call, int code, const Outcome&) {
              const bool found = readsAsUnnamed(call, code) && !aboutFeature(call, 5);
