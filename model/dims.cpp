@@ -24,10 +24,9 @@ ProDimension Solid::dimensionFind(const char* symbol) {
     itemsType();
     WideSymbol wide(symbol);
     ProDimension dimension{};
-    ProError result =
-        ardotk::DimensionBySymbol(static_cast<ProSolid>(handle), wide.wide, dimension);
-    if (result != PRO_TK_USER_ABORT) {
-        throw ardotk::Error(result, "");
+    ProError visit = PRO_TK_NO_ERROR;
+    if (!ardotk::DimensionBySymbol(static_cast<ProSolid>(handle), wide.wide, dimension, visit)) {
+        throw ardotk::Error(visit, "");
     }
     return dimension;
 }
@@ -37,8 +36,8 @@ bool Solid::DimExist(const char* symbol) {
     itemsType();
     WideSymbol wide(symbol);
     ProDimension dimension{};
-    return ardotk::DimensionBySymbol(static_cast<ProSolid>(handle), wide.wide, dimension) ==
-           PRO_TK_USER_ABORT;
+    ProError visit = PRO_TK_NO_ERROR;
+    return ardotk::DimensionBySymbol(static_cast<ProSolid>(handle), wide.wide, dimension, visit);
 }
 
 // A dimension the host regenerated in the negative direction is stored positive; the

@@ -13,7 +13,8 @@ namespace {
 
 struct Search {
     const wchar_t* symbol;
-    ProDimension found;
+    bool matched = false;
+    ProDimension found{};
 };
 
 ProError compareSymbol(ProDimension* dimension, ProError, ProAppData data) {
@@ -28,6 +29,7 @@ ProError compareSymbol(ProDimension* dimension, ProError, ProAppData data) {
         return PRO_TK_NO_ERROR;
     }
     search.found = *dimension;
+    search.matched = true;
     return PRO_TK_USER_ABORT;
 }
 
@@ -35,16 +37,20 @@ struct Collect {
     const NameFilter& filter;
     std::vector<ProDimension> found;
     VisitGuard guard;
+    // The first code of a symbol that could not be read.
+    ProError symbolFailure = PRO_TK_NO_ERROR;
 };
 
 // The filter's answer: the host's code when the symbol cannot be read, which the visit
-// hands to the action as its status.
+// hands to the action as its status. The code is also kept: the visit's own answer
+// cannot tell it from the end of the dimensions (PRO_TK_E_NOT_FOUND).
 ProError admitBySymbol(ProDimension* dimension, ProAppData data) {
     auto& collect = *static_cast<Collect*>(data);
     return collect.guard.run([&] {
         ProName symbol = {};
         ProError err = ProDimensionSymbolGet(dimension, symbol);
         if (err != PRO_TK_NO_ERROR) {
+            collect.symbolFailure = err;
             return err;
         }
         symbol[PRO_NAME_SIZE - 1] = L'\0';
@@ -65,13 +71,16 @@ ProError collectDimension(ProDimension* dimension, ProError status, ProAppData d
 
 }  // namespace
 
-ProError DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& found) {
-    Search search{symbol, {}};
-    ProError err = ProSolidDimensionVisit(solid, PRO_B_FALSE, compareSymbol, nullptr, &search);
-    if (err == PRO_TK_USER_ABORT) {
-        found = search.found;
+bool DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& found,
+                       ProError& visit) {
+    Search search{symbol};
+    visit = ProSolidDimensionVisit(solid, PRO_B_FALSE, compareSymbol, nullptr, &search);
+    // A host call that fails with the stop code has not met the dimension.
+    if (visit != PRO_TK_USER_ABORT || !search.matched) {
+        return false;
     }
-    return err;
+    found = search.found;
+    return true;
 }
 
 std::vector<ProDimension> DimensionVisit(ProSolid solid, const char* pattern) {
@@ -81,6 +90,9 @@ std::vector<ProDimension> DimensionVisit(ProSolid solid, const char* pattern) {
         ProError err = ProSolidDimensionVisit(solid, PRO_B_FALSE, collectDimension,
                                               filter.all() ? nullptr : admitBySymbol, &collect);
         collect.guard.rethrow();
+        if (collect.symbolFailure != PRO_TK_NO_ERROR) {
+            throw Error(collect.symbolFailure, "");
+        }
         if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
             throw Error(err, "");
         }

@@ -9,17 +9,18 @@
 namespace ardotk {
 
 // ProSolidDimensionVisit over the standard dimensions of `solid`, stopping at the first
-// whose symbol equals `symbol` (whole, case-sensitive), which is kept in `found`.
-// Returns the visit's result: PRO_TK_USER_ABORT exactly when the dimension was found;
-// a symbol that cannot be read stops the visit with the host's code.
-ProError DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& found);
+// whose symbol equals `symbol` (whole, case-sensitive), which is kept in `found`. True
+// exactly when the dimension was met (the visit then answers PRO_TK_USER_ABORT); `visit`
+// is the visit's result. A symbol that cannot be read stops the visit with the host's
+// code.
+bool DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& found, ProError& visit);
 
 // ProSolidDimensionVisit over the standard dimensions of `solid`: those whose whole
 // symbol matches `pattern` (".*": every one, without a filter), in the host's order.
-// A symbol that cannot be read stops the visit with the host's code, which raises, as
-// does any visit result other than success and PRO_TK_E_NOT_FOUND. An invalid pattern
-// raises ardotk::Error(0, description), anything else unexpected
-// ardotk::Error(-1, "UNBEKANNTER FEHLER").
+// A symbol that cannot be read stops the visit and raises the host's code, whatever the
+// visit answers; so does any visit result other than success and PRO_TK_E_NOT_FOUND. An invalid
+// pattern raises ardotk::Error(0, description), anything else unexpected ardotk::Error(-1,
+// "UNBEKANNTER FEHLER").
 std::vector<ProDimension> DimensionVisit(ProSolid solid, const char* pattern);
 
 // ProDimensionValueGet / ProDimensionValueSet.
