@@ -1,13 +1,19 @@
 #include "simhost/core/allocations.h"
 
-#include <unordered_set>
+#include <cstdlib>
+#include <unordered_map>
+#include <utility>
 
 namespace simhost::core {
 namespace {
 
-std::unordered_set<const void*>& live() {
-    static std::unordered_set<const void*> set;
-    return set;
+std::unordered_map<const void*, Release>& live() {
+    static std::unordered_map<const void*, Release> objects;
+    return objects;
+}
+
+void freeBlock(const void* p) {
+    std::free(const_cast<void*>(p));
 }
 
 long& counted() {
@@ -17,14 +23,21 @@ long& counted() {
 
 }  // namespace
 
-void allocationAdd(const void* p) {
-    live().insert(p);
+void allocationAdd(const void* p, Release release) {
+    live()[p] = release != nullptr ? release : freeBlock;
 }
 bool allocationRemove(const void* p) {
     return live().erase(p) == 1;
 }
 bool allocationLive(const void* p) {
     return live().count(p) == 1;
+}
+void allocationsReleaseAll() {
+    auto objects = std::move(live());
+    live().clear();
+    for (const auto& [p, release] : objects) {
+        release(p);
+    }
 }
 void allocationCounted(long delta) {
     counted() += delta;
