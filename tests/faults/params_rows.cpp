@@ -7,6 +7,8 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "faults/params_scene.h"
 #include "kelt2proe/mdl.h"
