@@ -16,6 +16,7 @@ namespace simhost {
 
 void reset() {
     state::sessionsReset();
+    core::allocationsReleaseAll();
     core::journalClear();
     core::journalLimitSet(core::kJournalDefaultLimit);
     core::faultsClear();

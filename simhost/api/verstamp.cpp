@@ -25,7 +25,7 @@ namespace {
 
 ProWVerstamp stampNew(const std::string& text) {
     auto* stamp = new Pro_Verstamp{text};
-    allocationAdd(stamp);
+    allocationAdd(stamp, [](const void* p) { delete static_cast<const Pro_Verstamp*>(p); });
     return stamp;
 }
 

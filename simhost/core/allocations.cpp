@@ -1,15 +1,21 @@
 #include "simhost/core/allocations.h"
 
-#include <unordered_set>
+#include <cstdlib>
+#include <unordered_map>
+#include <utility>
 
 namespace simhost::core {
 namespace {
 
-// Never destroyed: an object whose free was refused stays with the host until the
-// process ends, reachable from here rather than lost when static objects go at exit.
-std::unordered_set<const void*>& live() {
-    static auto* set = new std::unordered_set<const void*>;
-    return *set;
+// Never destroyed: an object whose free was refused stays with the host until reset()
+// or the process ends, reachable from here rather than lost when static objects go at exit.
+std::unordered_map<const void*, Release>& live() {
+    static auto* objects = new std::unordered_map<const void*, Release>;
+    return *objects;
+}
+
+void freeBlock(const void* p) {
+    std::free(const_cast<void*>(p));
 }
 
 long& counted() {
@@ -19,14 +25,21 @@ long& counted() {
 
 }  // namespace
 
-void allocationAdd(const void* p) {
-    live().insert(p);
+void allocationAdd(const void* p, Release release) {
+    live()[p] = release != nullptr ? release : freeBlock;
 }
 bool allocationRemove(const void* p) {
     return live().erase(p) == 1;
 }
 bool allocationLive(const void* p) {
     return live().count(p) == 1;
+}
+void allocationsReleaseAll() {
+    auto objects = std::move(live());
+    live().clear();
+    for (const auto& [p, release] : objects) {
+        release(p);
+    }
 }
 void allocationCounted(long delta) {
     counted() += delta;

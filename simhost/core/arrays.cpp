@@ -42,6 +42,13 @@ Header* allocateBlock(int capacity, int elementSize) {
     return block;
 }
 
+// The release of an array the caller never freed.
+void releaseArray(const void* array) {
+    Header* h = headerOf(array);
+    std::free(h->owned);
+    std::free(h);
+}
+
 }  // namespace
 
 void* arrayAlloc(int count, int elementSize, int growBy) {
@@ -50,7 +57,7 @@ void* arrayAlloc(int count, int elementSize, int growBy) {
     h->elementSize = elementSize;
     h->capacity = count > 0 ? count : 1;
     h->growBy = growBy > 0 ? growBy : 1;
-    allocationAdd(h->data);
+    allocationAdd(h->data, releaseArray);
     return h->data;
 }
 
@@ -88,7 +95,7 @@ bool arrayInsert(void** array, int index, int n, const void* elements) {
         allocationRemove(h->data);
         std::free(h);
         h = grown;
-        allocationAdd(h->data);
+        allocationAdd(h->data, releaseArray);
         *array = h->data;
     }
     std::size_t size = static_cast<std::size_t>(h->elementSize);
@@ -103,9 +110,7 @@ bool arrayInsert(void** array, int index, int n, const void* elements) {
 
 void arrayFree(void* array) {
     if (allocationRemove(array)) {
-        Header* h = headerOf(array);
-        std::free(h->owned);
-        std::free(h);
+        releaseArray(array);
     }
 }
 
