@@ -31,7 +31,7 @@ void expectBound(bool bound) {
     if (bound) {
         EXPECT_STREQ(mfg.NameGet(), "JOB");
     } else {
-        EXPECT_THROW_CODE(mfg.NameGet(), Ardo::Error, -45, "Ardo::Mdl::NameGet");
+        EXPECT_THROW_CODE(mfg.NameGet(), Ardo::Error, PRO_TK_EMPTY, "Ardo::Mdl::NameGet");
     }
 }
 
@@ -42,9 +42,9 @@ Expectation searchFailures(const char* solidText) {
     Expectation search = exceptFor(throwsToolkit("ardotk::FeatureSearch"), {"ProMfgSolidGet"},
                                    throwsLibrary(solidText));
     search = except(search, "ProStringToWstring",
-                    throwsAlways(Outcome::toolkit(-1, "UNBEKANNTER FEHLER")));
-    search = mfgscene::answerOn(search, "ProSolidFeatVisit", -4, swallows());
-    return mfgscene::answerOn(search, "ProModelitemNameGet", -4, swallows());
+                    throwsAlways(Outcome::toolkit(PRO_TK_GENERAL_ERROR, "UNBEKANNTER FEHLER")));
+    search = mfgscene::answerOn(search, "ProSolidFeatVisit", PRO_TK_E_NOT_FOUND, swallows());
+    return mfgscene::answerOn(search, "ProModelitemNameGet", PRO_TK_E_NOT_FOUND, swallows());
 }
 
 // A listing answered "not found" by the visit found nothing; a feature whose name read
@@ -55,7 +55,7 @@ SweepRow::Check countUnlessAnswered(int expected, int listedName) {
             return;
         }
         const bool unlisted =
-            code == -4 &&
+            code == PRO_TK_E_NOT_FOUND &&
             (failed(call, {"ProSolidFeatVisit"}) ||
              (failed(call, {"ProModelitemNameGet"}) && call.occurrence == listedName));
         EXPECT_EQ(count, unlisted ? 0 : expected);
@@ -67,7 +67,7 @@ SweepRow::Check countUnlessAnswered(int expected, int listedName) {
 Expectation ncseqParameter() {
     return except(quietFreesAndTexts(exceptFor(throwsToolkit(""), {"ProMfgSolidGet"},
                                                throwsLibrary("Ardo::Mfg::GetSolid"))),
-                  "ProFeatureInit", throwsAlways(Outcome::toolkit(-2, "")));
+                  "ProFeatureInit", throwsAlways(Outcome::toolkit(PRO_TK_BAD_INPUTS, "")));
 }
 
 std::vector<SweepRow> modelRows() {
@@ -90,7 +90,8 @@ std::vector<SweepRow> modelRows() {
                 throwsToolkit("ardotk::MdlType")),
          [](const HostCall& call, int, const Outcome&) {
              if (failed(call, {"ProMdlCurrentGet"})) {
-                 EXPECT_THROW_CODE(adopted.NameGet(), Ardo::Error, -45, "Ardo::Mdl::NameGet");
+                 EXPECT_THROW_CODE(adopted.NameGet(), Ardo::Error, PRO_TK_EMPTY,
+                                   "Ardo::Mdl::NameGet");
              } else {
                  EXPECT_STREQ(adopted.NameGet(), "JOB");
              }

@@ -9,6 +9,8 @@
 #include <numeric>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "kelt2proe/simhost/control.h"
 #include "simhost/mfg_helpers.h"
 
@@ -207,6 +209,22 @@ Expectation answerOn(Expectation base, const std::string& function, int code, Ex
             return call.function == function && failedCode == code;
         },
         std::move(answer));
+}
+
+Expectation toolCreation() {
+    return testkit::except(testkit::throwsLibrary("Ardo::Tool::Create"), "ProToolVerify",
+                           testkit::swallows());
+}
+
+Expectation advisoryAttribute(Expectation base) {
+    Expectation advisory =
+        testkit::except(std::move(base), "ProToolElemAttrSet", testkit::swallows());
+    advisory = exceptCall(advisory, "ProElementAlloc", 1, testkit::swallows());
+    return exceptCall(advisory, "ProToolinputElemAdd", 1, testkit::swallows());
+}
+
+void expectToolMade(const char* id, const HostCall& call, const testkit::Outcome& outcome) {
+    EXPECT_EQ(hostHasTool(id), !threw(outcome) || failed(call, {"ProToolinputFree"}));
 }
 
 bool failed(const HostCall& call, std::initializer_list<const char*> functions) {

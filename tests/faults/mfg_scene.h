@@ -77,6 +77,16 @@ testkit::Expectation quietFreesAndTexts(testkit::Expectation base);
 testkit::Expectation answerOn(testkit::Expectation base, const std::string& function, int code,
                               testkit::Expectation answer);
 
+// Creating a tool: whether it exists is an answer; every other step is examined, the
+// release of the input included, and fails with "Ardo::Tool::Create".
+testkit::Expectation toolCreation();
+// `base` with the attribute of a model-based tool advisory: its element (the run's first
+// allocated and added) is not examined.
+testkit::Expectation advisoryAttribute(testkit::Expectation base);
+// A creation that failed leaves no tool, unless the host made it before the release of
+// the input failed.
+void expectToolMade(const char* id, const testkit::HostCall& call, const testkit::Outcome& outcome);
+
 // Whether the step failed a call of one of `functions`.
 bool failed(const testkit::HostCall& call, std::initializer_list<const char*> functions);
 bool threw(const testkit::Outcome& outcome);

@@ -1,4 +1,6 @@
 // Fault-sweep rows of kelt2pMfg: the tools of the model, creating and redefining tools.
+#include <ProToolkit.h>
+
 #include <string>
 
 #include "faults/mfg_scene.h"
@@ -28,26 +30,28 @@ void loadJob() {
 // refuses as bad input.
 Expectation toolInit(const char* text) {
     return except(throwsLibrary(text), "ProStringToWstring",
-                  throwsAlways(Outcome::library(-2, text)));
+                  throwsAlways(Outcome::library(PRO_TK_BAD_INPUTS, text)));
 }
 
-// Creation of a tool by its parameters: whether a tool exists is an answer, every other
-// step is examined, the release of the input included.
-Expectation creation() {
-    return except(throwsLibrary("Ardo::Tool::Create"), "ProToolVerify", swallows());
-}
-
-// A creation that failed leaves no tool, unless the host made it before the input's
-// release failed.
-void expectToolMade(const char* id, const HostCall& call, const Outcome& outcome) {
-    EXPECT_EQ(mfgscene::hostHasTool(id), !threw(outcome) || failed(call, {"ProToolinputFree"}));
+// Redefining a model-based tool: the id goes to narrow text and back to ask whether the
+// tool exists (ToolExist, with its own texts); a tool that does not is refused as not
+// found. The attribute is advisory.
+Expectation redefinition() {
+    const char* text = "Ardo::Mfg::ToolRedefine";
+    Expectation redefine = mfgscene::advisoryAttribute(throwsLibrary(text));
+    redefine =
+        mfgscene::exceptCall(redefine, "ProToolInit", 1, throwsLibrary("Ardo::Mfg::ToolExist"));
+    redefine = exceptFor(redefine, {"ProWstringToString", "ProStringToWstring"},
+                         throwsAlways(Outcome::library(PRO_TK_BAD_INPUTS, "Ardo::Mfg::ToolExist")));
+    return except(redefine, "ProToolVerify",
+                  throwsAlways(Outcome::library(PRO_TK_E_NOT_FOUND, text)));
 }
 
 std::vector<SweepRow> toolRows() {
     return {
         {"Ardo::kelt2pMfg::ToolList()", loadJob, [] { count = mfg.ToolList(); },
-         except(mfgscene::answerOn(throwsToolkit("ardotk::ToolList"), "ProMfgToolVisit", -4,
-                                   swallows()),
+         except(mfgscene::answerOn(throwsToolkit("ardotk::ToolList"), "ProMfgToolVisit",
+                                   PRO_TK_E_NOT_FOUND, swallows()),
                 "ProWstringToString", swallows()),
          [](const HostCall& call, int, const Outcome& outcome) {
              if (threw(outcome)) {
@@ -104,7 +108,8 @@ std::vector<SweepRow> toolRows() {
              // name (empty when the name could not be converted) and type.
              EXPECT_EQ(toolModel.IsLoaded(), !failed(call, {"ProMdlLoad", "ProWstringToString"}));
              if (failed(call, {"ProWstringToString"})) {
-                 EXPECT_THROW_CODE(toolModel.NameGet(), Ardo::Error, -45, "Ardo::Mdl::NameGet");
+                 EXPECT_THROW_CODE(toolModel.NameGet(), Ardo::Error, PRO_TK_EMPTY,
+                                   "Ardo::Mdl::NameGet");
              } else {
                  EXPECT_STREQ(toolModel.NameGet(), "TAP_M8");
                  EXPECT_EQ(toolModel.TypeGet(), Ardo::KELT2P_MDL_PART);
@@ -115,38 +120,16 @@ std::vector<SweepRow> toolRows() {
              loadJob();
              tool = mfgscene::paramTool("NEW_EM");
          },
-         [] { mfg.ToolAdd(tool); }, creation(),
+         [] { mfg.ToolAdd(tool); }, mfgscene::toolCreation(),
          [](const HostCall& call, int, const Outcome& outcome) {
-             expectToolMade("NEW_EM", call, outcome);
+             mfgscene::expectToolMade("NEW_EM", call, outcome);
          }},
         {"Ardo::kelt2pMfg::ToolRedefine(Ardo::kelt2pTool&)",
          [] {
              loadJob();
              tool = mfgscene::modelTool("");
          },
-         [] { mfg.ToolRedefine(tool); },
-         [](const HostCall& call, int code) {
-             const char* text = "Ardo::Mfg::ToolRedefine";
-             // The id goes to narrow text and back to ask whether the tool exists.
-             if (call.isTextConversion()) {
-                 return Outcome::library(-2, "Ardo::Mfg::ToolExist");
-             }
-             if (call.function == "ProToolInit" && call.occurrence == 1) {
-                 return Outcome::library(code, "Ardo::Mfg::ToolExist");
-             }
-             if (call.function == "ProToolVerify") {
-                 return Outcome::library(-4, text);
-             }
-             // The attribute of a model-based tool is advisory: its element is not
-             // examined.
-             const bool attribute =
-                 (call.function == "ProElementAlloc" || call.function == "ProToolinputElemAdd") &&
-                 call.occurrence == 1;
-             if (attribute || call.function == "ProToolElemAttrSet") {
-                 return Outcome::nothing();
-             }
-             return Outcome::library(code, text);
-         }},
+         [] { mfg.ToolRedefine(tool); }, redefinition()},
         {"Ardo::kelt2pMfg::ToolSetCutData(Ardo::kelt2pTool&)",
          [] {
              loadJob();

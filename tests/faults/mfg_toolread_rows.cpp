@@ -60,7 +60,7 @@ Outcome marking(bool ofOperation, const HostCall& call, int code) {
         return Outcome::toolkit(code, "");
     }
     if (call.function == "ProStringToWstring") {
-        return Outcome::toolkit(-1, "UNBEKANNTER FEHLER");
+        return Outcome::toolkit(PRO_TK_GENERAL_ERROR, "UNBEKANNTER FEHLER");
     }
     if (call.function == "ProSolidFeatVisit" && code == PRO_TK_E_NOT_FOUND) {
         return Outcome::nothing();

@@ -13,7 +13,6 @@
 namespace {
 
 using namespace testkit;
-using mfgscene::exceptCall;
 using mfgscene::exceptFor;
 using mfgscene::failed;
 using mfgscene::hostEntries;
@@ -47,25 +46,10 @@ Ardo::kelt2pMachTool twoTips() {
     return record;
 }
 
-// Creating the tool of a new entry from its parameters: whether it exists is an answer,
-// every other step is examined, the release of the input included. A refused conversion
-// leaves a comment of the entry empty.
-Expectation paramEntryCreation() {
-    return exceptFor(throwsLibrary("Ardo::Tool::Create"), {"ProToolVerify", "ProStringToWstring"},
-                     swallows());
-}
-
-// The same from a tool model, whose attribute (the first element) is advisory.
-Expectation modelEntryCreation() {
-    Expectation creation = exceptFor(paramEntryCreation(), {"ProToolElemAttrSet"}, swallows());
-    creation = exceptCall(creation, "ProElementAlloc", 1, swallows());
-    return exceptCall(creation, "ProToolinputElemAdd", 1, swallows());
-}
-
-// The tool exists once the host made it, even when the release of the input failed
-// afterwards.
-void expectToolMade(const char* id, const HostCall& call, const Outcome& outcome) {
-    EXPECT_EQ(mfgscene::hostHasTool(id), !threw(outcome) || failed(call, {"ProToolinputFree"}));
+// Creating the tool of a new entry; a refused conversion leaves a comment of the entry
+// empty.
+Expectation entryCreation() {
+    return except(mfgscene::toolCreation(), "ProStringToWstring", swallows());
 }
 
 // The entry is pending only when the append succeeded: `write` sends the pending list
@@ -135,9 +119,9 @@ std::vector<SweepRow> modelPendingRows() {
              tool = mfgscene::paramTool("NEW_EM");
          },
          [] { mfg.ToolAdd2WcellToolList(tool, Ardo::KELT2P_HEAD_2, 7, 31, "new end mill"); },
-         paramEntryCreation(),
+         entryCreation(),
          [](const HostCall& call, int, const Outcome& outcome) {
-             expectToolMade("NEW_EM", call, outcome);
+             mfgscene::expectToolMade("NEW_EM", call, outcome);
              // Head 2: after the job's entry of that table.
              expectPending([] { mfg.ToolAdd2Wcell(); }, 2, 0, "new end mill", 1, call, outcome);
          }},
@@ -176,9 +160,9 @@ std::vector<SweepRow> wcellPendingRows() {
              tool = mfgscene::paramTool("NEW_EM");
          },
          [] { wcell.ToolAdd2ToolList(tool, Ardo::KELT2P_HEAD_1, 7, 31, "new end mill"); },
-         paramEntryCreation(),
+         entryCreation(),
          [](const HostCall& call, int, const Outcome& outcome) {
-             expectToolMade("NEW_EM", call, outcome);
+             mfgscene::expectToolMade("NEW_EM", call, outcome);
              // Head 1: after the job's entry of that table.
              expectPending([] { wcell.ToolAdd(); }, 1, 0, "new end mill", 1, call, outcome);
          }},
@@ -188,9 +172,10 @@ std::vector<SweepRow> wcellPendingRows() {
              loadMill();
              tool = mfgscene::modelTool("TAP_NEW");
          },
-         [] { wcell.ToolAdd2ToolList(tool, twoTips()); }, modelEntryCreation(),
+         [] { wcell.ToolAdd2ToolList(tool, twoTips()); },
+         mfgscene::advisoryAttribute(entryCreation()),
          [](const HostCall& call, int, const Outcome& outcome) {
-             expectToolMade("TAP_NEW", call, outcome);
+             mfgscene::expectToolMade("TAP_NEW", call, outcome);
              // The comments of the eight tips are converted in turn.
              expectPending([] { wcell.ToolAdd(); }, 1, 1, "second tip", 2, call, outcome);
          }},
