@@ -16,6 +16,7 @@ using namespace testkit;
 using mfgscene::exceptFor;
 using mfgscene::failed;
 using mfgscene::hostEntries;
+using mfgscene::kLatheId;
 using mfgscene::kMillEntries;
 using mfgscene::kMillId;
 using mfgscene::quietFreesAndTexts;
@@ -28,6 +29,12 @@ Ardo::kelt2pTool tool;
 void loadMill() {
     mfgscene::loadJob(mfg);
     wcell = mfgscene::workcell(mfg, "MILL5");
+}
+
+// The lathe: one empty table, of head 1.
+void loadLathe() {
+    mfgscene::loadJob(mfg);
+    wcell = mfgscene::workcell(mfg, "LATHE");
 }
 
 // A record of two tips for head 1 at position 9: writing it takes the keys of every
@@ -77,17 +84,18 @@ Expectation tableWrite(const char* redefineText) {
     return except(write, "ProFeatureRedefine", throwsLibrary(redefineText));
 }
 
-// A failed write leaves the workcell and the pending list as they were: written again,
-// the entries arrive once; a successful write emptied the list.
-void expectPendingKept(const std::function<void()>& write, int pendingEntries,
-                       const Outcome& outcome) {
+// A failed write leaves the workcell `wcellId` (holding `entries`) and the pending list
+// as they were: written again, the entries arrive once; a successful write emptied the
+// list.
+void expectPendingKept(const std::function<void()>& write, int wcellId, int entries,
+                       int pendingEntries, const Outcome& outcome) {
     if (threw(outcome)) {
-        EXPECT_EQ(hostEntries(kMillId), kMillEntries);
+        EXPECT_EQ(hostEntries(wcellId), entries);
         write();
     }
-    EXPECT_EQ(hostEntries(kMillId), kMillEntries + pendingEntries);
+    EXPECT_EQ(hostEntries(wcellId), entries + pendingEntries);
     write();
-    EXPECT_EQ(hostEntries(kMillId), kMillEntries + pendingEntries);
+    EXPECT_EQ(hostEntries(wcellId), entries + pendingEntries);
 }
 
 // Removing the tables: the tree and the redefinition are examined, the path to the
@@ -138,7 +146,7 @@ std::vector<SweepRow> modelPendingRows() {
                           "ProMfgoperActiveGet", throwsToolkit("no active operation found")),
                    {"ProTrailfileCommentWrite"}, swallows()),
          [](const HostCall&, int, const Outcome& outcome) {
-             expectPendingKept([] { mfg.ToolAdd2Wcell(); }, 2, outcome);
+             expectPendingKept([] { mfg.ToolAdd2Wcell(); }, kMillId, kMillEntries, 2, outcome);
          }},
     };
 }
@@ -179,25 +187,23 @@ std::vector<SweepRow> wcellPendingRows() {
              // The comments of the eight tips are converted in turn.
              expectPending([] { wcell.ToolAdd(); }, 1, 1, "second tip", 2, call, outcome);
          }},
+        // The lathe has no table of head 2 yet: writing adds one.
         {"Ardo::kelt2pWcell::ToolAdd()",
          [] {
-             loadMill();
+             loadLathe();
              tool = mfgscene::paramTool("NEW_EM");
              wcell.ToolAdd2ToolList(tool, twoTips());
          },
          [] { wcell.ToolAdd(); }, tableWrite("Ardo::Wcell::ToolAdd"),
          [](const HostCall&, int, const Outcome& outcome) {
-             expectPendingKept([] { wcell.ToolAdd(); }, 1, outcome);
+             EXPECT_EQ(mfgscene::hostTables(kLatheId), threw(outcome) ? 1 : 2);
+             expectPendingKept([] { wcell.ToolAdd(); }, kLatheId, 0, 1, outcome);
          }},
-        {"Ardo::kelt2pWcell::DeleteToolTable()",
-         [] {
-             mfgscene::loadJob(mfg);
-             wcell = mfgscene::workcell(mfg, "LATHE");
-         },
-         [] { wcell.DeleteToolTable(); }, tableRemoval(),
+        {"Ardo::kelt2pWcell::DeleteToolTable()", loadLathe, [] { wcell.DeleteToolTable(); },
+         tableRemoval(),
          [](const HostCall&, int, const Outcome& outcome) {
              // The lathe's one table goes, or stays when the removal failed.
-             EXPECT_EQ(mfgscene::hostTables(mfgscene::kLatheId), threw(outcome) ? 1 : 0);
+             EXPECT_EQ(mfgscene::hostTables(kLatheId), threw(outcome) ? 1 : 0);
          }},
     };
 }
