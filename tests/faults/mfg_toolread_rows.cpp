@@ -21,9 +21,11 @@ Ardo::kelt2pWcell wcell;
 Ardo::kelt2pOperation operation;
 int count = 0;
 
-// The calls before reading the tables (the workcell of an operation) and before marking.
-Phase beforeRead;
-Phase beforeMarking;
+// Where the phases of a read begin in the undisturbed run: the marking of ToolList(0);
+// for ToolList(operation), the reading of the operation's workcell and its marking.
+Phase markingStart;
+Phase operationReadStart;
+Phase operationMarkingStart;
 
 void loadMill() {
     mfgscene::loadJob(mfg);
@@ -76,8 +78,8 @@ Outcome marking(bool ofOperation, const HostCall& call, int code) {
 
 // The job's two entries are both used by an NC sequence, unless the search answered
 // "not found" (none) or a failure passed one NC sequence over.
-int marksLeft(const Phase& beforeMarking, const HostCall& call, int code) {
-    if (beforeMarking.holds(call) || call.isRelease() || call.isTextConversion()) {
+int marksLeft(const Phase& markingStart, const HostCall& call, int code) {
+    if (markingStart.holds(call) || call.isRelease() || call.isTextConversion()) {
         return 2;
     }
     if (call.function == "ProSolidFeatVisit") {
@@ -88,10 +90,9 @@ int marksLeft(const Phase& beforeMarking, const HostCall& call, int code) {
 
 // What a read left in the workcell tool list: both entries, their ids unless a
 // conversion was refused, the drill's gauge from its tool parameter unless that read
-// was answered "not found", and the marks.
-// `beforeMarking` is null for a read without marks.
-SweepRow::Check listed(const Phase* beforeMarking) {
-    return [beforeMarking](const HostCall& call, int code, const Outcome& outcome) {
+// was answered "not found", and the marks (none without `markingStart`).
+SweepRow::Check listed(const Phase* markingStart) {
+    return [markingStart](const HostCall& call, int code, const Outcome& outcome) {
         if (threw(outcome)) {
             return;
         }
@@ -102,7 +103,7 @@ SweepRow::Check listed(const Phase* beforeMarking) {
             code == PRO_TK_E_NOT_FOUND && call.entry == "ProToolParamGet 1:DRILL_8 GAUGE_X_LENGTH";
         EXPECT_EQ(wcell.ToolListAt(1).gauge[0][0], gaugeAnswered ? 0.0 : 120.0);
         const int marks = wcell.ToolListAt(0).inUse + wcell.ToolListAt(1).inUse;
-        EXPECT_EQ(marks, beforeMarking != nullptr ? marksLeft(*beforeMarking, call, code) : 0);
+        EXPECT_EQ(marks, markingStart != nullptr ? marksLeft(*markingStart, call, code) : 0);
     };
 }
 
@@ -114,33 +115,24 @@ std::vector<SweepRow> readRows() {
         {"Ardo::kelt2pWcell::ToolList(int)",
          [] {
              loadMill();
-             if (!beforeMarking.measured()) {
-                 beforeMarking.measure([] { wcell.ToolList(0); }, "ProMfgSolidGet", 1);
+             if (!markingStart.measured()) {
+                 markingStart.measure([] { wcell.ToolList(0); }, "ProMfgSolidGet", 1);
              }
          },
          [] { count = wcell.ToolList(0); },
          [](const HostCall& call, int code) {
-             return beforeMarking.holds(call) ? tableRead(nullptr, call, code)
-                                              : marking(false, call, code);
+             return markingStart.holds(call) ? tableRead(nullptr, call, code)
+                                             : marking(false, call, code);
          },
-         listed(&beforeMarking)},
+         listed(&markingStart)},
         {"Ardo::kelt2pWcell::ToolListAt(int) const",
          [] {
              loadMill();
              wcell.ToolList();
          },
          [] { wcell.ToolListAt(1); }},
-    };
-}
-SWEEP_ROWS(readRows);
-
-// The same through the operation: its workcell is found first; the marks then count only
-// its NC sequences (both of the job's).
-Phase operationReadStart;
-Phase operationMarkingStart;
-
-std::vector<SweepRow> operationReadRows() {
-    return {
+        // Through the operation: its workcell is found first; the marks then count only
+        // its NC sequences (both of the job's).
         {"Ardo::kelt2pWcell::ToolList(Ardo::kelt2pOperation const&)",
          [] {
              loadMill();
@@ -162,6 +154,6 @@ std::vector<SweepRow> operationReadRows() {
          listed(&operationMarkingStart)},
     };
 }
-SWEEP_ROWS(operationReadRows);
+SWEEP_ROWS(readRows);
 
 }  // namespace
