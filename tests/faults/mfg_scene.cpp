@@ -6,6 +6,8 @@
 #include <ProTool.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 #include <stdexcept>
 
@@ -48,12 +50,22 @@ const char* const kJob = R"({"format": 1, "type": "MFG",
 const char* const kToolModel = R"({"format": 1, "type": "PRT",
   "parameters": {"model": [{"name": "TOOL_TYPE", "type": "string", "value": "TAPPING"}]}})";
 
+// Writes `content` to `path` unless the file holds it already: most steps leave the files
+// as they were, and writing is far slower than reading.
+void provideFile(const char* path, const std::string& content) {
+    std::ifstream in(path, std::ios::binary);
+    std::string held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open() || held != content) {
+        testkit::writeTextFile(path, content);
+    }
+}
+
 }  // namespace
 
 void loadJob(Ardo::kelt2pMfg& mfg) {
     testkit::freshHost();
-    testkit::writeTextFile("job.mfg", kJob);
-    testkit::writeTextFile("tap_m8.prt", kToolModel);
+    provideFile("job.mfg", kJob);
+    provideFile("tap_m8.prt", kToolModel);
     mfg = Ardo::kelt2pMfg();
     mfg.Load("job");
 }
