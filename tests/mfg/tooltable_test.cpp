@@ -214,6 +214,40 @@ TEST_F(MfgTest, NcSequencesMarkOneFreeEntryEach) {
     EXPECT_STREQ(mill.ToolListAt(1).toolId, "EM_12");
 }
 
+// Writing through the active operation, then reading with use marking.
+TEST_F(MfgTest, WriteThroughTheActiveOperationThenRead) {
+    loadJob();
+    Ardo::kelt2pTool tool = paramTool("NEW_EM", 20.0);
+    mfg.ToolAdd2WcellToolListInit();
+    mfg.ToolAdd2WcellToolList(tool, Ardo::KELT2P_HEAD_2, 7, 31, "new end mill");
+    mfg.ToolAdd2WcellToolList(tool, Ardo::KELT2P_HEAD_1, 8, 32, "again");
+    simhost::clearJournal();
+    mfg.ToolAdd2Wcell();
+    std::vector<std::string> calls = simhost::journal();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[0], "ProTrailfileCommentWrite ?ToolAdd2Wcell@kelt2pMfg@Ardo@@QAEXXZ");
+    EXPECT_EQ(calls[1], "ProTrailfileCommentWrite ?ToolAdd2Wcell@Mfg@Ardo@@QAEXXZ");
+
+    kelt2pWcell wcell = mfg.OperCurrent().WcellGet();
+    ASSERT_EQ(wcell.ToolList(0), 5);
+    kelt2pMachTool second = wcell.ToolListAt(2);
+    EXPECT_STREQ(second.toolId, "NEW_EM");
+    EXPECT_EQ(second.position, 8);
+    EXPECT_EQ(second.registers[0], 32);
+    EXPECT_STREQ(second.comments[0], "again");
+    kelt2pMachTool last = wcell.ToolListAt(4);
+    EXPECT_STREQ(last.toolId, "NEW_EM");
+    EXPECT_EQ(last.head, 2);
+    EXPECT_EQ(last.position, 7);
+    EXPECT_FALSE(last.inUse);
+    EXPECT_TRUE(wcell.ToolListAt(0).inUse);
+
+    // The list was emptied: a second write adds nothing.
+    mfg.ToolAdd2Wcell();
+    EXPECT_EQ(wcell.ToolList(), 5);
+    EXPECT_EQ(simhost::liveObjects(), liveBaseline);
+}
+
 TEST_F(MfgTest, WorkcellToolListIsShared) {
     Job job = jobWithWorkcells(R"([{"id": 10, "name": "MILL5", "type": 1, "tool_tables": [
         {"head": 1, "entries": [[[1, 1], [2, "EM_12"]], [[1, 2], [2, "BALL_6"]]]}]},
