@@ -16,13 +16,15 @@ namespace {
 using testkit::HostTest;
 
 // Random patterns over the grammar's constructs, with backreferences only to groups
-// closed before them (the standard library refuses the others).
+// closed before them and sure to have taken part in the match: the standard library
+// refuses the others, or fails on a group that did not take part where the ECMAScript
+// grammar matches the empty text.
 class PatternGenerator {
 public:
     explicit PatternGenerator(unsigned seed) : random_(seed) {}
 
     std::string next() {
-        closedGroups_ = 0;
+        closedGroups_.clear();
         openedGroups_ = 0;
         return alternation(0, false);
     }
@@ -33,6 +35,9 @@ private:
     std::string alternation(int depth, bool quantified) {
         std::string text = sequence(depth, quantified);
         while (pick(5) == 0) {
+            if (depth == 0) {
+                closedGroups_.clear();  // those of the other branch took no part
+            }
             text += "|" + sequence(depth, quantified);
         }
         return text;
@@ -56,19 +61,23 @@ private:
             return assertion();
         }
         if (kind == 8) {
-            return closedGroups_ > 0 ? "\\" + std::to_string(1 + pick(closedGroups_)) : "a";
+            return closedGroups_.empty()
+                       ? "a"
+                       : "\\" + std::to_string(
+                                    closedGroups_[pick(static_cast<int>(closedGroups_.size()))]);
         }
         if (kind == 9) {
-            return (pick(2) == 0 ? "(?=" : "(?!") + alternation(depth + 1, quantified) + ")";
+            ++lookaheadDepth_;
+            const std::string body = alternation(depth + 1, quantified);
+            --lookaheadDepth_;
+            return (pick(2) == 0 ? "(?=" : "(?!") + body + ")";
         }
         const bool capturing = pick(2) == 0;
-        if (capturing) {
-            ++openedGroups_;
-        }
+        const int number = capturing ? ++openedGroups_ : 0;
         std::string group =
             (capturing ? "(" : "(?:") + alternation(depth + 1, quantified || quantify) + ")";
-        if (capturing) {
-            closedGroups_ = openedGroups_;
+        if (capturing && depth == 0 && !quantify) {
+            closedGroups_.push_back(number);
         }
         return group + (quantify ? quantifier() : "");
     }
@@ -80,9 +89,11 @@ private:
         return atoms[pick(sizeof atoms / sizeof atoms[0])];
     }
 
+    // Inside a lookahead only "$": there the standard library takes the lookahead's start
+    // for the name's start, for "^" and the word boundaries.
     std::string assertion() {
-        static const char* const assertions[] = {"^", "$", "\\b", "\\B"};
-        return assertions[pick(4)];
+        static const char* const assertions[] = {"$", "^", "\\b", "\\B"};
+        return assertions[lookaheadDepth_ > 0 ? 0 : pick(4)];
     }
 
     std::string quantifier() {
@@ -92,7 +103,8 @@ private:
 
     std::mt19937 random_;
     int openedGroups_ = 0;
-    int closedGroups_ = 0;
+    int lookaheadDepth_ = 0;
+    std::vector<int> closedGroups_;
 };
 
 std::vector<std::wstring> generatedNames(std::mt19937& random) {
