@@ -1,5 +1,6 @@
 #include "toolkit/pattern_automaton.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "toolkit/pattern_assertion.h"
@@ -41,7 +42,9 @@ public:
         : program_(program),
           name_(name),
           current_(program.code.size()),
-          next_(program.code.size()) {}
+          next_(program.code.size()),
+          classPosition_(program.classes.size(), kNotAsked),
+          classAnswer_(program.classes.size(), false) {}
 
     bool run() {
         current_.reset();
@@ -52,8 +55,7 @@ public:
             }
             next_.reset();
             for (int pc : current_.threads()) {
-                const Instruction& ins = program_.code[pc];
-                if (consumes(program_, ins, name_[pos])) {
+                if (consumes(program_.code[pc], pos)) {
                     follow(next_, pc + 1, pos + 1);
                 }
             }
@@ -68,6 +70,22 @@ public:
     }
 
 private:
+    static constexpr std::size_t kNotAsked = static_cast<std::size_t>(-1);
+
+    // Outside ASCII a class answers by testing its ranges and sets; the answer for the
+    // character at `pos` is kept, as the copies of an unrolled repetition share a class.
+    bool consumes(const Instruction& ins, std::size_t pos) {
+        const wchar_t c = name_[pos];
+        if (ins.op != Op::Class || static_cast<std::uint32_t>(c) < 128) {
+            return ardotk::consumes(program_, ins, c);
+        }
+        if (classPosition_[ins.x] != pos) {
+            classPosition_[ins.x] = pos;
+            classAnswer_[ins.x] = program_.classes[ins.x].contains(c);
+        }
+        return classAnswer_[ins.x];
+    }
+
     // Adds every consuming or matching instruction reachable from `start` at `pos`
     // without consuming.
     void follow(ThreadList& list, int start, std::size_t pos) {
@@ -113,6 +131,8 @@ private:
     ThreadList current_;
     ThreadList next_;
     std::vector<int> stack_;
+    std::vector<std::size_t> classPosition_;
+    std::vector<bool> classAnswer_;
 };
 
 }  // namespace

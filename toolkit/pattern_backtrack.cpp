@@ -1,5 +1,6 @@
 #include "toolkit/pattern_backtrack.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,7 @@ private:
             switch (ins.op) {
                 case Op::Char:
                 case Op::Class:
-                    ok = static_cast<std::size_t>(pos) < name_.size() &&
-                         consumes(program_, ins, name_[pos]);
+                    ok = static_cast<std::size_t>(pos) < name_.size() && consumes(ins, pos);
                     ++pos;
                     ++pc;
                     break;
@@ -92,6 +92,15 @@ private:
                 return false;
             }
         }
+    }
+
+    // A class answering outside ASCII costs a step per range and set it tests.
+    bool consumes(const Instruction& ins, int pos) {
+        const wchar_t c = name_[pos];
+        if (ins.op == Op::Class && static_cast<std::uint32_t>(c) >= 128) {
+            steps_ += static_cast<long>(program_.classes[ins.x].cost());
+        }
+        return ardotk::consumes(program_, ins, c);
     }
 
     void step() {

@@ -51,6 +51,9 @@ public:
         return code < kAscii ? ascii_[code] : computed(c);
     }
 
+    // The work of one answer outside ASCII: one test per range and named set.
+    std::size_t cost() const { return ranges_.size() + named_.size(); }
+
     // The set "." takes: everything but the line terminators.
     static CharClass anyButLineTerminator();
     // A class of one named set (\d, \W ...).

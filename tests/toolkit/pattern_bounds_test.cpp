@@ -153,8 +153,9 @@ TEST_F(HostTest, ArbitraryPatternsCompileOrAreRefused) {
     }
 }
 
-// The slowest patterns of 256 bytes that compile: the largest program the automaton
-// runs, and a class checked at every step.
+// The slowest patterns of about 256 bytes that compile: the largest programs the
+// automaton runs, one with a class of many ranges tested at every step, and names
+// inside and outside ASCII.
 TEST_F(HostTest, LargestPatternsMatchInBoundedTime) {
     std::string alternatives = "(?:";
     while (alternatives.size() < 250) {
@@ -165,11 +166,19 @@ TEST_F(HostTest, LargestPatternsMatchInBoundedTime) {
     while (classes.size() < 240) {
         classes += "[^B].?";
     }
+    std::string ranges = "[";
+    for (char c = 'a'; c < 'z'; c += 2) {
+        ranges += std::string{c, '-', c, '\\', 'x', 'e', static_cast<char>('0' + c % 10)};
+    }
+    ranges += "]{1,900}";
+    const std::wstring outsideAscii(259, L'\u00e9');
     for (const std::string& pattern :
-         {alternatives, classes, std::string("(?:(?:A?){30}){30}"), std::string("(.?){900}")}) {
+         {alternatives, classes, ranges, std::string("(?:(?:A?){30}){30}"),
+          std::string("(.?){900}"), std::string("(?=A)(?:[^\\x41]|\\w)*")}) {
         const ardotk::NameFilter filter(pattern.c_str());
-        expectBoundedMatch(filter, kLongestPath, pattern);
-        expectBoundedMatch(filter, kLongestName, pattern);
+        for (const std::wstring* name : {&kLongestName, &kLongestPath, &outsideAscii}) {
+            expectBoundedMatch(filter, *name, pattern);
+        }
     }
 }
 
