@@ -1,5 +1,6 @@
 #include "toolkit/pattern_syntax.h"
 
+#include <string>
 #include <utility>
 
 #include "toolkit/pattern_error.h"
@@ -452,6 +453,10 @@ private:
 }  // namespace
 
 ParsedPattern parsePattern(const std::wstring& pattern) {
+    if (pattern.size() > kMaxPatternLength) {
+        throw PatternError("pattern too long: over " + std::to_string(kMaxPatternLength) +
+                           " characters");
+    }
     return Parser(pattern).run();
 }
 

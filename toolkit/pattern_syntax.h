@@ -2,7 +2,8 @@
 // PatternError) what that grammar refuses: a quantifier without operand or on another
 // quantifier, unbalanced ( ) [ ], reversed ranges and counts, unknown group kinds,
 // backreferences beyond the groups present, numbers that overflow; and groups nested
-// deeper than kMaxPatternNesting, which bounds the recursion of every later stage.
+// deeper than kMaxPatternNesting, which bounds the recursion of every later stage, and
+// patterns longer than kMaxPatternLength.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +16,8 @@
 namespace ardotk {
 
 constexpr int kMaxPatternNesting = 64;
+// Longer patterns are refused before parsing, which bounds the tree's memory.
+constexpr std::size_t kMaxPatternLength = 4096;
 // Counts and backreference numbers above this are refused as overflowing.
 constexpr int kMaxPatternNumber = 1000000;
 // "{n,}" and "*": no upper bound.
