@@ -12,9 +12,9 @@
 
 namespace ardotk {
 
-// About a millisecond of work; ordinary patterns with lookahead or backreferences need
+// Under a millisecond of work; ordinary patterns with lookahead or backreferences need
 // a few thousand steps on a name of 259 characters.
-constexpr long kMaxBacktrackSteps = 200000;
+constexpr long kMaxBacktrackSteps = 100000;
 
 // True when the whole name matches; throws PatternError when the step budget runs out.
 bool backtrackMatches(const PatternProgram& program, std::wstring_view name);
