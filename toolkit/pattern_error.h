@@ -2,6 +2,7 @@
 // filter turns it into ardotk::Error with the caller's code.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
