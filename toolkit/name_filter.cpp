@@ -1,15 +1,20 @@
 #include "toolkit/name_filter.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/text.h"
+#include "toolkit/pattern_automaton.h"
+#include "toolkit/pattern_backtrack.h"
+#include "toolkit/pattern_error.h"
 
 namespace ardotk {
 
 namespace {
 
-std::wregex compile(const char* pattern, int regexErrorCode) {
+PatternProgram compile(const char* pattern, int regexErrorCode) {
     const char* text = pattern == nullptr ? "" : pattern;
     std::vector<wchar_t> wide(std::strlen(text) + 1, L'\0');
     // A failed conversion would leave an empty pattern that silently matches other names.
@@ -17,8 +22,8 @@ std::wregex compile(const char* pattern, int regexErrorCode) {
         throw Error(-1, "UNBEKANNTER FEHLER");
     }
     try {
-        return std::wregex(wide.data(), std::regex_constants::ECMAScript);
-    } catch (const std::regex_error& e) {
+        return compilePattern(std::wstring(wide.data()));
+    } catch (const PatternError& e) {
         throw Error(regexErrorCode, e.what());
     }
 }
@@ -26,11 +31,23 @@ std::wregex compile(const char* pattern, int regexErrorCode) {
 }  // namespace
 
 NameFilter::NameFilter(const char* pattern, int regexErrorCode)
-    : regex_(compile(pattern, regexErrorCode)),
+    : program_(compile(pattern, regexErrorCode)),
+      regexErrorCode_(regexErrorCode),
       all_(pattern != nullptr && std::strcmp(pattern, ".*") == 0) {}
 
 bool NameFilter::matches(const wchar_t* name) const {
-    return all_ || std::regex_match(name == nullptr ? L"" : name, regex_);
+    if (all_) {
+        return true;
+    }
+    const std::wstring_view text(name == nullptr ? L"" : name);
+    if (!program_.needsBacktracking) {
+        return automatonMatches(program_, text);
+    }
+    try {
+        return backtrackMatches(program_, text);
+    } catch (const PatternError& e) {
+        throw Error(regexErrorCode_, e.what());
+    }
 }
 
 }  // namespace ardotk

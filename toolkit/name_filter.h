@@ -1,40 +1,43 @@
 // The name filter of every listing: a pattern in the ECMAScript grammar, case-sensitive,
-// matched against the whole name, with the error rules of the listings.
+// matched against the whole name, with the error rules of the listings. Any pattern
+// either compiles or is refused, and matching a name takes bounded time (pattern_*.h).
 #pragma once
 
-#include <regex>
-#include <string>
 #include <utility>
 
 #include "kelt2proe/error.h"
+#include "toolkit/pattern_program.h"
 
 namespace ardotk {
 
 class NameFilter {
 public:
-    // Compiles the narrow pattern as a wide regular expression. An invalid pattern
-    // raises ardotk::Error(regexErrorCode, the regular-expression library's description).
+    // Compiles the narrow pattern, widened by the host. A refused pattern raises
+    // ardotk::Error(regexErrorCode, what is wrong and where); a widening the host refuses
+    // raises ardotk::Error(-1, "UNBEKANNTER FEHLER").
     explicit NameFilter(const char* pattern, int regexErrorCode = 0);
 
     // True when the pattern is exactly ".*" (every name is taken; no filter needed).
     bool all() const { return all_; }
-    // True when the whole name matches.
+    // True when the whole name matches. A pattern with backreferences or lookahead that
+    // needs too many steps for this name raises ardotk::Error(regexErrorCode, ...).
     bool matches(const wchar_t* name) const;
 
 private:
-    std::wregex regex_;
+    PatternProgram program_;
+    int regexErrorCode_;
     bool all_;
 };
 
-// Runs a listing under the two guards of the name filters: a regular-expression error
-// becomes ardotk::Error(regexErrorCode, its description); an ardotk::Error passes
-// unchanged; any other exception becomes ardotk::Error(-1, "UNBEKANNTER FEHLER").
+// Runs a listing under the guard of the name filters: an ardotk::Error (a refused
+// pattern among them, raised by NameFilter with the filter's code) passes unchanged; any
+// other exception becomes ardotk::Error(-1, "UNBEKANNTER FEHLER"). The code parameter is
+// kept for the listings that pass it; the filter itself raises that code.
 template <typename Listing>
-auto guardedListing(Listing&& listing, int regexErrorCode = 0) -> decltype(listing()) {
+auto guardedListing(Listing&& listing, [[maybe_unused]] int regexErrorCode = 0)
+    -> decltype(listing()) {
     try {
         return std::forward<Listing>(listing)();
-    } catch (const std::regex_error& e) {
-        throw Error(regexErrorCode, e.what());
     } catch (const Error&) {
         throw;
     } catch (...) {

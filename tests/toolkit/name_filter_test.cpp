@@ -24,7 +24,7 @@ TEST_F(HostTest, NameFilterMatchesWholeNamesOnly) {
     EXPECT_FALSE(ardotk::NameFilter(".+").all());
 }
 
-TEST_F(HostTest, InvalidPatternGivesTheLibraryDescriptionWithTheFilterCode) {
+TEST_F(HostTest, InvalidPatternIsRefusedWithTheFilterCode) {
     for (int code : {0, -1}) {
         try {
             ardotk::NameFilter broken("([a-z", code);
