@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace simhost::core {
 namespace {
@@ -16,6 +17,12 @@ std::unordered_map<const void*, Release>& live() {
 
 void freeBlock(const void* p) {
     std::free(const_cast<void*>(p));
+}
+
+// The handle tables' own ways of dropping their objects; never destroyed, as above.
+std::vector<std::function<void()>>& tableDrops() {
+    static auto* drops = new std::vector<std::function<void()>>;
+    return *drops;
 }
 
 long& counted() {
@@ -40,6 +47,12 @@ void allocationsReleaseAll() {
     for (const auto& [p, release] : objects) {
         release(p);
     }
+    for (const auto& drop : tableDrops()) {
+        drop();
+    }
+}
+void allocationsOnReleaseAll(std::function<void()> drop) {
+    tableDrops().push_back(std::move(drop));
 }
 void allocationCounted(long delta) {
     counted() += delta;

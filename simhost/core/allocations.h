@@ -2,6 +2,8 @@
 // releases them; a free of an unknown pointer is refused instead of corrupting memory.
 #pragma once
 
+#include <functional>
+
 namespace simhost::core {
 
 // Frees one object the toolkit handed out.
@@ -17,8 +19,10 @@ bool allocationLive(const void* p);
 // those whose free the caller never made or that a failed free left with the host.
 void allocationsReleaseAll();
 // Objects of the handle tables count as allocations without being registered one by
-// one (a table finds its own): the table reports each one made (+1) and erased (-1).
+// one (a table finds its own): the table reports each one made (+1) and erased (-1),
+// and empties itself in `drop` when every object is taken back.
 void allocationCounted(long delta);
+void allocationsOnReleaseAll(std::function<void()> drop);
 long allocationCount();
 
 }  // namespace simhost::core

@@ -17,6 +17,14 @@ class HandleTable {
 public:
     static_assert(Tag > 0 && Tag < 8, "three tag bits");
 
+    // The host's reset takes back every object of the table, also those whose free was
+    // refused. Serial numbers go on, so an old handle still finds nothing.
+    HandleTable() {
+        core::allocationsOnReleaseAll([this] { clear(); });
+    }
+    HandleTable(const HandleTable&) = delete;
+    HandleTable& operator=(const HandleTable&) = delete;
+
     // Takes the object into the table and returns its handle value.
     std::uintptr_t add(std::unique_ptr<T> object) {
         std::uintptr_t serial = next_++;
@@ -49,6 +57,15 @@ public:
             pages_.erase(page);
         }
         core::allocationCounted(-1);
+    }
+
+    void clear() {
+        long live = 0;
+        for (const auto& entry : pages_) {
+            live += static_cast<long>(entry.second.live);
+        }
+        pages_.clear();
+        core::allocationCounted(-live);
     }
 
 private:

@@ -126,6 +126,19 @@ TEST(FaultSweepTable, HasOneRowPerExportedOperation) {
     }
 }
 
+// Host functions reached only through wrappers that no exported operation uses yet: the
+// element builders and selections that feature creation will use, and the parents of a
+// feature. Their failures are tested with the wrappers (tests/feature). A row that comes
+// to reach one of them fails the guard below, so that the list only shrinks.
+const std::set<std::string> kNotYetReachable = {"ProElementSpecialvalueSet",
+                                                "ProElementValueSet",
+                                                "ProElementValuesSet",
+                                                "ProFeatureParentsGet",
+                                                "ProSelectionAlloc",
+                                                "ProSelectionFree",
+                                                "ProValueAlloc",
+                                                "ProValueDataSet"};
+
 class HostFunctionCoverage : public testkit::HostTest {};
 
 TEST_F(HostFunctionCoverage, EveryImportedHostFunctionFailsInSomeRow) {
@@ -146,14 +159,19 @@ TEST_F(HostFunctionCoverage, EveryImportedHostFunctionFailsInSomeRow) {
     const std::set<std::string> imported = importedHostFunctions();
     std::size_t failed = 0;
     for (const std::string& function : imported) {
-        if (called.count(function) != 0) {
+        if (kNotYetReachable.count(function) != 0) {
+            EXPECT_EQ(called.count(function), 0u)
+                << function << " is reached by a row now: take it off the list";
+        } else if (called.count(function) != 0) {
             ++failed;
         } else {
             ADD_FAILURE() << "no row's sweep fails " << function;
         }
     }
-    std::printf("host functions the library imports: %zu, failed by the sweep: %zu\n",
-                imported.size(), failed);
+    std::printf(
+        "host functions the library imports: %zu, failed by the sweep: %zu, reached by no "
+        "exported operation yet: %zu\n",
+        imported.size(), failed, kNotYetReachable.size());
 }
 
 }  // namespace

@@ -174,6 +174,10 @@ TEST_F(HostTest, BuildersReleaseEverythingOnFailure) {
     }
     EXPECT_FAULT("ProElementValuesSet", -1, ardotk::ElementIntegers(332, {1, 2, 3}), ardotk::Error,
                  "");
+    int anything = 0;
+    EXPECT_FAULT("ProElementSpecialvalueSet", -2, ardotk::ElementSpecial(3, &anything),
+                 ardotk::Error, "");
+    EXPECT_FAULT("ProSelectionAlloc", -2, ardotk::SelectionAlloc(nullptr, item), ardotk::Error, "");
     ardotk::ElemTree root = ardotk::ElementAlloc(386);
     EXPECT_FAULT("ProElemtreeElementAdd", -1,
                  ardotk::ElementAdd(root.get(), ardotk::ElementInteger(387, 1)), ardotk::Error, "");
@@ -183,6 +187,11 @@ TEST_F(HostTest, BuildersReleaseEverythingOnFailure) {
     EXPECT_EQ(root.release(), PRO_TK_NO_ERROR);
     EXPECT_EQ(selection.release(), PRO_TK_NO_ERROR);
     EXPECT_EQ(simhost::liveObjects(), before);
+    // A refused free leaves the selection with the host, and says so.
+    ardotk::SelectionOwner kept = ardotk::SelectionAlloc(nullptr, item);
+    simhost::injectFault("ProSelectionFree", -1);
+    EXPECT_EQ(kept.release(), -1);
+    EXPECT_EQ(simhost::liveObjects(), before + 1);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // the caller never freed and those a failed free left with the host.
 #include <ProArray.h>
 #include <ProCore.h>
+#include <ProElement.h>
 #include <ProUtil.h>
+#include <ProValue.h>
 #include <ProVerstamp.h>
 
 #include "kelt2proe/simhost/control.h"
@@ -23,12 +25,21 @@ TEST_F(HostTest, ResetReleasesWhatIsStillHandedOut) {
     char text[] = "stamp";
     ProWVerstamp stamp = nullptr;
     ASSERT_EQ(ProStringVerstampGet(text, &stamp), PRO_TK_NO_ERROR);
-    ASSERT_EQ(simhost::liveObjects(), 3);
+    // Objects of the handle tables: an element whose free was refused, and a value.
+    ProElement tree = nullptr;
+    ASSERT_EQ(ProElementAlloc(1, &tree), PRO_TK_NO_ERROR);
+    simhost::injectFault("ProElementFree", PRO_TK_GENERAL_ERROR);
+    ASSERT_EQ(ProElementFree(&tree), PRO_TK_GENERAL_ERROR);
+    ProValue value = nullptr;
+    ASSERT_EQ(ProValueAlloc(&value), PRO_TK_NO_ERROR);
+    ASSERT_EQ(simhost::liveObjects(), 5);
 
     simhost::reset();
     EXPECT_EQ(simhost::liveObjects(), 0);
     // A free after the end is refused, not made twice.
     EXPECT_NE(ProArrayFree(&array), PRO_TK_NO_ERROR);
+    EXPECT_NE(ProElementFree(&tree), PRO_TK_NO_ERROR);
+    EXPECT_NE(ProValueFree(value), PRO_TK_NO_ERROR);
 }
 
 }  // namespace

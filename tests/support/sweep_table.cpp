@@ -19,6 +19,10 @@ std::vector<std::vector<SweepRow> (*)()>& tables() {
 
 }  // namespace
 
+void PrintTo(const SweepRow& row, std::ostream* out) {
+    *out << row.operation;
+}
+
 Expectation throwsLibrary(const std::string& text) {
     return [text](const HostCall&, int code) { return Outcome::library(code, text); };
 }

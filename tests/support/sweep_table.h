@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,9 @@ struct SweepRow {
     // The codes every host call fails with, one sweep each.
     std::vector<int> codes;
 };
+
+// GoogleTest prints a row by its operation.
+void PrintTo(const SweepRow& row, std::ostream* out);
 
 // Every failing call makes the operation throw Ardo::Error with the call's code and `text`.
 Expectation throwsLibrary(const std::string& text);
