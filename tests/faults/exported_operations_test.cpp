@@ -56,7 +56,10 @@ std::set<std::string> exportedFunctions() {
             continue;
         }
         std::string symbol = line.substr(type + 3);
-        if (symbol.rfind("Ardo::kelt2p", 0) != 0) {
+        // Instances of standard templates over the library's types ("Ardo::kelt2pMachTool&
+        // std::vector<...>::emplace_back ...") are not the library's functions.
+        const std::string name = symbol.substr(0, symbol.find('('));
+        if (symbol.rfind("Ardo::kelt2p", 0) != 0 || name.find_first_of(" <") != std::string::npos) {
             continue;
         }
         replaceAll(symbol,
