@@ -49,23 +49,24 @@ void attempt(Step&& step) {
 
 void listSolid(Ardo::kelt2pMdl& mdl) {
     int features = 0;
-    attempt([&] { features = mdl.FeatureList("*", Ardo::KELT2P_FEAT_ANY); });
+    attempt([&] { features = mdl.FeatureList(".*", Ardo::KELT2P_FEAT_ANY); });
     for (int i = 0; i < features; ++i) {
         attempt([&] {
             int id = mdl.FeatureList(i);
-            mdl.FeatureName(id);
+            const char* name = mdl.FeatureName(id);
+            std::string feature = name != nullptr ? name : "";
             mdl.FeatureType(id);
             mdl.PrintFeatTree(id);
-            mdl.ParamList(std::to_string(id).c_str(), "*");
+            mdl.ParamList(feature.c_str(), ".*");
         });
     }
     int params = 0;
-    attempt([&] { params = mdl.ParamList("*"); });
+    attempt([&] { params = mdl.ParamList(".*"); });
     for (int i = 0; i < params; ++i) {
         attempt([&] { mdl.ParamListAt(i); });
     }
     int dims = 0;
-    attempt([&] { dims = mdl.DimList("*"); });
+    attempt([&] { dims = mdl.DimList(".*"); });
     for (int i = 0; i < dims; ++i) {
         attempt([&] { mdl.DimName(mdl.DimListAt(i)); });
     }
@@ -75,7 +76,7 @@ void listMfg() {
     Ardo::kelt2pMfg mfg;
     attempt([&] { mfg.Load("fuzz"); });
     int wcells = 0;
-    attempt([&] { wcells = mfg.WcellList("*"); });
+    attempt([&] { wcells = mfg.WcellList(".*"); });
     for (int i = 0; i < wcells; ++i) {
         attempt([&] {
             Ardo::kelt2pWcell wcell = mfg.WcellList(i);
@@ -95,7 +96,7 @@ void listMfg() {
         });
     }
     int opers = 0;
-    attempt([&] { opers = mfg.OperList("*"); });
+    attempt([&] { opers = mfg.OperList(".*"); });
     for (int i = 0; i < opers; ++i) {
         attempt([&] {
             Ardo::kelt2pOperation oper = mfg.OperList(i);

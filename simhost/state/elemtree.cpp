@@ -234,6 +234,7 @@ void elementVisitPath(const std::vector<VisitEntry>& order, std::size_t at,
     out.insert(out.end(), items.rbegin(), items.rend());
 }
 
+// The recursive copies go as deep as the tree: at most kTreeLevelsMax levels.
 TreeNode treeSnapshot(const Element& root) {
     TreeNode node;
     node.id = root.id;

@@ -31,7 +31,8 @@ std::unordered_set<int>& ncseqTypes() {
     return types;
 }
 
-// Calls `visit` with every selection the tree holds.
+// Calls `visit` with every selection the tree holds; recursive, at most kTreeLevelsMax
+// levels deep.
 template <typename Visit>
 void selectionsOf(const TreeNode& node, Visit&& visit) {
     for (const ValueContent& value : node.values) {
