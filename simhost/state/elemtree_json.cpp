@@ -1,6 +1,7 @@
 #include "simhost/state/elemtree_json.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "simhost/core/wide.h"
 #include "simhost/state/json_numbers.h"
@@ -211,13 +212,13 @@ nlohmann::json treeToJson(const TreeNode& root, const TreeModels& models) {
         for (const TreeNode& child : root.children) {
             children.push_back(treeToJson(child, models));
         }
-        out["children"] = children;
+        out["children"] = std::move(children);
     } else if (root.multival) {
         json values = json::array();
         for (const ValueContent& value : root.values) {
             values.push_back(valueToJson(value, models));
         }
-        out["values"] = values;
+        out["values"] = std::move(values);
     } else if (!root.values.empty()) {
         out.update(valueToJson(root.values.front(), models));
     }

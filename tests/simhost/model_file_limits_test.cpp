@@ -12,6 +12,7 @@
 
 #include "feature_helpers.h"
 #include "simhost/state/elemtree.h"
+#include "simhost/state/elemtree_json.h"
 #include "simhost/state/id_range.h"
 #include "simhost/state/model_files.h"
 
@@ -46,15 +47,20 @@ protected:
     std::string diagnostic;
 };
 
-// A feature tree `levels` levels deep: the root, then a chain of compound elements.
-std::string chainTree(int levels) {
+// A feature tree `levels` levels deep: the root, then a chain of compound elements, each
+// with `leaves` plain elements after the next level.
+std::string chainTree(int levels, int leaves = 0) {
     std::string text;
     for (int level = 1; level < levels; ++level) {
         text += "{\"id\": " + std::string(level == 1 ? "386" : "900") + ", \"children\": [";
     }
     text += "{\"id\": 387, \"int\": 917}";
+    std::string closing = "]}";
+    for (int leaf = 0; leaf < leaves; ++leaf) {
+        closing.insert(0, ", {\"id\": 901, \"int\": " + std::to_string(leaf) + "}");
+    }
     for (int level = 1; level < levels; ++level) {
-        text += "]}";
+        text += closing;
     }
     return text;
 }
@@ -188,7 +194,7 @@ TEST_F(ModelFileLimitsTest, IdsLeaveRoomForTheNextId) {
 
 TEST_F(ModelFileLimitsTest, TreesAsDeepAsTheLimitLoadInLinearTime) {
     ProSolid solid = nullptr;
-    double seconds = secondsToLoad("deep.prt", partWithTree(chainTree(kTreeLevelsMax)), solid);
+    double seconds = secondsToLoad("deep.prt", partWithTree(chainTree(kTreeLevelsMax, 10)), solid);
     ASSERT_NE(solid, nullptr) << diagnostic;
     // Copying the rest of the document at every level took seconds at this depth.
     EXPECT_LT(seconds, 1.0);
@@ -211,6 +217,26 @@ TEST_F(ModelFileLimitsTest, TreesAsDeepAsTheLimitLoadInLinearTime) {
     ProPath xml = L"deep.xml";
     EXPECT_EQ(ProElemtreeWrite(tree, PRO_ELEMTREE_XML, xml), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProElementFree(&tree), PRO_TK_NO_ERROR);
+}
+
+// The JSON form of a tree as deep as the limit, with 30 elements beside each level, is
+// made in linear time: it copied every subtree once per level above it.
+TEST_F(ModelFileLimitsTest, DeepTreesAreWrittenAsJsonInLinearTime) {
+    using simhost::state::TreeNode;
+    TreeNode root;
+    root.id = 387;
+    for (int level = 1; level < kTreeLevelsMax; ++level) {
+        TreeNode parent;
+        parent.id = 900;
+        parent.kind = simhost::state::ElementKind::Compound;
+        parent.children.push_back(std::move(root));
+        parent.children.resize(31);
+        root = std::move(parent);
+    }
+    auto start = std::chrono::steady_clock::now();
+    nlohmann::json json = simhost::state::treeToJson(root);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.5);
+    EXPECT_EQ(json.at("children").size(), 31u);
 }
 
 TEST_F(ModelFileLimitsTest, DeeperTreesAndDocumentsAreRefusedQuickly) {
