@@ -101,10 +101,15 @@ ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
         errorsReport(s, p_errors, std::move(errors));
         return PRO_TK_GENERAL_ERROR;
     }
-    Feature& feature = store.add(*type, std::move(tree), name);
-    featureCreateHooksRun(*m, feature);
+    Feature* feature = store.add(*type, std::move(tree), name);
+    if (feature == nullptr) {
+        // The model has handed out its last id.
+        errorsReport(s, p_errors, {});
+        return PRO_TK_MAX_LIMIT_REACHED;
+    }
+    featureCreateHooksRun(*m, *feature);
     m->touch();
-    *p_feature = featureHandle(*m, feature.id);
+    *p_feature = featureHandle(*m, feature->id);
     errorsReport(s, p_errors, {});
     return PRO_TK_NO_ERROR;
 }

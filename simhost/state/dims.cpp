@@ -2,11 +2,14 @@
 #include "simhost/state/dims.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <stdexcept>
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/id_range.h"
+#include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/owners.h"
@@ -63,6 +66,9 @@ Dimension* DimStore::bySymbol(const std::wstring& symbol) {
 }
 
 Dimension* DimStore::add(int featureId, double value, const std::wstring& symbol, bool reference) {
+    if (nextId_ > kIdMax) {
+        return nullptr;
+    }
     Dimension dim;
     dim.id = nextId_;
     dim.featureId = featureId;
@@ -86,7 +92,7 @@ Dimension* DimStore::add(int featureId, double value, const std::wstring& symbol
 
 bool DimStore::load(const Dimension& dim) {
     std::wstring key = upperAscii(dim.symbol);
-    if (dim.id < 0 || byId_.count(dim.id) != 0 || !dimSymbolValid(dim.symbol) ||
+    if (dim.id < 0 || dim.id > kIdMax || byId_.count(dim.id) != 0 || !dimSymbolValid(dim.symbol) ||
         bySymbol_.count(key) != 0 || !std::isfinite(dim.value)) {
         return false;
     }
@@ -186,8 +192,8 @@ void DimStore::fromJson(const json& section) {
         JsonPlace place(i);
         const json& entry = section[i];
         Dimension dim;
-        dim.featureId = keyAs<int>(entry, "feature");
-        dim.value = keyAs<double>(entry, "value");
+        dim.featureId = keyInt(entry, "feature", INT_MIN, kIdMax);
+        dim.value = keyDouble(entry, "value");
         dim.symbol = core::fromUtf8(keyOr(entry, "symbol", std::string()));
         dim.regenNegative = keyOr(entry, "regenerated_negative", false);
         dim.reference = keyOr(entry, "reference", false);
@@ -201,7 +207,7 @@ void DimStore::fromJson(const json& section) {
             unnumberedAt.push_back(i);
             continue;
         }
-        dim.id = keyAs<int>(entry, "id");
+        dim.id = keyInt(entry, "id", INT_MIN, kIdMax);
         if (dim.symbol.empty()) {
             dim.symbol = defaultSymbol(dim.id);
         }
@@ -215,6 +221,9 @@ void DimStore::fromJson(const json& section) {
         Dimension* added = add(dim.featureId, dim.value, dim.symbol, dim.reference);
         if (added == nullptr) {
             JsonPlace place(unnumberedAt[k]);
+            if (nextId_ > kIdMax) {
+                throw std::invalid_argument("no dimension id is left for it");
+            }
             JsonPlace symbolPlace("symbol");
             throw std::invalid_argument("the symbol is taken");
         }

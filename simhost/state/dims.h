@@ -36,7 +36,7 @@ public:
     Dimension* find(int id);
     Dimension* bySymbol(const std::wstring& symbol);
     // A new dimension of the feature; `symbol` empty gives "d<id>". Null when the symbol
-    // is invalid or taken.
+    // is invalid or taken, or when no id is left (kIdMax handed out).
     Dimension* add(int featureId, double value, const std::wstring& symbol = {},
                    bool reference = false);
     // False when the new symbol is invalid or taken by another dimension.

@@ -29,6 +29,21 @@ void releaseValues(Element& element) {
     element.values.clear();
 }
 
+// The levels of the subtree of `root`: 1 for an element without children.
+int subtreeLevels(const Element& root) {
+    int deepest = 0;
+    std::vector<std::pair<const Element*, int>> pending{{&root, 1}};
+    while (!pending.empty()) {
+        auto [element, level] = pending.back();
+        pending.pop_back();
+        deepest = std::max(deepest, level);
+        for (const Element* child : element->children) {
+            pending.emplace_back(child, level + 1);
+        }
+    }
+    return deepest;
+}
+
 }  // namespace
 
 bool elementIdIsArray(int id) {
@@ -110,10 +125,15 @@ ProError elementChildAdd(Element& parent, Element& child) {
     if (child.parent != nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
+    int parentLevel = 0;
     for (const Element* up = &parent; up != nullptr; up = up->parent) {
         if (up == &child) {
             return PRO_TK_BAD_INPUTS;
         }
+        ++parentLevel;
+    }
+    if (parentLevel + subtreeLevels(child) > kTreeLevelsMax) {
+        return PRO_TK_MAX_LIMIT_REACHED;
     }
     if (parent.kind == ElementKind::Plain) {
         if (!parent.values.empty() || parent.multival) {
@@ -214,6 +234,7 @@ void elementVisitPath(const std::vector<VisitEntry>& order, std::size_t at,
     out.insert(out.end(), items.rbegin(), items.rend());
 }
 
+// The recursive copies go as deep as the tree: at most kTreeLevelsMax levels.
 TreeNode treeSnapshot(const Element& root) {
     TreeNode node;
     node.id = root.id;

@@ -44,6 +44,11 @@ struct TreeNode {
     std::vector<TreeNode> children;
 };
 
+// The most levels an element tree has (the root is level 1). Trees read from files and
+// trees built by adding elements stay within it, so that every walk of a tree, recursive
+// or not, is bounded; an addition that would go deeper is refused.
+constexpr int kTreeLevelsMax = 1000;
+
 // Element ids that the host defines as arrays (tool tables, constraint sets ...).
 bool elementIdIsArray(int id);
 
@@ -60,7 +65,8 @@ void pathErase(Path& path);
 // The element that `path` (null: none) addresses from `root`, or null.
 Element* elementResolve(Element& root, const Path* path);
 // Adds a detached element as the last child; PRO_TK_BAD_INPUTS for an attached element
-// or a cycle, PRO_TK_INVALID_TYPE for a parent that holds values.
+// or a cycle, PRO_TK_INVALID_TYPE for a parent that holds values,
+// PRO_TK_MAX_LIMIT_REACHED when the tree would have more than kTreeLevelsMax levels.
 ProError elementChildAdd(Element& parent, Element& child);
 void elementDetach(Element& child);
 // Replaces the element's values by `values` (live, not held elsewhere), which it takes.

@@ -1,8 +1,10 @@
 #include "simhost/state/elemtree_json.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "simhost/core/wide.h"
+#include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
 
 namespace simhost::state {
@@ -64,8 +66,13 @@ json valueToJson(const ValueContent& c, const TreeModels& models) {
     }
 }
 
+// A tree the host refuses, with the reason prefixed once.
+struct MalformedTree : std::invalid_argument {
+    using std::invalid_argument::invalid_argument;
+};
+
 [[noreturn]] void malformed(const std::string& what) {
-    throw std::invalid_argument("element tree: " + what);
+    throw MalformedTree("element tree: " + what);
 }
 
 ValueContent valueFromJson(const json& j, const TreeModels& models) {
@@ -80,10 +87,10 @@ ValueContent valueFromJson(const json& j, const TreeModels& models) {
         c.type = type;
         switch (type) {
             case PRO_VALUE_TYPE_INT:
-                c.i = v.get<int>();
+                c.i = intIn(v);
                 break;
             case PRO_VALUE_TYPE_DOUBLE:
-                c.d = v.get<double>();
+                c.d = doubleIn(v);
                 break;
             case PRO_VALUE_TYPE_POINTER:
                 c.p = modelByName(v, models);
@@ -101,11 +108,14 @@ ValueContent valueFromJson(const json& j, const TreeModels& models) {
             case PRO_VALUE_TYPE_SELECTION:
                 if (!v.is_null()) {
                     SelectionData r;
-                    r.item.type = static_cast<ProType>(v.at("type").get<int>());
-                    r.item.id = v.at("id").get<int>();
+                    r.item.type =
+                        static_cast<ProType>(keyInt(v, "type", PRO_TYPE_UNUSED, PRO_FAMILY_TABLE));
+                    r.item.id = keyInt(v, "id");
                     r.item.owner = modelByName(v.value("owner", json()), models);
                     if (v.contains("path")) {
-                        const json& ids = v.at("path").at("ids");
+                        JsonPlace pathPlace("path");
+                        JsonPlace idsPlace("ids");
+                        const json& ids = listOf(v.at("path").at("ids"));
                         if (ids.size() > PRO_MAX_ASSEM_LEVEL) {
                             malformed("component path too deep");
                         }
@@ -113,7 +123,8 @@ ValueContent valueFromJson(const json& j, const TreeModels& models) {
                         path.owner = static_cast<ProSolid>(
                             modelByName(v.at("path").value("owner", json()), models));
                         for (const json& id : ids) {
-                            path.comp_id_table[path.table_num++] = id.get<int>();
+                            JsonPlace idPlace(static_cast<std::size_t>(path.table_num));
+                            path.comp_id_table[path.table_num++] = intIn(id);
                         }
                         r.path = path;
                     }
@@ -130,7 +141,7 @@ ValueContent valueFromJson(const json& j, const TreeModels& models) {
                         malformed("a transform row has four numbers");
                     }
                     for (int col = 0; col < 4; ++col) {
-                        c.t[row][col] = cells.at(static_cast<std::size_t>(col)).get<double>();
+                        c.t[row][col] = doubleIn(cells.at(static_cast<std::size_t>(col)));
                     }
                 }
                 break;
@@ -152,6 +163,46 @@ bool hasValueKey(const json& j) {
     return false;
 }
 
+// The element `j` at `level` of its tree (the root is level 1) with its subtree. The
+// recursion is as deep as the tree, which is bounded by kTreeLevelsMax.
+TreeNode nodeFromJson(const json& j, const TreeModels& models, int level) {
+    if (!j.is_object()) {
+        malformed("an element is an object");
+    }
+    if (level > kTreeLevelsMax) {
+        malformed("more than " + std::to_string(kTreeLevelsMax) + " levels");
+    }
+    TreeNode node;
+    node.id = keyInt(j, "id");
+    bool array = elementIdIsArray(node.id);
+    if (j.contains("children") || array) {
+        if (j.contains("values") || hasValueKey(j)) {
+            malformed("element " + std::to_string(node.id) + " has children and a value");
+        }
+        node.kind = array ? ElementKind::Array : ElementKind::Compound;
+        const json& children = keyListOr(j, "children");
+        JsonPlace place("children");
+        node.children.reserve(children.size());
+        std::size_t index = 0;
+        for (const json& child : children) {
+            JsonPlace childPlace(index++);
+            node.children.push_back(nodeFromJson(child, models, level + 1));
+        }
+    } else if (j.contains("values")) {
+        node.multival = true;
+        const json& values = keyListOr(j, "values");
+        JsonPlace place("values");
+        std::size_t index = 0;
+        for (const json& value : values) {
+            JsonPlace valuePlace(index++);
+            node.values.push_back(valueFromJson(value, models));
+        }
+    } else if (hasValueKey(j)) {
+        node.values.push_back(valueFromJson(j, models));
+    }
+    return node;
+}
+
 }  // namespace
 
 nlohmann::json treeToJson(const TreeNode& root, const TreeModels& models) {
@@ -161,13 +212,13 @@ nlohmann::json treeToJson(const TreeNode& root, const TreeModels& models) {
         for (const TreeNode& child : root.children) {
             children.push_back(treeToJson(child, models));
         }
-        out["children"] = children;
+        out["children"] = std::move(children);
     } else if (root.multival) {
         json values = json::array();
         for (const ValueContent& value : root.values) {
             values.push_back(valueToJson(value, models));
         }
-        out["values"] = values;
+        out["values"] = std::move(values);
     } else if (!root.values.empty()) {
         out.update(valueToJson(root.values.front(), models));
     }
@@ -176,36 +227,10 @@ nlohmann::json treeToJson(const TreeNode& root, const TreeModels& models) {
 
 TreeNode treeFromJson(const nlohmann::json& j, const TreeModels& models) {
     try {
-        if (!j.is_object()) {
-            malformed("an element is an object");
-        }
-        TreeNode node;
-        node.id = keyAs<int>(j, "id");
-        bool array = elementIdIsArray(node.id);
-        if (j.contains("children") || array) {
-            if (j.contains("values") || hasValueKey(j)) {
-                malformed("element " + std::to_string(node.id) + " has children and a value");
-            }
-            node.kind = array ? ElementKind::Array : ElementKind::Compound;
-            JsonPlace place("children");
-            std::size_t index = 0;
-            for (const json& child : j.value("children", json::array())) {
-                JsonPlace childPlace(index++);
-                node.children.push_back(treeFromJson(child, models));
-            }
-        } else if (j.contains("values")) {
-            node.multival = true;
-            JsonPlace place("values");
-            std::size_t index = 0;
-            for (const json& value : j.at("values")) {
-                JsonPlace valuePlace(index++);
-                node.values.push_back(valueFromJson(value, models));
-            }
-        } else if (hasValueKey(j)) {
-            node.values.push_back(valueFromJson(j, models));
-        }
-        return node;
-    } catch (const json::exception& e) {
+        return nodeFromJson(j, models, 1);
+    } catch (const MalformedTree&) {
+        throw;
+    } catch (const std::exception& e) {
         malformed(readerMessage(e));
     }
 }

@@ -98,6 +98,7 @@ const char* kindName(ElementKind kind) {
     }
 }
 
+// Recursive: as deep as the tree, at most kTreeLevelsMax levels.
 void writeElement(std::ofstream& out, const Element& element, int depth) {
     std::string indent(static_cast<std::size_t>(2 * depth), ' ');
     out << indent << "<Element id=\"" << element.id << "\"";

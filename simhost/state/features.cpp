@@ -31,7 +31,8 @@ std::unordered_set<int>& ncseqTypes() {
     return types;
 }
 
-// Calls `visit` with every selection the tree holds.
+// Calls `visit` with every selection the tree holds; recursive, at most kTreeLevelsMax
+// levels deep.
 template <typename Visit>
 void selectionsOf(const TreeNode& node, Visit&& visit) {
     for (const ValueContent& value : node.values) {
@@ -55,19 +56,23 @@ Feature* FeatureStore::find(int id) {
     return it == features_.end() ? nullptr : &it->second;
 }
 
-Feature& FeatureStore::add(int type, TreeNode tree, const std::string& name) {
+Feature* FeatureStore::add(int type, TreeNode tree, const std::string& name) {
+    if (nextId_ > kIdMax) {
+        return nullptr;
+    }
     Feature feature;
     feature.id = nextId_;
     feature.type = type;
     feature.name = name;
     feature.tree = std::move(tree);
     feature.ncseq = featureNcseqType(type);
-    load(std::move(feature));
-    return features_.at(nextId_ - 1);
+    int id = feature.id;
+    return load(std::move(feature)) ? find(id) : nullptr;
 }
 
 bool FeatureStore::load(Feature feature) {
-    if (feature.id <= 0 || features_.count(feature.id) != 0 || items_.count(feature.id) != 0 ||
+    if (feature.id <= 0 || feature.id > kIdMax || features_.count(feature.id) != 0 ||
+        items_.count(feature.id) != 0 ||
         (!feature.name.empty() && byName_.count(feature.name) != 0)) {
         return false;
     }
@@ -146,17 +151,17 @@ int FeatureStore::number(int id) {
     return it == position_.end() ? 0 : it->second + 1;
 }
 
-GeomItem& FeatureStore::itemAdd(Feature& feature, int type, const std::string& name) {
-    GeomItem item;
-    item.id = nextId_;
-    item.type = type;
-    item.name = name;
-    itemLoad(feature, item);
-    return items_.at(item.id);
+GeomItem* FeatureStore::itemAdd(Feature& feature, int type, const std::string& name) {
+    GeomItem made;
+    made.id = nextId_;
+    made.type = type;
+    made.name = name;
+    return itemLoad(feature, made) ? item(made.id) : nullptr;
 }
 
 bool FeatureStore::itemLoad(Feature& feature, GeomItem item) {
-    if (item.id <= 0 || features_.count(item.id) != 0 || items_.count(item.id) != 0) {
+    if (item.id <= 0 || item.id > kIdMax || features_.count(item.id) != 0 ||
+        items_.count(item.id) != 0) {
         return false;
     }
     item.featureId = feature.id;

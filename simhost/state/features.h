@@ -7,12 +7,14 @@
 // removes.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "simhost/state/elemtree.h"
+#include "simhost/state/id_range.h"
 #include "simhost/state/models.h"
 
 namespace simhost::state {
@@ -49,9 +51,10 @@ class FeatureStore {
 public:
     Feature* find(int id);
     // Appends a new feature to the regeneration order; its id is the next free one.
-    Feature& add(int type, TreeNode tree, const std::string& name);
+    // Null when the model has no id left (kIdMax handed out).
+    Feature* add(int type, TreeNode tree, const std::string& name);
     // Appends a feature read from a file with its own id; false when the id or the
-    // name is taken or the id is not positive.
+    // name is taken or the id is not in 1 to kIdMax.
     bool load(Feature feature);
     // A feature by upper-case name, or null.
     Feature* byName(const std::string& upperName);
@@ -66,9 +69,11 @@ public:
     int number(int id);
     std::size_t size() const { return features_.size(); }
 
-    // A new geometry item owned by the feature; its id is the next free one.
-    GeomItem& itemAdd(Feature& feature, int type, const std::string& name = {});
-    // Adds an item read from a file with its own id; false when the id is taken.
+    // A new geometry item owned by the feature; its id is the next free one. Null when
+    // the model has no id left.
+    GeomItem* itemAdd(Feature& feature, int type, const std::string& name = {});
+    // Adds an item read from a file with its own id; false when the id is taken or not
+    // in 1 to kIdMax.
     bool itemLoad(Feature& feature, GeomItem item);
     GeomItem* item(int id);
     // The item's name: its own, else its feature's; empty when neither has one.
@@ -85,10 +90,12 @@ public:
     // regeneration order.
     std::vector<int> withDescendants(const std::vector<int>& ids, const void* modelHandle);
 
+    // The id the next feature or item gets; kIdMax + 1 when none is left.
     int nextId() const { return nextId_; }
+    // Ids below `next` (at most kIdMax + 1) are no longer handed out.
     void reserveIds(int next) {
         if (next > nextId_) {
-            nextId_ = next;
+            nextId_ = std::min(next, kIdMax + 1);
         }
     }
 

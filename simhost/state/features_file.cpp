@@ -1,6 +1,7 @@
 // The "features" section of model files (docs/model-files.md).
 #include <ProObjects.h>
 
+#include <climits>
 #include <stdexcept>
 #include <string>
 
@@ -8,6 +9,8 @@
 
 #include "simhost/state/elemtree_json.h"
 #include "simhost/state/features.h"
+#include "simhost/state/id_range.h"
+#include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/sessions.h"
@@ -59,10 +62,10 @@ std::string nameFrom(const json& entry) {
 
 void readFeature(FeatureStore& store, const json& entry, const TreeModels& models) {
     Feature feature;
-    feature.id = keyAs<int>(entry, "id");
-    feature.type = keyAs<int>(entry, "type");
+    feature.id = keyInt(entry, "id", INT_MIN, kIdMax);
+    feature.type = keyInt(entry, "type");
     feature.name = nameFrom(entry);
-    feature.status = keyOr(entry, "status", kFeatActive);
+    feature.status = keyIntOr(entry, "status", kFeatActive);
     feature.ncseq = keyOr(entry, "ncseq", false);
     if (!featureStatusKnown(feature.status)) {
         JsonPlace place("status");
@@ -90,11 +93,11 @@ void readFeature(FeatureStore& store, const json& entry, const TreeModels& model
     Feature& kept = *store.find(id);
     JsonPlace itemsPlace("items");
     std::size_t index = 0;
-    for (const json& itemEntry : entry.value("items", json::array())) {
+    for (const json& itemEntry : keyListOr(entry, "items")) {
         JsonPlace place(index++);
         GeomItem item;
-        item.id = keyAs<int>(itemEntry, "id");
-        item.type = keyAs<int>(itemEntry, "type");
+        item.id = keyInt(itemEntry, "id", INT_MIN, kIdMax);
+        item.type = keyInt(itemEntry, "type", PRO_TYPE_UNUSED, PRO_FAMILY_TABLE);
         item.name = nameFrom(itemEntry);
         int itemId = item.id;
         if (!store.itemLoad(kept, std::move(item))) {
@@ -105,7 +108,7 @@ void readFeature(FeatureStore& store, const json& entry, const TreeModels& model
 
 void readList(FeatureStore& store, const json& list, const TreeModels& models) {
     std::size_t index = 0;
-    for (const json& entry : list) {
+    for (const json& entry : listOf(list)) {
         JsonPlace place(index++);
         readFeature(store, entry, models);
     }
@@ -123,7 +126,7 @@ void readSection(Model& model, const json& section) {
         JsonPlace place("list");
         readList(store, section.at("list"), models);
     }
-    store.reserveIds(keyOr(section, "next_id", 1));
+    store.reserveIds(keyIntOr(section, "next_id", 1, INT_MIN, kIdMax + 1));
 }
 
 json writeSection(Model& model) {

@@ -154,6 +154,30 @@ TextPosition textPosition(const std::string& text, std::size_t offset) {
     return position;
 }
 
+std::optional<std::size_t> jsonNestingBeyond(const std::string& text, std::size_t limit) {
+    std::size_t depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > limit) {
+                return i;
+            }
+        } else if ((c == '}' || c == ']') && depth > 0) {
+            --depth;
+        }
+    }
+    return std::nullopt;
+}
+
 TextPosition jsonLocate(const std::string& text, const JsonPath& path) {
     Walker walker(text);
     walker.blanks();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "simhost/state/json_place.h"
@@ -16,6 +17,10 @@ struct TextPosition {
 
 // The position of byte `offset` of `text`.
 TextPosition textPosition(const std::string& text, std::size_t offset);
+
+// The offset of the first list or object opened deeper than `limit` levels, outside
+// string literals; nullopt when the text nests no deeper.
+std::optional<std::size_t> jsonNestingBeyond(const std::string& text, std::size_t limit);
 
 // The position of the value that `path` leads to in the document `text`: of the
 // deepest part of the path that the text holds. The text is taken as valid JSON.

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -32,10 +33,16 @@ void jsonPlaceStart();
 // The innermost place the reader was in when it last threw (empty: the document itself).
 JsonPath jsonPlaceFailed();
 
+// Numbers are read with their range (json_numbers.h): the JSON library's own conversion
+// of a number the type cannot hold is undefined.
+template <typename T>
+constexpr bool kReadWithoutRange = !std::is_arithmetic_v<T> || std::is_same_v<T, bool>;
+
 // The value of `key` in the object `entry`; a missing key or a value of another kind
 // throws, with the key as the place.
 template <typename T>
 T keyAs(const nlohmann::json& entry, const char* key) {
+    static_assert(kReadWithoutRange<T>, "read numbers with keyInt / keyDouble");
     JsonPlace place(key);
     return entry.at(key).get<T>();
 }
@@ -43,6 +50,7 @@ T keyAs(const nlohmann::json& entry, const char* key) {
 // The value of `key`, or `fallback` when the object has no such key.
 template <typename T>
 T keyOr(const nlohmann::json& entry, const char* key, T fallback) {
+    static_assert(kReadWithoutRange<T>, "read numbers with keyIntOr");
     JsonPlace place(key);
     return entry.value(key, fallback);
 }

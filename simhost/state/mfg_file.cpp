@@ -5,6 +5,7 @@
 #include <ProToolkit.h>
 #include <ProValue.h>
 
+#include <climits>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +13,8 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/id_range.h"
+#include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
 #include "simhost/state/mfg.h"
 #include "simhost/state/model_files.h"
@@ -42,7 +45,7 @@ ParamValue paramFromJson(const json& v) {
     ParamValue value;
     if (v.is_number()) {
         value.type = kParamDouble;
-        value.d = v.get<double>();
+        value.d = doubleIn(v);
     } else if (v.is_string()) {
         value.type = kParamString;
         value.s = core::fromUtf8(v.get<std::string>());
@@ -54,7 +57,7 @@ ParamValue paramFromJson(const json& v) {
         value.b = v.get<bool>();
     } else if (v.is_object() && v.size() == 1 && v.contains("integer")) {
         value.type = kParamInteger;
-        value.i = keyAs<int>(v, "integer");
+        value.i = keyInt(v, "integer");
     } else {
         fail("a parameter value is a number, a text, true, false or {\"integer\": n}");
     }
@@ -89,20 +92,22 @@ Tool toolFromJson(const json& entry) {
             fail("a tool id has 1 to " + std::to_string(kToolIdMax) + " characters");
         }
     }
-    tool.type = keyOr(entry, "type", 0);
+    tool.type = keyIntOr(entry, "type", 0);
     if (tool.type != 0 && !toolTypeKnown(tool.type)) {
         JsonPlace place("type");
         fail("unknown tool type " + std::to_string(tool.type));
     }
-    JsonPlace paramsPlace("parameters");
-    const json params = entry.value("parameters", json::object());
-    for (const auto& p : params.items()) {
-        JsonPlace place(p.key());
-        std::wstring name = core::fromUtf8(p.key());
-        if (!paramNameValid(name)) {
-            fail("\"" + p.key() + "\" is no parameter name");
+    {
+        const json& params = keyObjectOr(entry, "parameters");
+        JsonPlace paramsPlace("parameters");
+        for (const auto& p : params.items()) {
+            JsonPlace place(p.key());
+            std::wstring name = core::fromUtf8(p.key());
+            if (!paramNameValid(name)) {
+                fail("\"" + p.key() + "\" is no parameter name");
+            }
+            toolParamSet(tool.params, name, paramFromJson(p.value()));
         }
-        toolParamSet(tool.params, name, paramFromJson(p.value()));
     }
     if (entry.contains("model")) {
         JsonPlace place("model");
@@ -116,7 +121,7 @@ Tool toolFromJson(const json& entry) {
     } else if (tool.type == 0) {
         fail("a tool needs a type or a model");
     }
-    tool.attribute = keyOr(entry, "attribute", 0);
+    tool.attribute = keyIntOr(entry, "attribute", 0);
     return tool;
 }
 
@@ -172,24 +177,24 @@ public:
         for (const json& entry : list) {
             JsonPlace place(index++);
             if (entry.contains("id")) {
-                store_.reserveIds(keyAs<int>(entry, "id") + 1);
+                store_.reserveIds(keyInt(entry, "id", INT_MIN, kIdMax) + 1);
             }
         }
     }
 
     void workcell(const json& entry) {
         TreeNode tree = root(kFeatWorkcell, entry);
-        tree.children.push_back(treeInt(kElemWcellType, keyOr(entry, "type", 1)));
-        tree.children.push_back(treeInt(kElemWcellAxes, keyOr(entry, "axes", 3)));
+        tree.children.push_back(treeInt(kElemWcellType, keyIntOr(entry, "type", 1)));
+        tree.children.push_back(treeInt(kElemWcellAxes, keyIntOr(entry, "axes", 3)));
         if (entry.contains("lathe_direction")) {
-            tree.children.push_back(
-                treeInt(kElemWcellLatheDir, keyAs<int>(entry, "lathe_direction")));
+            tree.children.push_back(treeInt(kElemWcellLatheDir, keyInt(entry, "lathe_direction")));
         }
         TreeNode tables = treeCompound(kElemToolTables);
         {
+            const json& list = keyListOr(entry, "tool_tables");
             JsonPlace place("tool_tables");
             std::size_t index = 0;
-            for (const json& table : entry.value("tool_tables", json::array())) {
+            for (const json& table : list) {
                 JsonPlace tablePlace(index++);
                 tables.children.push_back(toolTable(table));
             }
@@ -223,7 +228,7 @@ public:
     }
 
     void ncseq(const json& entry) {
-        int type = keyOr(entry, "type", kFeatNcseq);
+        int type = keyIntOr(entry, "type", kFeatNcseq);
         TreeNode tree = root(type, entry);
         {
             JsonPlace place("operation");
@@ -239,8 +244,8 @@ public:
             }
         }
         tree.children.push_back(treeWide(kElemNcseqTool, tool));
-        tree.children.push_back(treeInt(kElemTableHead, keyOr(entry, "head", 1)));
-        tree.children.push_back(treeInt(kElemNcseqPosition, keyOr(entry, "position", 1)));
+        tree.children.push_back(treeInt(kElemTableHead, keyIntOr(entry, "head", 1)));
+        tree.children.push_back(treeInt(kElemNcseqPosition, keyIntOr(entry, "position", 1)));
         int id = add(type, entry, std::move(tree), true);
         ParamValue value;
         value.type = kParamString;
@@ -267,8 +272,9 @@ private:
         TreeNode node;
         node.id = kElemComments;
         node.multival = true;
+        const json& lines = keyListOr(entry, "comments");
         JsonPlace place("comments");
-        for (const json& line : entry.value("comments", json::array())) {
+        for (const json& line : lines) {
             ValueContent content;
             content.type = PRO_VALUE_TYPE_WSTRING;
             content.w = wideFrom(line);
@@ -281,7 +287,7 @@ private:
     TreeNode origin(const json& ref) {
         const GeomItem* item = ref.is_string()
                                    ? store_.itemByName(PRO_CSYS, upperName(ref.get<std::string>()))
-                                   : store_.item(ref.get<int>());
+                                   : store_.item(intIn(ref));
         if (item == nullptr || item->type != PRO_CSYS) {
             fail("names no coordinate system of the model");
         }
@@ -300,15 +306,16 @@ private:
 
     static TreeNode toolTable(const json& table) {
         TreeNode node = treeCompound(kElemToolTable);
-        node.children.push_back(treeInt(kElemTableHead, keyAs<int>(table, "head")));
+        node.children.push_back(treeInt(kElemTableHead, keyInt(table, "head")));
         TreeNode entries = treeCompound(kElemTableEntries);
+        const json& list = keyListOr(table, "entries");
         JsonPlace place("entries");
         std::size_t index = 0;
-        for (const json& entry : table.value("entries", json::array())) {
+        for (const json& entry : list) {
             JsonPlace entryPlace(index++);
             TreeNode row = treeCompound(kElemTableEntry);
             std::size_t pairIndex = 0;
-            for (const json& pair : entry) {
+            for (const json& pair : listOf(entry)) {
                 JsonPlace pairPlace(pairIndex++);
                 row.children.push_back(valuePair(pair));
             }
@@ -324,7 +331,11 @@ private:
         if (!pair.is_array() || pair.size() != 2) {
             fail("a tool-table entry holds [key, value] pairs");
         }
-        int key = pair.at(0).get<int>();
+        int key = 0;
+        {
+            JsonPlace keyPlace(std::size_t{0});
+            key = intIn(pair.at(0));
+        }
         const json& v = pair.at(1);
         int type = toolTableKeyType(key);
         if (type == 0) {
@@ -334,12 +345,13 @@ private:
         }
         TreeNode node = treeCompound(kElemEntryPair);
         node.children.push_back(treeInt(kElemPairKey, key));
+        JsonPlace valuePlace(std::size_t{1});
         switch (type) {
             case PRO_VALUE_TYPE_INT:
-                node.children.push_back(treeInt(kElemPairValue, v.get<int>()));
+                node.children.push_back(treeInt(kElemPairValue, intIn(v)));
                 break;
             case PRO_VALUE_TYPE_DOUBLE:
-                node.children.push_back(treeDouble(kElemPairValue, v.get<double>()));
+                node.children.push_back(treeDouble(kElemPairValue, doubleIn(v)));
                 break;
             default:
                 node.children.push_back(treeWide(kElemPairValue, wideFrom(v)));
@@ -350,7 +362,7 @@ private:
 
     int reference(const json& ref, int type) {
         const Feature* feature = ref.is_string() ? store_.byName(upperName(ref.get<std::string>()))
-                                                 : store_.find(ref.get<int>());
+                                                 : store_.find(intIn(ref));
         if (feature == nullptr || feature->type != type) {
             fail(std::string("names no ") + (type == kFeatWorkcell ? "workcell" : "operation") +
                  " of the model");
@@ -360,10 +372,10 @@ private:
 
     int add(int type, const json& entry, TreeNode tree, bool ncseq) {
         Feature feature;
-        feature.id = entry.contains("id") ? keyAs<int>(entry, "id") : store_.nextId();
+        feature.id = entry.contains("id") ? keyInt(entry, "id", INT_MIN, kIdMax) : store_.nextId();
         feature.type = type;
         feature.name = upperName(keyAs<std::string>(entry, "name"));
-        feature.status = keyOr(entry, "status", kFeatActive);
+        feature.status = keyIntOr(entry, "status", kFeatActive);
         feature.ncseq = ncseq;
         feature.tree = std::move(tree);
         if (!modelNameValid(feature.name)) {
@@ -376,11 +388,12 @@ private:
         }
         int id = feature.id;
         if (!store_.load(std::move(feature))) {
-            fail("feature id " + std::to_string(id) +
-                 " or its name is taken, or the id is not positive");
+            fail(id > kIdMax ? "no feature id is left for it"
+                             : "feature id " + std::to_string(id) +
+                                   " or its name is taken, or the id is not positive");
         }
+        const json& list = keyObjectOr(entry, "parameters");
         JsonPlace paramsPlace("parameters");
-        const json list = entry.value("parameters", json::object());
         for (const auto& p : list.items()) {
             JsonPlace place(p.key());
             std::wstring name = core::fromUtf8(p.key());

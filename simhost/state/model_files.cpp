@@ -3,11 +3,15 @@
 
 #include <ProToolkit.h>
 
+#include "simhost/state/id_range.h"
 #include "simhost/state/json_locate.h"
+#include "simhost/state/json_numbers.h"
 
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -67,7 +71,7 @@ void readOwnKeys(const json& doc, Model& model) {
                    modelTypeText(model.type) + ")");
         }
     }
-    model.subtype = keyOr(doc, "subtype", model.subtype);
+    model.subtype = keyIntOr(doc, "subtype", model.subtype);
     model.generic = upperName(keyOr(doc, "generic", std::string()));
     model.variantFeatureModel = keyOr(doc, "variant_feature_model", false);
     if (doc.contains("unit_systems")) {
@@ -92,7 +96,7 @@ void readOwnKeys(const json& doc, Model& model) {
             JsonPlace typePlace("type");
             refuse("accuracy type \"" + type + "\" is neither \"relative\" nor \"absolute\"");
         }
-        model.accuracy = keyAs<double>(accuracy, "value");
+        model.accuracy = keyDouble(accuracy, "value");
     }
     if (doc.contains("surface_properties")) {
         auto values = keyAs<std::vector<double>>(doc, "surface_properties");
@@ -104,8 +108,12 @@ void readOwnKeys(const json& doc, Model& model) {
         std::copy(values.begin(), values.end(), model.surfaceProps.begin());
         model.surfacePropsSet = true;
     }
-    model.version = keyOr(doc, "version", 0);
-    model.revision = keyOr(doc, "revision", 1L);
+    // Every save counts the version up, every change the revision: both leave room.
+    model.version = keyIntOr(doc, "version", 0, INT_MIN, kIdMax);
+    if (doc.contains("revision")) {
+        JsonPlace place("revision");
+        model.revision = static_cast<long>(integerIn(doc.at("revision"), LONG_MIN, LONG_MAX / 2));
+    }
     if (model.version < 0) {
         JsonPlace place("version");
         refuse("a negative version");
@@ -236,6 +244,13 @@ ProError modelFileRead(const std::filesystem::path& file, std::string& text, jso
         return PRO_TK_CANT_OPEN;
     }
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (std::optional<std::size_t> at = jsonNestingBeyond(text, kModelFileNestingMax)) {
+        TextPosition position = textPosition(text, *at);
+        diagnostic = file.string() + ":" + std::to_string(position.line) + ":" +
+                     std::to_string(position.column) + ": lists and objects nested more than " +
+                     std::to_string(kModelFileNestingMax) + " levels deep";
+        return PRO_TK_INVALID_FILE;
+    }
     try {
         doc = json::parse(text);
     } catch (const json::parse_error& e) {

@@ -9,6 +9,7 @@
 
 #include <ProToolkit.h>
 
+#include "simhost/state/elemtree.h"
 #include "simhost/state/json_place.h"
 #include "simhost/state/models.h"
 
@@ -17,6 +18,11 @@ namespace simhost::state {
 // The layout version this host writes; files of other versions load as far as their
 // keys are known.
 constexpr int kModelFileFormat = 1;
+
+// How deep lists and objects nest in a model file: room for the deepest element tree
+// (two levels per tree level) within the sections. A deeper file is refused before it
+// is read, so that no reader and no copy of the document goes deeper.
+constexpr std::size_t kModelFileNestingMax = 2 * kTreeLevelsMax + 48;
 
 // A section of the model file that a host area interprets. `read` fills the model's
 // content from the section (and throws on a malformed one); `write` gives the section,

@@ -7,6 +7,8 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/id_range.h"
+#include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 
@@ -67,7 +69,7 @@ json paramToJson(const Param& p) {
 
 void readList(ParamStore& store, const ItemKey& owner, const json& list) {
     std::size_t index = 0;
-    for (const json& entry : list) {
+    for (const json& entry : listOf(list)) {
         JsonPlace place(index++);
         ParamValue value;
         value.type = typeFromText(keyAs<std::string>(entry, "type"));
@@ -76,7 +78,7 @@ void readList(ParamStore& store, const ItemKey& owner, const json& list) {
             const json& v = entry.at("value");
             switch (value.type) {
                 case kParamDouble:
-                    value.d = v.get<double>();
+                    value.d = doubleIn(v);
                     break;
                 case kParamString:
                     value.s = core::fromUtf8(v.get<std::string>());
@@ -86,7 +88,7 @@ void readList(ParamStore& store, const ItemKey& owner, const json& list) {
                     }
                     break;
                 case kParamInteger:
-                    value.i = v.get<int>();
+                    value.i = intIn(v);
                     break;
                 default:
                     value.b = v.get<bool>();
@@ -250,7 +252,7 @@ void ParamStore::fromJson(const Model& model, const json& section) {
             } catch (const std::logic_error&) {
                 used = 0;
             }
-            if (used != entry.key().size() || id <= 0) {
+            if (used != entry.key().size() || id <= 0 || id > kIdMax) {
                 throw std::invalid_argument("\"" + entry.key() + "\" is no feature id");
             }
             readList(*this, ItemKey{kFeatureItem, id}, entry.value());

@@ -1,12 +1,15 @@
 // Relation sets of solids and their section of the model file.
 #include "simhost/state/relsets.h"
 
+#include <climits>
 #include <iterator>
 #include <map>
 #include <stdexcept>
 
 #include "simhost/core/wide.h"
 #include "simhost/state/features.h"
+#include "simhost/state/id_range.h"
+#include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
 #include "simhost/state/model_files.h"
 
@@ -29,7 +32,7 @@ json linesToJson(const std::vector<std::wstring>& lines) {
 std::vector<std::wstring> linesFromJson(const json& list) {
     std::vector<std::wstring> out;
     std::size_t index = 0;
-    for (const json& line : list) {
+    for (const json& line : listOf(list)) {
         JsonPlace place(index++);
         out.push_back(core::fromUtf8(line.get<std::string>()));
         if (out.back().size() > kRelationLineMax) {
@@ -158,19 +161,19 @@ void RelsetStore::fromJson(const json& section) {
     }
     {
         JsonPlace place("model");
-        model_ = linesFromJson(section.value("model", json::array()));
+        model_ = linesFromJson(keyListOr(section, "model"));
     }
     {
         JsonPlace place("post_regeneration");
-        postRegen_ = linesFromJson(section.value("post_regeneration", json::array()));
+        postRegen_ = linesFromJson(keyListOr(section, "post_regeneration"));
     }
     featureOrder_.clear();
     features_.clear();
     JsonPlace featuresPlace("features");
     std::size_t index = 0;
-    for (const json& entry : section.value("features", json::array())) {
+    for (const json& entry : keyListOr(section, "features")) {
         JsonPlace place(index++);
-        int id = keyAs<int>(entry, "feature");
+        int id = keyInt(entry, "feature", INT_MIN, kIdMax);
         if (id <= 0 || features_.count(id) != 0) {
             JsonPlace featurePlace("feature");
             throw std::invalid_argument("feature " + std::to_string(id) +

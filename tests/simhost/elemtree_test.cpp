@@ -357,6 +357,38 @@ TEST_F(HostTest, TreesCopyDeeplyAndRoundTripThroughJson) {
                  std::invalid_argument);
 }
 
+// The JSON form refuses what the host cannot hold instead of converting it.
+TEST_F(HostTest, JsonTreesOutOfRangeOrOfTheWrongShapeAreRefused) {
+    using simhost::state::treeFromJson;
+    const char* const refused[] = {
+        R"({"id": 1e10})",
+        R"({"id": 5, "int": 2147483648})",
+        R"({"id": 5, "int": 1.5})",
+        R"({"id": 5, "double": "x"})",
+        R"({"id": 5, "selection": {"type": 4096, "id": 1}})",
+        R"({"id": 5, "selection": {"type": 25, "id": 1, "path": {"ids": [1.5]}}})",
+        R"({"id": 5, "selection": {"type": 25, "id": 1, "path": {"ids": 7}}})",
+        R"({"id": 5, "transform": [[1,0,0,0],[0,1,0,0],[0,0,1,0],[0,0,0,true]]})",
+        R"({"id": 386, "children": {"id": 387}})",
+        R"({"id": 386, "children": 387})",
+        R"({"id": 152, "values": {"int": 1}})",
+    };
+    for (const char* text : refused) {
+        EXPECT_THROW(treeFromJson(nlohmann::json::parse(text)), std::invalid_argument) << text;
+    }
+
+    // Depth: the limit itself is read, one level more is refused.
+    auto chain = [](int levels) {
+        nlohmann::json node = {{"id", 387}, {"int", 1}};
+        for (int level = 1; level < levels; ++level) {
+            node = {{"id", 900}, {"children", nlohmann::json::array({std::move(node)})}};
+        }
+        return node;
+    };
+    EXPECT_NO_THROW(treeFromJson(chain(simhost::state::kTreeLevelsMax)));
+    EXPECT_THROW(treeFromJson(chain(simhost::state::kTreeLevelsMax + 1)), std::invalid_argument);
+}
+
 TEST_F(HostTest, InjectedFaultAllocatesNothing) {
     long before = simhost::liveObjects();
     simhost::injectFault("ProElementAlloc", PRO_TK_OUT_OF_MEMORY);
@@ -376,15 +408,19 @@ TEST_F(HostTest, WideAndDeepTreesFreeEveryElementAndRefuseTheirHandles) {
     for (int i = 0; i < 5000; ++i) {
         rows.push_back(addInt(wide, 492, i));
     }
-    // A chain 3,000 elements deep.
+    // Three chains from the root, each as deep as a tree may be.
     ProElement deep = alloc(386);
     ProElement at = deep;
-    for (int i = 0; i < 3000; ++i) {
-        ProElement child = alloc(386);
-        ASSERT_EQ(ProElemtreeElementAdd(at, nullptr, child), PRO_TK_NO_ERROR);
-        at = child;
+    for (int chain = 0; chain < 3; ++chain) {
+        at = deep;
+        for (int level = 2; level <= simhost::state::kTreeLevelsMax; ++level) {
+            ProElement child = alloc(386);
+            ASSERT_EQ(ProElemtreeElementAdd(at, nullptr, child), PRO_TK_NO_ERROR);
+            at = child;
+        }
     }
-    EXPECT_EQ(simhost::liveObjects(), before + 1 + 2 * 5000 + 3001);
+    const long deepCount = 1 + 3 * (simhost::state::kTreeLevelsMax - 1);
+    EXPECT_EQ(simhost::liveObjects(), before + 1 + 2 * 5000 + deepCount);
     EXPECT_EQ(intOf(rows.front()), 0);
     EXPECT_EQ(intOf(rows.back()), 4999);
 
