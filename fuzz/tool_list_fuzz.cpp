@@ -15,9 +15,9 @@ namespace {
 void expectRoundTrip(const kelt2p::CsvRecord& record) {
     bool empty = true;
     std::string line;
-    for (const std::string& field : record.fields) {
-        empty = empty && field.empty();
-        line += (line.empty() ? "" : ",") + kelt2p::csvField(field);
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+        empty = empty && record.fields[i].empty();
+        line += (i == 0 ? "" : ",") + kelt2p::csvField(record.fields[i]);
     }
     if (empty) {
         return;  // a line of empty fields is skipped by design
