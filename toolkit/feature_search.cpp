@@ -77,19 +77,17 @@ ProError visitFeature(ProFeature* feature, ProError, ProAppData data) {
 
 std::vector<ProFeature> FeatureSearch(ProSolid solid, const char* pattern, int type,
                                       bool activeOnly, int regexErrorCode) {
-    return guardedListing(
-        [&] {
-            NameFilter filter(pattern, regexErrorCode);
-            Search search{filter, type, activeOnly, {}, {}};
-            ProError err = ProSolidFeatVisit(solid, visitFeature, nullptr, &search);
-            search.guard.rethrow();
-            // A model without features is an empty result, not a failure.
-            if (err != PRO_TK_E_NOT_FOUND) {
-                check(err, kSearchText);
-            }
-            return std::move(search.found);
-        },
-        regexErrorCode);
+    return guardedListing([&] {
+        NameFilter filter(pattern, regexErrorCode);
+        Search search{filter, type, activeOnly, {}, {}};
+        ProError err = ProSolidFeatVisit(solid, visitFeature, nullptr, &search);
+        search.guard.rethrow();
+        // A model without features is an empty result, not a failure.
+        if (err != PRO_TK_E_NOT_FOUND) {
+            check(err, kSearchText);
+        }
+        return std::move(search.found);
+    });
 }
 
 ProFeature FeatureByName(ProSolid solid, const char* name) {

@@ -31,11 +31,9 @@ private:
 
 // Runs a listing under the guard of the name filters: an ardotk::Error (a refused
 // pattern among them, raised by NameFilter with the filter's code) passes unchanged; any
-// other exception becomes ardotk::Error(-1, "UNBEKANNTER FEHLER"). The code parameter is
-// kept for the listings that pass it; the filter itself raises that code.
+// other exception becomes ardotk::Error(-1, "UNBEKANNTER FEHLER").
 template <typename Listing>
-auto guardedListing(Listing&& listing, [[maybe_unused]] int regexErrorCode = 0)
-    -> decltype(listing()) {
+auto guardedListing(Listing&& listing) -> decltype(listing()) {
     try {
         return std::forward<Listing>(listing)();
     } catch (const Error&) {

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <set>
 
+#include "support/sample_models.h"
+
 namespace featurescene {
 
 namespace {
@@ -41,13 +43,7 @@ std::string bracketFile() {
     ]})";
 }
 
-constexpr const char* kBlockFile = R"({"type": "PRT",
-    "features": [{"id": 5, "type": 917, "name": "CUT"}],
-    "dimensions": [
-        {"id": 0, "feature": 5, "symbol": "d0", "value": 10.0},
-        {"id": 1, "feature": 5, "symbol": "depth", "value": 7.5, "regenerated_negative": true},
-        {"id": 2, "feature": 5, "symbol": "neg", "value": -3.0, "regenerated_negative": true},
-        {"id": 3, "feature": 5, "symbol": "ref1", "value": 2.0, "reference": true}]})";
+constexpr const char* kBlockFile = testkit::kDimensionBlock;
 
 Ardo::kelt2pMdl loaded(const char* file, const std::string& content,
                        Ardo::kelt2pMdlType type = Ardo::KELT2P_MDL_PART) {

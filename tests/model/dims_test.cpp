@@ -6,20 +6,13 @@
 #include <string>
 
 #include "model/model_fixture.h"
+#include "support/sample_models.h"
 
 namespace {
 
 using Ardo::kelt2pMdl;
 
-// "depth" is stored positive and regenerated negative; "neg" is stored negative; "ref1"
-// is a reference dimension, which the library never visits.
-constexpr const char* kBlock = R"({"type": "PRT",
-    "features": [{"id": 5, "type": 917, "name": "CUT"}],
-    "dimensions": [
-        {"id": 0, "feature": 5, "symbol": "d0", "value": 10.0},
-        {"id": 1, "feature": 5, "symbol": "depth", "value": 7.5, "regenerated_negative": true},
-        {"id": 2, "feature": 5, "symbol": "neg", "value": -3.0, "regenerated_negative": true},
-        {"id": 3, "feature": 5, "symbol": "ref1", "value": 2.0, "reference": true}]})";
+constexpr const char* kBlock = testkit::kDimensionBlock;
 
 std::wstring optionValue(const wchar_t* option) {
     ProName name = {};
