@@ -1,6 +1,6 @@
 // Cost of the feature listing over the toolkit calls it makes: kelt2pMdl::FeatureList
-// against a raw ProSolidFeatVisit that reads status, type and name of every feature, on
-// models of 1k and 100k features read from model files.
+// against a raw ProSolidFeatVisit making the same calls (status; or status, type and
+// name), on models of 1k and 100k features read from model files.
 #include <ProCore.h>
 #include <ProFeature.h>
 #include <ProMdl.h>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "kelt2proe/mdl.h"
 #include "kelt2proe/simhost/control.h"
 
@@ -88,7 +89,10 @@ ProError rawTypedVisit(ProFeature* feature, ProError, ProAppData data) {
     return PRO_TK_NO_ERROR;
 }
 
-void rawBenchmark(benchmark::State& state, ProFeatureVisitAction visit) {
+// FeatureList(pattern, type) against the raw visit `visit`, checked first to make the
+// same host calls.
+void pairBenchmark(benchmark::State& state, ProFeatureVisitAction visit, const char* pattern,
+                   int type) {
     {
         Ardo::kelt2pMdl part = sessionWithFeatures(static_cast<int>(state.range(0)));
         ProName name = {};
@@ -96,61 +100,37 @@ void rawBenchmark(benchmark::State& state, ProFeatureVisitAction visit) {
         wide.copy(name, wide.size());
         ProMdl model = nullptr;
         ProMdlInit(name, PRO_MDL_PART, &model);
-        for (auto _ : state) {
-            RawList list;
-            list.type = 911;
+        RawList list;
+        list.type = type;
+        benchkit::Pair pair;
+        pair.raw = [&] {
+            list.ids.clear();
+            benchkit::widenPattern(pattern);
             benchmark::DoNotOptimize(
                 ProSolidFeatVisit(static_cast<ProSolid>(model), visit, nullptr, &list));
             benchmark::DoNotOptimize(list.ids.data());
-            state.PauseTiming();
-            simhost::clearJournal();
-            state.ResumeTiming();
+        };
+        pair.library = [&] {
+            benchmark::DoNotOptimize(
+                part.FeatureList(pattern, static_cast<Ardo::kelt2pFeaturetype>(type)));
+        };
+        if (!benchkit::sameHostCalls(pair.library, pair.raw)) {
+            state.SkipWithError("the raw calls differ from the library's");
         }
-        state.SetItemsProcessed(state.iterations() * state.range(0));
+        benchkit::measurePair(state, state.range(0), pair);
     }
     simhost::reset();
 }
-
-void BM_RawFeatureVisitStatus(benchmark::State& state) {
-    rawBenchmark(state, rawStatusVisit);
-}
-BENCHMARK(BM_RawFeatureVisitStatus)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-void BM_RawFeatureVisitStatusTypeName(benchmark::State& state) {
-    rawBenchmark(state, rawTypedVisit);
-}
-BENCHMARK(BM_RawFeatureVisitStatusTypeName)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Any type, every name: the listing reads only the status.
 void BM_FeatureListAll(benchmark::State& state) {
-    {
-        Ardo::kelt2pMdl part = sessionWithFeatures(static_cast<int>(state.range(0)));
-        for (auto _ : state) {
-            benchmark::DoNotOptimize(part.FeatureList(".*", Ardo::KELT2P_FEAT_ANY));
-            state.PauseTiming();
-            simhost::clearJournal();
-            state.ResumeTiming();
-        }
-        state.SetItemsProcessed(state.iterations() * state.range(0));
-    }
-    simhost::reset();
+    pairBenchmark(state, rawStatusVisit, ".*", Ardo::KELT2P_FEAT_ANY);
 }
 BENCHMARK(BM_FeatureListAll)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// A type and a pattern: status, type and name of every candidate, as the raw visit.
+// A type and a pattern: status, type and name of every candidate.
 void BM_FeatureListTypeAndPattern(benchmark::State& state) {
-    {
-        Ardo::kelt2pMdl part = sessionWithFeatures(static_cast<int>(state.range(0)));
-        for (auto _ : state) {
-            benchmark::DoNotOptimize(
-                part.FeatureList("F[0-9]*", static_cast<Ardo::kelt2pFeaturetype>(911)));
-            state.PauseTiming();
-            simhost::clearJournal();
-            state.ResumeTiming();
-        }
-        state.SetItemsProcessed(state.iterations() * state.range(0));
-    }
-    simhost::reset();
+    pairBenchmark(state, rawTypedVisit, "F[0-9]*", 911);
 }
 BENCHMARK(BM_FeatureListTypeAndPattern)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

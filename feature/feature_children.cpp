@@ -30,8 +30,9 @@ int Solid::FeatureChildrenGet(int id) {
 
 int Solid::FeatureChildrenGet(const char* featureName) {
     requireHandle("Ardo::Solid::FeatureChildrenGet");
-    std::vector<ProFeature> found = ardotk::FeatureSearch(
-        static_cast<ProSolid>(handle), featureName, ardotk::kAnyFeatureType, true);
+    std::vector<ProFeature> found;
+    ardotk::FeatureSearch(static_cast<ProSolid>(handle), featureName, ardotk::kAnyFeatureType, true,
+                          found);
     if (found.size() != 1) {
         throw Error(PRO_TK_EMPTY, "Feature not found");
     }

@@ -8,8 +8,7 @@ namespace Ardo {
 
 int Solid::FeatureList(const char* pattern, kelt2pFeaturetype featureType) {
     requireHandle("Ardo::Solid::FeatureList");
-    featureList.clear();
-    featureList = ardotk::FeatureSearch(static_cast<ProSolid>(handle), pattern, featureType, true);
+    ardotk::FeatureSearch(static_cast<ProSolid>(handle), pattern, featureType, true, featureList);
     return static_cast<int>(featureList.size());
 }
 

@@ -72,8 +72,8 @@ void Solid::PrintFeatTree(const char* featureName) {
     }
     std::vector<ProFeature> found;
     try {
-        found = ardotk::FeatureSearch(static_cast<ProSolid>(handle), featureName,
-                                      ardotk::kAnyFeatureType, true);
+        ardotk::FeatureSearch(static_cast<ProSolid>(handle), featureName, ardotk::kAnyFeatureType,
+                              true, found);
     } catch (const ardotk::Error& e) {
         // An invalid pattern carries code 0; it is still a failure.
         status = e.code != PRO_TK_NO_ERROR ? e.code : PRO_TK_BAD_INPUTS;

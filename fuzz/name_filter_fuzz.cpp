@@ -2,6 +2,7 @@
 // Every pattern compiles or is refused with code 0 and a text that says what is wrong,
 // and matching a name of up to 259 characters answers (or is refused) within 100 ms of
 // processor time.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 
 #include "kelt2proe/error.h"
 #include "toolkit/name_filter.h"
+#include "toolkit/pattern_dfa.h"
+#include "toolkit/pattern_error.h"
 
 namespace {
 
@@ -33,6 +36,29 @@ void expectBoundedMatch(const ardotk::NameFilter& filter, const std::wstring& na
     }
     if (std::clock() - start > kMatchLimit) {
         std::abort();
+    }
+}
+
+// The deterministic fast path and the linear-time matcher agree on every name, the
+// fast path's kept steps included (the prefixes of the name's first 64 characters run
+// one after the other).
+void expectSameVerdicts(const std::string& pattern, const std::wstring& name) {
+    ardotk::PatternProgram program;
+    try {
+        program = ardotk::compilePattern(std::wstring(pattern.begin(), pattern.end()));
+    } catch (const ardotk::PatternError&) {
+        return;
+    }
+    if (!ardotk::LazyDfa::suits(program)) {
+        return;
+    }
+    ardotk::LazyDfa dfa;
+    ardotk::AutomatonScratch scratch;
+    for (std::size_t length = 0; length <= std::min<std::size_t>(name.size(), 64); ++length) {
+        const std::wstring_view prefix(name.data(), length);
+        if (dfa.matches(program, prefix) != ardotk::automatonMatches(program, prefix, scratch)) {
+            std::abort();
+        }
     }
 }
 
@@ -59,5 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const ardotk::Error& e) {
         expectRefusal(e);
     }
+    expectSameVerdicts(pattern, name);
     return 0;
 }

@@ -20,7 +20,8 @@ constexpr int kWorkcellType = 1008;
 int Mfg::OperList(const char* pattern) {
     IsInit();
     ProSolid solid = solidGet("Ardo::Mfg::OperList");
-    std::vector<ProFeature> found = ardotk::FeatureSearch(solid, pattern, kOperationType, true);
+    std::vector<ProFeature> found;
+    ardotk::FeatureSearch(solid, pattern, kOperationType, true, found);
     std::vector<Operation>& list = mfglists::operations();
     list.clear();
     for (const ProFeature& feature : found) {
@@ -41,7 +42,8 @@ Operation Mfg::OperCurrent() {
 int Mfg::WcellList(const char* pattern) {
     IsInit();
     ProSolid solid = solidGet("Ardo::Mfg::WcellList");
-    std::vector<ProFeature> found = ardotk::FeatureSearch(solid, pattern, kWorkcellType, true);
+    std::vector<ProFeature> found;
+    ardotk::FeatureSearch(solid, pattern, kWorkcellType, true, found);
     std::vector<Wcell>& list = mfglists::workcells();
     list.clear();
     for (const ProFeature& feature : found) {
@@ -58,7 +60,7 @@ int Mfg::NcSeqList() {
     requireHandle("Ardo::Mfg::NcSeqList");
     ProSolid solid = solidGet("Ardo::Mfg::NcSeqList");
     std::vector<ProFeature>& list = mfglists::ncSequences();
-    list = ardotk::FeatureSearch(solid, ".*", ardotk::kNcseqFeatures, true);
+    ardotk::FeatureSearch(solid, ".*", ardotk::kNcseqFeatures, true, list);
     return static_cast<int>(list.size());
 }
 

@@ -66,13 +66,8 @@ void Mfg::NcseqToolid(int ncseqId, const char* toolId) {
 
 int Mfg::ToolList() {
     IsInit();
-    std::vector<ProTool> tools = ardotk::ToolVisit(mfgHandle());
     std::vector<std::string>& list = mfglists::toolIds();
-    list.clear();
-    for (ProTool& tool : tools) {
-        tool.tool_id[PRO_LINE_SIZE - 1] = L'\0';
-        list.push_back(text::toNarrow(tool.tool_id));
-    }
+    ardotk::ToolVisit(mfgHandle(), list);
     return static_cast<int>(list.size());
 }
 

@@ -72,7 +72,9 @@ void markUsed(ProMdl mfg, int operationId, std::vector<PendingEntry>& entries) {
     for (PendingEntry& e : entries) {
         freeByPlace[Place(e.toolIdText, e.head, e.position)].entries.push_back(&e);
     }
-    for (ProFeature& ncseq : ardotk::FeatureSearch(solid, ".*", ardotk::kNcseqFeatures, true)) {
+    std::vector<ProFeature> ncseqs;
+    ardotk::FeatureSearch(solid, ".*", ardotk::kNcseqFeatures, true, ncseqs);
+    for (ProFeature& ncseq : ncseqs) {
         NcseqUse use = useOf(ncseq, operationId);
         if (!use.read) {
             continue;

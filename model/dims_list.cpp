@@ -8,7 +8,10 @@ namespace Ardo {
 
 int Solid::DimList(const char* pattern) {
     requireHandle("Ardo::Solid::DimList");
-    dimList = ardotk::DimensionVisit(static_cast<ProSolid>(handle), pattern);
+    // A failed listing keeps the previous list: fill a new one and take it on success.
+    std::vector<ProDimension> found;
+    ardotk::DimensionVisit(static_cast<ProSolid>(handle), pattern, found);
+    dimList.swap(found);
     return static_cast<int>(dimList.size());
 }
 

@@ -23,7 +23,7 @@ int Solid::ParamList(const char* pattern) {
     requireHandle(kListText);
     paramList.clear();
     ProModelitem owner = modelOwner(kListText);
-    paramList = ardotk::ParameterVisit(owner, pattern);
+    ardotk::ParameterVisit(owner, pattern, paramList);
     return static_cast<int>(paramList.size());
 }
 
@@ -31,7 +31,7 @@ int Solid::ParamList(const char* feature, const char* pattern) {
     requireHandle(kListText);
     paramList.clear();
     ProModelitem owner = featureOwner(feature);
-    paramList = ardotk::ParameterVisit(owner, pattern);
+    ardotk::ParameterVisit(owner, pattern, paramList);
     return static_cast<int>(paramList.size());
 }
 

@@ -4,6 +4,7 @@
 
 #include "kelt2proe/error.h"
 #include "toolkit/check.h"
+#include "toolkit/listing.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/visit_guard.h"
 
@@ -35,7 +36,7 @@ ProError compareSymbol(ProDimension* dimension, ProError, ProAppData data) {
 
 struct Collect {
     const NameFilter& filter;
-    std::vector<ProDimension> found;
+    std::vector<ProDimension>& found;
     VisitGuard guard;
     // The first code of a symbol that could not be read.
     ProError symbolFailure = PRO_TK_NO_ERROR;
@@ -83,20 +84,21 @@ bool DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& foun
     return true;
 }
 
-std::vector<ProDimension> DimensionVisit(ProSolid solid, const char* pattern) {
-    return guardedListing([&] {
-        NameFilter filter(pattern);
-        Collect collect{filter, {}, {}};
-        ProError err = ProSolidDimensionVisit(solid, PRO_B_FALSE, collectDimension,
-                                              filter.all() ? nullptr : admitBySymbol, &collect);
-        collect.guard.rethrow();
-        if (collect.symbolFailure != PRO_TK_NO_ERROR) {
-            throw Error(collect.symbolFailure, "");
-        }
-        if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
-            throw Error(err, "");
-        }
-        return std::move(collect.found);
+void DimensionVisit(ProSolid solid, const char* pattern, std::vector<ProDimension>& found) {
+    refillListing(found, [&] {
+        guardedListing([&] {
+            NameFilter filter(pattern);
+            Collect collect{filter, found, {}};
+            ProError err = ProSolidDimensionVisit(solid, PRO_B_FALSE, collectDimension,
+                                                  filter.all() ? nullptr : admitBySymbol, &collect);
+            collect.guard.rethrow();
+            if (collect.symbolFailure != PRO_TK_NO_ERROR) {
+                throw Error(collect.symbolFailure, "");
+            }
+            if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
+                throw Error(err, "");
+            }
+        });
     });
 }
 

@@ -16,12 +16,13 @@ namespace ardotk {
 bool DimensionBySymbol(ProSolid solid, const wchar_t* symbol, ProDimension& found, ProError& visit);
 
 // ProSolidDimensionVisit over the standard dimensions of `solid`: those whose whole
-// symbol matches `pattern` (".*": every one, without a filter), in the host's order.
+// symbol matches `pattern` (".*": every one, without a filter), in the host's order, into
+// `found` (contents replaced, storage reused, empty after a failure).
 // A symbol that cannot be read stops the visit and raises the host's code, whatever the
 // visit answers; so does any visit result other than success and PRO_TK_E_NOT_FOUND. An invalid
 // pattern raises ardotk::Error(0, description), anything else unexpected ardotk::Error(-1,
 // "UNBEKANNTER FEHLER").
-std::vector<ProDimension> DimensionVisit(ProSolid solid, const char* pattern);
+void DimensionVisit(ProSolid solid, const char* pattern, std::vector<ProDimension>& found);
 
 // ProDimensionValueGet / ProDimensionValueSet.
 double DimensionValueGet(ProDimension& dimension);

@@ -6,6 +6,7 @@
 
 #include "kelt2proe/error.h"
 #include "toolkit/check.h"
+#include "toolkit/listing.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/visit_guard.h"
 
@@ -19,7 +20,7 @@ struct Search {
     const NameFilter& filter;
     int type;
     bool activeOnly;
-    std::vector<ProFeature> found;
+    std::vector<ProFeature>& found;
     VisitGuard guard;
 };
 
@@ -75,23 +76,25 @@ ProError visitFeature(ProFeature* feature, ProError, ProAppData data) {
 
 }  // namespace
 
-std::vector<ProFeature> FeatureSearch(ProSolid solid, const char* pattern, int type,
-                                      bool activeOnly, int regexErrorCode) {
-    return guardedListing([&] {
-        NameFilter filter(pattern, regexErrorCode);
-        Search search{filter, type, activeOnly, {}, {}};
-        ProError err = ProSolidFeatVisit(solid, visitFeature, nullptr, &search);
-        search.guard.rethrow();
-        // A model without features is an empty result, not a failure.
-        if (err != PRO_TK_E_NOT_FOUND) {
-            check(err, kSearchText);
-        }
-        return std::move(search.found);
+void FeatureSearch(ProSolid solid, const char* pattern, int type, bool activeOnly,
+                   std::vector<ProFeature>& found, int regexErrorCode) {
+    refillListing(found, [&] {
+        guardedListing([&] {
+            NameFilter filter(pattern, regexErrorCode);
+            Search search{filter, type, activeOnly, found, {}};
+            ProError err = ProSolidFeatVisit(solid, visitFeature, nullptr, &search);
+            search.guard.rethrow();
+            // A model without features is an empty result, not a failure.
+            if (err != PRO_TK_E_NOT_FOUND) {
+                check(err, kSearchText);
+            }
+        });
     });
 }
 
 ProFeature FeatureByName(ProSolid solid, const char* name) {
-    std::vector<ProFeature> found = FeatureSearch(solid, name, kAnyFeatureType, true);
+    std::vector<ProFeature> found;
+    FeatureSearch(solid, name, kAnyFeatureType, true, found);
     if (found.size() != 1) {
         throw Error(-1, "nothing found");
     }

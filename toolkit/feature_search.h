@@ -13,13 +13,14 @@ constexpr int kNcseqFeatures = -2;
 
 // The features of `solid`, in the host's visiting order, whose name matches the whole
 // `pattern` and whose type is `type` (kAnyFeatureType: any; kNcseqFeatures: NC sequences
-// only). With `activeOnly` only features of status active or unregenerated are taken; an
-// unnamed feature has the empty name. An invalid pattern raises
+// only), into `found`: its contents are replaced, its storage is reused, and after a
+// failure it is empty. With `activeOnly` only features of status active or unregenerated
+// are taken; an unnamed feature has the empty name. An invalid pattern raises
 // ardotk::Error(regexErrorCode, description); a failing host call raises
 // ardotk::Error(code, "ardotk::FeatureSearch"); anything else
 // ardotk::Error(-1, "UNBEKANNTER FEHLER").
-std::vector<ProFeature> FeatureSearch(ProSolid solid, const char* pattern, int type,
-                                      bool activeOnly, int regexErrorCode = 0);
+void FeatureSearch(ProSolid solid, const char* pattern, int type, bool activeOnly,
+                   std::vector<ProFeature>& found, int regexErrorCode = 0);
 
 // The one active feature of any type whose name matches `name` as a pattern; unless
 // exactly one is found raises ardotk::Error(-1, "nothing found") (errors of the search

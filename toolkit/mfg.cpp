@@ -3,10 +3,15 @@
 #include <ProMfgoper.h>
 #include <ProUtil.h>
 
+#include <algorithm>
+#include <climits>
 #include <cwchar>
+#include <string>
 
+#include "base/text.h"
 #include "kelt2proe/error.h"
 #include "toolkit/check.h"
+#include "toolkit/listing.h"
 #include "toolkit/visit_guard.h"
 
 namespace ardotk {
@@ -14,14 +19,21 @@ namespace ardotk {
 namespace {
 
 struct ToolCollect {
-    std::vector<ProTool> tools;
+    std::vector<std::string>& toolIds;
     VisitGuard guard;
 };
 
 ProError collectTool(const ProTool* tool, ProAppData data) {
     auto& collect = *static_cast<ToolCollect*>(data);
     return collect.guard.run([&] {
-        collect.tools.push_back(*tool);
+        // The host's field may lack a terminator. Both buffers live on the stack: the
+        // entry's string is the only allocation.
+        ProLine id = {};
+        std::copy(tool->tool_id, std::find(tool->tool_id, tool->tool_id + PRO_LINE_SIZE - 1, L'\0'),
+                  id);
+        char narrow[PRO_LINE_SIZE * MB_LEN_MAX] = {};
+        Ardo::text::toNarrow(narrow, id);
+        collect.toolIds.emplace_back(narrow);
         return PRO_TK_NO_ERROR;
     });
 }
@@ -42,14 +54,15 @@ ProFeature OperActiveGet(ProMfg mfg) {
     return oper;
 }
 
-std::vector<ProTool> ToolVisit(ProMfg mfg) {
-    ToolCollect collect;
-    ProError err = ProMfgToolVisit(mfg, collectTool, &collect);
-    collect.guard.rethrow();
-    if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
-        throw Error(err, "ardotk::ToolList");
-    }
-    return std::move(collect.tools);
+void ToolVisit(ProMfg mfg, std::vector<std::string>& toolIds) {
+    refillListing(toolIds, [&] {
+        ToolCollect collect{toolIds, {}};
+        ProError err = ProMfgToolVisit(mfg, collectTool, &collect);
+        collect.guard.rethrow();
+        if (err != PRO_TK_NO_ERROR && err != PRO_TK_E_NOT_FOUND) {
+            throw Error(err, "ardotk::ToolList");
+        }
+    });
 }
 
 ProError TrailfileCommentWrite(const wchar_t* comment) {

@@ -5,6 +5,7 @@
 #include <ProMfg.h>
 #include <ProObjects.h>
 
+#include <string>
 #include <vector>
 
 namespace ardotk {
@@ -16,9 +17,10 @@ ProSolid MfgSolidGet(ProMfg mfg);
 // "ardotk::OperActiveGet") / ardotk::Error(code, "no active operation found").
 ProFeature OperActiveGet(ProMfg mfg);
 
-// ProMfgToolVisit: every tool of the model in visit order; raises
+// ProMfgToolVisit: the ids of every tool of the model in visit order, narrowed, into
+// `toolIds` (contents replaced, storage reused, empty after a failure); raises
 // ardotk::Error(code, "ardotk::ToolList"). A model without tools gives an empty list.
-std::vector<ProTool> ToolVisit(ProMfg mfg);
+void ToolVisit(ProMfg mfg, std::vector<std::string>& toolIds);
 
 // ProTrailfileCommentWrite; the trail file is diagnostic, so its result is returned
 // rather than raised.

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/text.h"
-#include "toolkit/pattern_automaton.h"
 #include "toolkit/pattern_backtrack.h"
 #include "toolkit/pattern_error.h"
 
@@ -32,6 +31,7 @@ PatternProgram compile(const char* pattern, int regexErrorCode) {
 
 NameFilter::NameFilter(const char* pattern, int regexErrorCode)
     : program_(compile(pattern, regexErrorCode)),
+      dfaSuits_(LazyDfa::suits(program_)),
       regexErrorCode_(regexErrorCode),
       all_(pattern != nullptr && std::strcmp(pattern, ".*") == 0) {}
 
@@ -40,8 +40,11 @@ bool NameFilter::matches(const wchar_t* name) const {
         return true;
     }
     const std::wstring_view text(name == nullptr ? L"" : name);
+    if (dfaSuits_) {
+        return dfa_.matches(program_, text);
+    }
     if (!program_.needsBacktracking) {
-        return automatonMatches(program_, text);
+        return automatonMatches(program_, text, scratch_);
     }
     try {
         return backtrackMatches(program_, text);

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "kelt2proe/error.h"
+#include "toolkit/pattern_automaton.h"
+#include "toolkit/pattern_dfa.h"
 #include "toolkit/pattern_program.h"
 
 namespace ardotk {
@@ -21,10 +23,14 @@ public:
     bool all() const { return all_; }
     // True when the whole name matches. A pattern with backreferences or lookahead that
     // needs too many steps for this name raises ardotk::Error(regexErrorCode, ...).
+    // Matching reuses the filter's working memory: one filter serves one thread.
     bool matches(const wchar_t* name) const;
 
 private:
     PatternProgram program_;
+    bool dfaSuits_;
+    mutable LazyDfa dfa_;
+    mutable AutomatonScratch scratch_;
     int regexErrorCode_;
     bool all_;
 };

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "kelt2proe/error.h"
 #include "toolkit/check.h"
+#include "toolkit/listing.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/util.h"
 #include "toolkit/visit_guard.h"
@@ -15,7 +16,7 @@ namespace {
 
 struct Collect {
     const NameFilter& filter;
-    std::vector<ProParameter> found;
+    std::vector<ProParameter>& found;
     VisitGuard guard;
 };
 
@@ -86,17 +87,18 @@ void ParameterDescriptionSet(ProParameter& param, wchar_t* description) {
     check(ProParameterDescriptionSet(&param, description));
 }
 
-std::vector<ProParameter> ParameterVisit(ProModelitem& owner, const char* pattern) {
-    return guardedListing([&] {
-        NameFilter filter(pattern);
-        Collect collect{filter, {}, {}};
-        ProError err = ProParameterVisit(&owner, filter.all() ? nullptr : admitByName,
-                                         collectParameter, &collect);
-        collect.guard.rethrow();
-        if (err == PRO_TK_GENERAL_ERROR || err == PRO_TK_BAD_INPUTS) {
-            throw Error(err, "");
-        }
-        return std::move(collect.found);
+void ParameterVisit(ProModelitem& owner, const char* pattern, std::vector<ProParameter>& found) {
+    refillListing(found, [&] {
+        guardedListing([&] {
+            NameFilter filter(pattern);
+            Collect collect{filter, found, {}};
+            ProError err = ProParameterVisit(&owner, filter.all() ? nullptr : admitByName,
+                                             collectParameter, &collect);
+            collect.guard.rethrow();
+            if (err == PRO_TK_GENERAL_ERROR || err == PRO_TK_BAD_INPUTS) {
+                throw Error(err, "");
+            }
+        });
     });
 }
 

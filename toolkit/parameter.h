@@ -33,9 +33,10 @@ std::string ParameterDescriptionGet(ProParameter& param);
 void ParameterDescriptionSet(ProParameter& param, wchar_t* description);
 
 // ProParameterVisit of the owner: the parameters whose whole name matches `pattern`, in
-// the host's order (".*": every parameter, without a filter). A visit result of -1 or -2
-// raises; others end the list. An invalid pattern raises ardotk::Error(0, description),
+// the host's order (".*": every parameter, without a filter), into `found` (contents
+// replaced, storage reused, empty after a failure). A visit result of -1 or -2 raises;
+// others end the list. An invalid pattern raises ardotk::Error(0, description),
 // anything else unexpected ardotk::Error(-1, "UNBEKANNTER FEHLER").
-std::vector<ProParameter> ParameterVisit(ProModelitem& owner, const char* pattern);
+void ParameterVisit(ProModelitem& owner, const char* pattern, std::vector<ProParameter>& found);
 
 }  // namespace ardotk

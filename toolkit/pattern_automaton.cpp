@@ -1,5 +1,6 @@
 #include "toolkit/pattern_automaton.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -7,61 +8,105 @@
 
 namespace ardotk {
 
+using ThreadList = AutomatonScratch::ThreadList;
+
+void ThreadList::resize(std::size_t size) {
+    if (seen_.size() != size) {
+        seen_.assign(size, 0);
+        generation_ = 0;
+    }
+}
+
+void ThreadList::reset() {
+    // After a wrap-around every stamp is stale: start again from a clean slate.
+    if (++generation_ == 0) {
+        std::fill(seen_.begin(), seen_.end(), 0u);
+        generation_ = 1;
+    }
+    threads_.clear();
+}
+
+bool ThreadList::visit(int pc) {
+    if (seen_[pc] == generation_) {
+        return false;
+    }
+    seen_[pc] = generation_;
+    return true;
+}
+
+void followThreads(const PatternProgram& program, int start, std::wstring_view name,
+                   std::size_t pos, ThreadList& list, std::vector<int>& stack) {
+    stack.clear();
+    stack.push_back(start);
+    while (!stack.empty()) {
+        const int pc = stack.back();
+        stack.pop_back();
+        if (!list.visit(pc)) {
+            continue;
+        }
+        const Instruction& ins = program.code[pc];
+        switch (ins.op) {
+            case Op::Jump:
+                stack.push_back(ins.x);
+                break;
+            case Op::Split:
+                stack.push_back(ins.y);
+                stack.push_back(ins.x);
+                break;
+            case Op::LineBegin:
+            case Op::LineEnd:
+            case Op::WordBoundary:
+            case Op::NotWordBoundary:
+                if (assertionHolds(ins.op, name, pos)) {
+                    stack.push_back(pc + 1);
+                }
+                break;
+            case Op::Char:
+            case Op::Class:
+            case Op::Match:
+                list.add(pc);
+                break;
+            default:
+                stack.push_back(pc + 1);
+                break;  // Save, Mark, Progress: no effect
+        }
+    }
+}
+
 namespace {
 
-// The threads at one position: instructions that consume a character or match, each
-// listed once.
-class ThreadList {
-public:
-    explicit ThreadList(std::size_t size) : seen_(size, 0) {}
-
-    void reset() {
-        ++generation_;
-        threads_.clear();
-    }
-    // False when `pc` was already reached at this position.
-    bool visit(int pc) {
-        if (seen_[pc] == generation_) {
-            return false;
-        }
-        seen_[pc] = generation_;
-        return true;
-    }
-    void add(int pc) { threads_.push_back(pc); }
-    const std::vector<int>& threads() const { return threads_; }
-
-private:
-    std::vector<unsigned> seen_;
-    unsigned generation_ = 1;
-    std::vector<int> threads_;
-};
-
+// One match of one name, on the scratch's buffers.
 class Automaton {
 public:
-    Automaton(const PatternProgram& program, std::wstring_view name)
+    Automaton(AutomatonScratch& scratch, const PatternProgram& program, std::wstring_view name)
         : program_(program),
           name_(name),
-          current_(program.code.size()),
-          next_(program.code.size()),
-          classPosition_(program.classes.size(), kNotAsked),
-          classAnswer_(program.classes.size(), false) {}
-
+          current_(&scratch.current),
+          next_(&scratch.next),
+          stack_(scratch.stack),
+          classPosition_(scratch.classPosition),
+          classAnswer_(scratch.classAnswer) {
+        current_->resize(program.code.size());
+        next_->resize(program.code.size());
+        classPosition_.assign(program.classes.size(), kNotAsked);
+        classAnswer_.assign(program.classes.size(), 0);
+    }
     bool run() {
-        current_.reset();
-        follow(current_, 0, 0);
+        current_->reset();
+        follow(*current_, 0, 0);
         for (std::size_t pos = 0; pos < name_.size(); ++pos) {
-            if (current_.threads().empty()) {
+            if (current_->threads().empty()) {
                 return false;
             }
-            next_.reset();
-            for (int pc : current_.threads()) {
+            next_->reset();
+            for (int pc : current_->threads()) {
                 if (consumes(program_.code[pc], pos)) {
-                    follow(next_, pc + 1, pos + 1);
+                    follow(*next_, pc + 1, pos + 1);
                 }
             }
             std::swap(current_, next_);
         }
-        for (int pc : current_.threads()) {
+        for (int pc : current_->threads()) {
             if (program_.code[pc].op == Op::Match) {
                 return true;
             }
@@ -81,64 +126,29 @@ private:
         }
         if (classPosition_[ins.x] != pos) {
             classPosition_[ins.x] = pos;
-            classAnswer_[ins.x] = program_.classes[ins.x].contains(c);
+            classAnswer_[ins.x] = program_.classes[ins.x].contains(c) ? 1 : 0;
         }
-        return classAnswer_[ins.x];
+        return classAnswer_[ins.x] != 0;
     }
 
-    // Adds every consuming or matching instruction reachable from `start` at `pos`
-    // without consuming.
     void follow(ThreadList& list, int start, std::size_t pos) {
-        stack_.clear();
-        stack_.push_back(start);
-        while (!stack_.empty()) {
-            const int pc = stack_.back();
-            stack_.pop_back();
-            if (!list.visit(pc)) {
-                continue;
-            }
-            const Instruction& ins = program_.code[pc];
-            switch (ins.op) {
-                case Op::Jump:
-                    stack_.push_back(ins.x);
-                    break;
-                case Op::Split:
-                    stack_.push_back(ins.y);
-                    stack_.push_back(ins.x);
-                    break;
-                case Op::LineBegin:
-                case Op::LineEnd:
-                case Op::WordBoundary:
-                case Op::NotWordBoundary:
-                    if (assertionHolds(ins.op, name_, pos)) {
-                        stack_.push_back(pc + 1);
-                    }
-                    break;
-                case Op::Char:
-                case Op::Class:
-                case Op::Match:
-                    list.add(pc);
-                    break;
-                default:
-                    stack_.push_back(pc + 1);
-                    break;  // Save, Mark, Progress: no effect
-            }
-        }
+        followThreads(program_, start, name_, pos, list, stack_);
     }
 
     const PatternProgram& program_;
     std::wstring_view name_;
-    ThreadList current_;
-    ThreadList next_;
-    std::vector<int> stack_;
-    std::vector<std::size_t> classPosition_;
-    std::vector<bool> classAnswer_;
+    ThreadList* current_;
+    ThreadList* next_;
+    std::vector<int>& stack_;
+    std::vector<std::size_t>& classPosition_;
+    std::vector<char>& classAnswer_;
 };
 
 }  // namespace
 
-bool automatonMatches(const PatternProgram& program, std::wstring_view name) {
-    return Automaton(program, name).run();
+bool automatonMatches(const PatternProgram& program, std::wstring_view name,
+                      AutomatonScratch& scratch) {
+    return Automaton(scratch, program, name).run();
 }
 
 }  // namespace ardotk

@@ -140,4 +140,30 @@ TEST_F(HostTest, PatternsGiveTheStandardLibrarysVerdicts) {
     EXPECT_EQ(compared, 3000 * 16);
 }
 
+// One filter over many names: the steps it keeps from name to name, a pattern with more
+// states than are kept (the tenth character from the end is an "a"), and characters
+// outside ASCII, whose steps are not kept.
+TEST_F(HostTest, OneFilterKeepsItsVerdictsOverManyNames) {
+    std::mt19937 random(5);
+    const std::wstring alphabet = L"ab\u00e9\u4e2d";
+    for (const char* pattern : {"(?:a|b)*a(?:a|b){9}", "[^a]+b?", "[^a]*a.{2}"}) {
+        const std::string text(pattern);
+        const std::wregex reference(std::wstring(text.begin(), text.end()),
+                                    std::regex_constants::ECMAScript);
+        const ardotk::NameFilter filter(pattern);
+        int taken = 0;
+        for (int i = 0; i < 3000; ++i) {
+            std::wstring name;
+            for (int n = 8 + static_cast<int>(random() % 10); n > 0; --n) {
+                name += alphabet[random() % (i % 2 == 0 ? 2 : alphabet.size())];
+            }
+            const bool expected = std::regex_match(name, reference);
+            ASSERT_EQ(filter.matches(name.c_str()), expected) << pattern << " on name " << i;
+            taken += expected;
+        }
+        EXPECT_GT(taken, 0) << pattern;
+        EXPECT_LT(taken, 3000) << pattern;
+    }
+}
+
 }  // namespace
