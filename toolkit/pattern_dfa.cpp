@@ -8,7 +8,7 @@
 namespace ardotk {
 
 bool LazyDfa::suits(const PatternProgram& program) {
-    if (program.needsBacktracking) {
+    if (program.needsBacktracking || program.code.size() > kMaxDfaInstructions) {
         return false;
     }
     return std::none_of(program.code.begin(), program.code.end(), [](const Instruction& ins) {

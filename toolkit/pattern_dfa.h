@@ -2,8 +2,10 @@
 // deterministic automaton built as names are matched. Each state is a set of threads of
 // the linear-time matcher; the step from a state on an ASCII character is computed once
 // and kept, so matching a name costs one table lookup per character. Steps on other
-// characters are computed each time. The number of states is bounded: beyond it, names
-// are matched by the linear-time matcher alone.
+// characters are computed each time. Only small programs run here, and the number of
+// states is bounded, so building the automaton never costs more than a few names'
+// matching: a large program, or names that need more states, are matched by the
+// linear-time matcher alone.
 #pragma once
 
 #include <array>
@@ -18,11 +20,12 @@
 namespace ardotk {
 
 constexpr std::size_t kMaxDfaStates = 256;
+constexpr std::size_t kMaxDfaInstructions = 256;
 
 class LazyDfa {
 public:
-    // True for a program this automaton can run: no assertions, no backreferences and
-    // no lookahead.
+    // True for a program this automaton runs: at most kMaxDfaInstructions, without
+    // assertions, backreferences and lookahead.
     static bool suits(const PatternProgram& program);
 
     // True when the whole name matches. One LazyDfa serves one program, which must suit.
