@@ -9,7 +9,10 @@
 #include "simhost/core/faults.h"
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
+#include "simhost/state/commands.h"
 #include "simhost/state/load_diagnostic.h"
+#include "simhost/state/macros.h"
+#include "simhost/state/message_log.h"
 #include "simhost/state/sessions.h"
 
 namespace simhost {
@@ -23,6 +26,8 @@ void reset() {
     core::eventsReset();
     core::applicationReset();
     state::loadDiagnosticClear();
+    state::messagesShownClear();
+    state::macrosRunClear();
 }
 
 std::string launch(const std::string& startFile) {
@@ -63,6 +68,66 @@ void postExit() {
 
 void onCommand(const std::string& action, std::function<void()> callback) {
     core::commandRegister(action, std::move(callback));
+}
+
+std::vector<ShownMessage> messages() {
+    std::vector<ShownMessage> out;
+    for (const auto& entry : state::messagesShown()) {
+        out.push_back({entry.file, entry.key, entry.text});
+    }
+    return out;
+}
+
+void clearMessages() {
+    state::messagesShownClear();
+}
+
+std::vector<CommandButton> commands() {
+    std::vector<CommandButton> out;
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        return out;
+    }
+    auto& registry = session->area<state::CommandRegistry>();
+    // By index: an access function may add commands while the buttons are drawn.
+    for (std::size_t i = 0; i < registry.all().size(); ++i) {
+        const state::Command& command = *registry.all()[i];
+        CommandButton button;
+        button.action = command.action;
+        button.icon = command.icon;
+        button.label = command.label;
+        button.help = command.help;
+        button.description = command.description;
+        button.designated = command.designated;
+        button.access = state::commandAccess(command);
+        out.push_back(button);
+    }
+    return out;
+}
+
+bool pressCommand(const std::string& action) {
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        return false;
+    }
+    state::Command* command = session->area<state::CommandRegistry>().byAction(action);
+    if (command == nullptr || state::commandAccess(*command) != ACCESS_AVAILABLE) {
+        return false;
+    }
+    core::eventPostCommand(action, true);
+    return true;
+}
+
+std::vector<MacroCommand> macrosRun() {
+    std::vector<MacroCommand> out;
+    for (const auto& run : state::macrosRun()) {
+        out.push_back({run.command, run.understood});
+    }
+    return out;
+}
+
+void clearMacrosRun() {
+    state::macrosRunClear();
 }
 
 std::string commProgram() {

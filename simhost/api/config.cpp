@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "simhost/api/owner_args.h"
 #include "simhost/core/arrays.h"
@@ -71,16 +72,25 @@ ProError ProConfigoptArrayGet(ProName option, ProPath** value_array) try {
     SIMHOST_ENTER("ProConfigoptArrayGet", wideArg(option, PRO_NAME_SIZE));
     SIMHOST_SESSION(s);
     std::string name;
-    std::string text;
+    std::vector<std::string> values;
     if (!optionName(option, name) || value_array == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (!configGet(*s, name, text)) {
+    if (!configValues(*s, name, values)) {
         return PRO_TK_E_NOT_FOUND;
     }
-    // The session keeps one value per option: an array of one path.
-    auto* array = static_cast<ProPath*>(arrayAlloc(1, static_cast<int>(sizeof(ProPath))));
-    copyWide(array[0], PRO_PATH_SIZE, widen(text));
+    std::vector<std::wstring> wide;
+    for (const std::string& value : values) {
+        wide.push_back(widen(value));
+        if (wide.back().size() >= PRO_PATH_SIZE) {
+            return PRO_TK_LINE_TOO_LONG;
+        }
+    }
+    auto* array = static_cast<ProPath*>(
+        arrayAlloc(static_cast<int>(wide.size()), static_cast<int>(sizeof(ProPath))));
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        copyWide(array[i], PRO_PATH_SIZE, wide[i]);
+    }
     *value_array = array;
     return PRO_TK_NO_ERROR;
 }

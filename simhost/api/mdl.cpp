@@ -165,6 +165,9 @@ ProError ProMdlSave(ProMdl handle) try {
     if (m == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
+    if (!m->hasFile) {
+        m->directory = s->workDir;
+    }
     return modelSave(*m);
 }
 SIMHOST_CATCH

@@ -16,8 +16,8 @@ ProError ProTrailfileCommentWrite(ProComment comment) try {
     if (!simhost::api::wideBuffer(comment, PRO_COMMENT_SIZE, text)) {
         return PRO_TK_BAD_INPUTS;
     }
-    return simhost::state::trailCommentAppend(s->workDir, text) ? PRO_TK_NO_ERROR
-                                                                : PRO_TK_CANT_WRITE;
+    return simhost::state::trailCommentAppend(s->startDir, text) ? PRO_TK_NO_ERROR
+                                                                 : PRO_TK_CANT_WRITE;
 }
 SIMHOST_CATCH
 

@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <exception>
+#include <string>
 
 #include "simhost/core/allocations.h"
 #include "simhost/core/entry.h"
 #include "simhost/core/wide.h"
+#include "simhost/state/config.h"
 #include "simhost/state/sessions.h"
 
 using namespace simhost::core;
@@ -17,6 +20,22 @@ namespace {
 
 // The display date code of this host build.
 constexpr char kDateCode[] = "M070";
+
+// The size of the host's wide character in bytes: the platform's, unless the session's
+// start file gives "simhost_wchar_size" (so that a test can play a host that differs).
+int hostWcharSize() {
+    int size = static_cast<int>(sizeof(wchar_t));
+    std::string given;
+    Session* session = connected();
+    if (session != nullptr && configGet(*session, "simhost_wchar_size", given)) {
+        try {
+            size = std::stoi(given);
+        } catch (const std::exception&) {
+            // A value that is not a number leaves the platform's size.
+        }
+    }
+    return size;
+}
 
 }  // namespace
 
@@ -74,9 +93,9 @@ ProError ProWcharSizeVerify(int application_size_of_wchar, int* proe_size_of_wch
     if (proe_size_of_wchar == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    *proe_size_of_wchar = static_cast<int>(sizeof(wchar_t));
-    return application_size_of_wchar == static_cast<int>(sizeof(wchar_t)) ? PRO_TK_NO_ERROR
-                                                                          : PRO_TK_GENERAL_ERROR;
+    int hostSize = hostWcharSize();
+    *proe_size_of_wchar = hostSize;
+    return application_size_of_wchar == hostSize ? PRO_TK_NO_ERROR : PRO_TK_GENERAL_ERROR;
 }
 SIMHOST_CATCH
 

@@ -1,6 +1,8 @@
 #include "simhost/core/application.h"
 
 #include <cwchar>
+#include <filesystem>
+#include <system_error>
 
 #include "simhost/core/platform.h"
 #include "simhost/state/sessions.h"
@@ -19,6 +21,10 @@ ProTerminationAction& terminationAction() {
 }  // namespace
 
 int applicationStart(state::Session& session, const std::string& textPath) {
+    // The application's message files and icons are in its text path, from start-up on.
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(textPath, ec);
+    session.applicationTextPath = ec ? textPath : absolute.string();
     auto entry = reinterpret_cast<UserInitialize>(findProcessSymbol("user_initialize"));
     if (entry == nullptr) {
         return 0;
@@ -31,6 +37,9 @@ int applicationStart(state::Session& session, const std::string& textPath) {
     wchar_t errors[80] = {0};
     int result = entry(2, argv, version, build, errors);
     session.applicationStarted = result == 0;
+    if (!session.applicationStarted) {
+        session.applicationTextPath.clear();
+    }
     return result;
 }
 
@@ -40,6 +49,7 @@ void applicationTerminate(state::Session& session, bool hostExit) {
     }
     if (session.applicationStarted) {
         session.applicationStarted = false;
+        session.applicationTextPath.clear();
         if (auto entry = reinterpret_cast<UserTerminate>(findProcessSymbol("user_terminate"))) {
             entry();
         }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "simhost/core/application.h"
+#include "simhost/state/commands.h"
 #include "simhost/state/sessions.h"
 
 namespace simhost::core {
@@ -12,6 +13,7 @@ namespace {
 struct Event {
     bool exit;
     std::string action;
+    bool accessAsked;
 };
 
 struct Events {
@@ -27,12 +29,12 @@ Events& events() {
 
 }  // namespace
 
-void eventPostCommand(const std::string& action) {
-    events().queue.push_back({false, action});
+void eventPostCommand(const std::string& action, bool accessAsked) {
+    events().queue.push_back({false, action, accessAsked});
 }
 
 void eventPostExit() {
-    events().queue.push_back({true, {}});
+    events().queue.push_back({true, {}, false});
 }
 
 void commandRegister(const std::string& action, std::function<void()> callback) {
@@ -62,6 +64,8 @@ ProError eventLoopRun() {
             // Copy: the callback may register or reset commands.
             auto callback = command->second;
             callback();
+        } else {
+            state::commandServe(*session, event.action, event.accessAsked);
         }
     }
     e.interrupted = false;

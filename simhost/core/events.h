@@ -8,10 +8,13 @@
 
 namespace simhost::core {
 
-void eventPostCommand(const std::string& action);
+// A press of the named command. `accessAsked`: the host drew the button available when
+// it was pressed, so the loop runs the action without asking again.
+void eventPostCommand(const std::string& action, bool accessAsked = false);
 void eventPostExit();
 
-// Registers the callback that a press of the named command runs.
+// Registers the callback that a press of the named command runs, in place of the
+// command an application added to the session.
 void commandRegister(const std::string& action, std::function<void()> callback);
 
 // Serves queued events until interrupted, the session ends or the queue is empty

@@ -49,22 +49,35 @@ std::string configOptionKey(const std::string& option) {
     return key;
 }
 
-bool configGet(const Session& session, const std::string& option, std::string& value) {
+bool configValues(const Session& session, const std::string& option,
+                  std::vector<std::string>& values) {
     std::string key = configOptionKey(option);
+    values.clear();
     auto it = session.config.find(key);
-    if (it != session.config.end()) {
-        value = shown(it->second);
+    if (it != session.config.end() && !it->second.empty()) {
+        for (const std::string& value : it->second) {
+            values.push_back(shown(value));
+        }
         return true;
     }
     if (const char* fallback = defaultOf(key)) {
-        value = shown(fallback);
+        values.push_back(shown(fallback));
         return true;
     }
     return false;
 }
 
+bool configGet(const Session& session, const std::string& option, std::string& value) {
+    std::vector<std::string> values;
+    if (!configValues(session, option, values)) {
+        return false;
+    }
+    value = values.front();
+    return true;
+}
+
 void configSet(Session& session, const std::string& option, const std::string& value) {
-    session.config[configOptionKey(option)] = value;
+    session.config[configOptionKey(option)] = {value};
 }
 
 }  // namespace simhost::state

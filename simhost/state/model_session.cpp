@@ -134,6 +134,7 @@ struct Loader {
         Model* model = store.add(name, type);
         added.push_back(model->id);
         model->directory = file.parent_path();
+        model->hasFile = true;
         ModelFileFault fault;
         rc = modelFromJson(doc, *model, &fault);
         if (rc != PRO_TK_NO_ERROR) {
@@ -207,6 +208,7 @@ ProError modelSave(Model& model) {
         return rc;
     }
     model.modified = false;
+    model.hasFile = true;
     return PRO_TK_NO_ERROR;
 }
 

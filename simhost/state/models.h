@@ -73,6 +73,9 @@ struct Model {
     int regenerations = 0;
     // Where the model's file lives (the working directory for a new model).
     std::filesystem::path directory;
+    // The model has a file: it was loaded or saved. A model without one is saved into
+    // the session's working directory of the time of the save.
+    bool hasFile = false;
     // Sections of the model file this host does not interpret (yet), kept verbatim so
     // that a save writes them back.
     nlohmann::json sections = nlohmann::json::object();

@@ -29,7 +29,8 @@ std::string lower(std::string s) {
     return s;
 }
 
-bool readStartFile(const std::string& path, std::map<std::string, std::string>& config) {
+bool readStartFile(const std::string& path,
+                   std::map<std::string, std::vector<std::string>>& config) {
     std::ifstream in(path);
     if (!in) {
         return false;
@@ -46,7 +47,7 @@ bool readStartFile(const std::string& path, std::map<std::string, std::string>& 
         }
         std::string value;
         std::getline(words >> std::ws, value);
-        config[lower(option)] = value;
+        config[lower(option)].push_back(value);
     }
     return true;
 }
@@ -54,7 +55,7 @@ bool readStartFile(const std::string& path, std::map<std::string, std::string>& 
 }  // namespace
 
 Session* sessionStart(const std::string& startFile) {
-    std::map<std::string, std::string> config;
+    std::map<std::string, std::vector<std::string>> config;
     if (!startFile.empty() && !readStartFile(startFile, config)) {
         return nullptr;
     }
@@ -67,7 +68,8 @@ Session* sessionStart(const std::string& startFile) {
     session->id = "host:simhost:address_version:1:address_type:1:rpcnum:" +
                   std::to_string(536870912 + session->index) +
                   ":rpcversion:1:netaddr:127.0.0.1:netaddr_length:4";
-    session->workDir = std::filesystem::current_path();
+    session->startDir = std::filesystem::current_path();
+    session->workDir = session->startDir;
     session->config = std::move(config);
     r.sessions.push_back(std::move(session));
     return r.sessions.back().get();

@@ -7,6 +7,7 @@
 #include <string>
 #include <typeindex>
 #include <unordered_map>
+#include <vector>
 
 namespace simhost::state {
 
@@ -17,9 +18,15 @@ public:
     std::string id;
     bool running = true;
     bool applicationStarted = false;
+    // The directory the session started in, which keeps its trail file; and the working
+    // directory, which starts there and follows ProDirectoryChange.
+    std::filesystem::path startDir;
     std::filesystem::path workDir;
-    // Configuration options given at start or set later, by lower-case option name.
-    std::map<std::string, std::string> config;
+    // The text path the application was started with; empty before it started.
+    std::string applicationTextPath;
+    // Configuration options given at start or set later, by lower-case option name; an
+    // option given on several lines of the start file keeps every value in order.
+    std::map<std::string, std::vector<std::string>> config;
 
     // State of one host area (models, windows, tools ...) in this session, created on
     // first use, so that each area keeps its own state in its own files.
@@ -37,7 +44,8 @@ private:
 };
 
 // Starts a session in the current directory. A non-empty start file must exist and is
-// read as `option value` lines; returns null when it cannot be read.
+// read as `option value` lines (an option on several lines keeps all its values);
+// returns null when it cannot be read.
 Session* sessionStart(const std::string& startFile);
 Session* sessionById(const std::string& id);
 Session* sessionByHandle(int index, long authKey);

@@ -1,4 +1,4 @@
-// The session's trail file: "trail.txt" in the session's working directory, created on
+// The session's trail file: "trail.txt" in the directory the session started in, created on
 // the first line written and appended to for the rest of the session's life (and by
 // later sessions in the same directory). Comments are lines starting with '!'.
 #pragma once

@@ -107,6 +107,59 @@ TEST_F(ConfigTest, ArrayGetGivesAnArrayTheCallerFrees) {
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
+TEST_F(ConfigTest, AnOptionOnSeveralStartFileLinesKeepsEveryValue) {
+    start(writeFile(
+        "config.pro",
+        "pro_mf_tprm_dir /tools/first\nshow_dim_sign yes\nPRO_MF_TPRM_DIR /tools/second\n"));
+    Option option(L"pro_mf_tprm_dir");
+    ProPath* values = nullptr;
+    ASSERT_EQ(ProConfigoptArrayGet(option.text, &values), PRO_TK_NO_ERROR);
+    int n = 0;
+    ASSERT_EQ(ProArraySizeGet(values, &n), PRO_TK_NO_ERROR);
+    ASSERT_EQ(n, 2);
+    EXPECT_EQ(std::wstring(values[0]), L"/tools/first");
+    EXPECT_EQ(std::wstring(values[1]), L"/tools/second");
+    ASSERT_EQ(ProArrayFree(reinterpret_cast<ProArray*>(&values)), PRO_TK_NO_ERROR);
+
+    // The single-value reading gives the first; setting replaces all of them.
+    std::wstring value;
+    ASSERT_EQ(get(L"pro_mf_tprm_dir", value), PRO_TK_NO_ERROR);
+    EXPECT_EQ(value, L"/tools/first");
+    ASSERT_EQ(set(L"pro_mf_tprm_dir", L"/tools/only"), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProConfigoptArrayGet(option.text, &values), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProArraySizeGet(values, &n), PRO_TK_NO_ERROR);
+    ASSERT_EQ(n, 1);
+    EXPECT_EQ(std::wstring(values[0]), L"/tools/only");
+    ASSERT_EQ(ProArrayFree(reinterpret_cast<ProArray*>(&values)), PRO_TK_NO_ERROR);
+    EXPECT_EQ(simhost::liveObjects(), 0);
+}
+
+TEST_F(ConfigTest, AStartFileValueTooLongForAPathIsRefusedByTheArrayForm) {
+    start(writeFile("config.pro", "pro_mf_tprm_dir /" + std::string(260, 'p') + "\n"));
+    Option option(L"pro_mf_tprm_dir");
+    ProPath* values = nullptr;
+    EXPECT_EQ(ProConfigoptArrayGet(option.text, &values), PRO_TK_LINE_TOO_LONG);
+    EXPECT_EQ(simhost::liveObjects(), 0);
+}
+
+TEST_F(ConfigTest, TheWideCharacterSizeIsThePlatformsUnlessTheStartFileSetsIt) {
+    start("");
+    int hostSize = 0;
+    int own = static_cast<int>(sizeof(wchar_t));
+    EXPECT_EQ(ProWcharSizeVerify(own, &hostSize), PRO_TK_NO_ERROR);
+    EXPECT_EQ(hostSize, own);
+    EXPECT_EQ(ProWcharSizeVerify(own == 2 ? 4 : 2, &hostSize), PRO_TK_GENERAL_ERROR);
+    EXPECT_EQ(hostSize, own);
+    EXPECT_EQ(ProWcharSizeVerify(own, nullptr), PRO_TK_BAD_INPUTS);
+
+    simhost::reset();
+    start(writeFile("config.pro", "simhost_wchar_size 2\n"));
+    EXPECT_EQ(ProWcharSizeVerify(2, &hostSize), PRO_TK_NO_ERROR);
+    EXPECT_EQ(hostSize, 2);
+    EXPECT_EQ(ProWcharSizeVerify(4, &hostSize), PRO_TK_GENERAL_ERROR);
+    EXPECT_EQ(hostSize, 2);
+}
+
 TEST_F(ConfigTest, InjectedFaultsChangeNothing) {
     std::wstring value;
     start("");

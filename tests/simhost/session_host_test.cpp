@@ -146,8 +146,8 @@ TEST_F(SessionHostTest, StartFileMustExistAndIsRead) {
     simhost::state::Session* s = simhost::state::connected();
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->config.size(), 2u);
-    EXPECT_EQ(s->config["pro_unit_length"], "unit_mm");
-    EXPECT_EQ(s->config["search_path"], "/a b/c");
+    EXPECT_EQ(s->config["pro_unit_length"], std::vector<std::string>{"unit_mm"});
+    EXPECT_EQ(s->config["search_path"], std::vector<std::string>{"/a b/c"});
     EXPECT_EQ(s->workDir, workDir);
 }
 

@@ -14,8 +14,8 @@
 
 namespace simhost {
 
-// Ends every session, forgets the connection, clears journal, faults and events, and
-// restores the journal's default limit.
+// Ends every session, forgets the connection, clears journal, faults, events, the
+// messages shown and the macros run, and restores the journal's default limit.
 SIMHOST_API void reset();
 
 // Starts a host session as a user would (not connected to this process) and returns
@@ -43,6 +43,51 @@ SIMHOST_API void postExit();
 // command action an application registered; lets a test act from inside the loop (for
 // example interrupt it). Cleared by reset().
 SIMHOST_API void onCommand(const std::string& action, std::function<void()> callback);
+
+// A message the host showed in its message area: the message file and key the
+// application named, and the English text with its placeholders replaced.
+struct ShownMessage {
+    std::string file;
+    std::string key;
+    std::string text;
+};
+// The messages shown since the last reset or clear, oldest first.
+SIMHOST_API std::vector<ShownMessage> messages();
+SIMHOST_API void clearMessages();
+
+// A command an application added to the connected session's user interface, as its
+// button shows now.
+struct CommandButton {
+    std::string action;
+    std::string icon;
+    // The button's texts from the message file; empty until the command is designated.
+    std::string label;
+    std::string help;
+    std::string description;
+    bool designated = false;
+    // The access function's answer, asked now (ACCESS_... of ProUICmd.h: 3 available,
+    // 1 unavailable); 0 (invisible) without asking for a command that has no button.
+    int access = 0;
+    bool available() const { return access == 3; }
+};
+// The commands of the connected session in the order they were added; empty without
+// a connection.
+SIMHOST_API std::vector<CommandButton> commands();
+// The user presses the button of `action`: when the command is designated and its
+// access function answers available, the press is queued for the event loop, which
+// runs the command's action, and true is returned. A press of a command without a
+// button or of an unavailable one does nothing and returns false.
+SIMHOST_API bool pressCommand(const std::string& action);
+
+// A command of a macro the host ran (ProMacroExecute): the command as written, without
+// surrounding blanks, and whether the host understood it (see docs/test-kit.md).
+struct MacroCommand {
+    std::string command;
+    bool understood = false;
+};
+// The macro commands run since the last reset or clear, oldest first.
+SIMHOST_API std::vector<MacroCommand> macrosRun();
+SIMHOST_API void clearMacrosRun();
 
 // Path of an existing file that stands for the host's communication program; point the
 // environment variable PRO_COMM_MSG_EXE at it.

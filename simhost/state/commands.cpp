@@ -1,0 +1,59 @@
+#include "simhost/state/commands.h"
+
+#include <cstdint>
+
+namespace simhost::state {
+
+Command* CommandRegistry::add(const std::string& action) {
+    if (byAction(action) != nullptr) {
+        return nullptr;
+    }
+    auto command = std::make_unique<Command>();
+    command->id = static_cast<int>(commands_.size()) + 1;
+    command->action = action;
+    commands_.push_back(std::move(command));
+    return commands_.back().get();
+}
+
+Command* CommandRegistry::byHandle(uiCmdCmdId handle) {
+    auto id = reinterpret_cast<std::intptr_t>(handle);
+    if (id < 1 || id > static_cast<std::intptr_t>(commands_.size())) {
+        return nullptr;
+    }
+    return commands_[static_cast<std::size_t>(id - 1)].get();
+}
+
+Command* CommandRegistry::byAction(const std::string& action) {
+    for (auto& command : commands_) {
+        if (command->action == action) {
+            return command.get();
+        }
+    }
+    return nullptr;
+}
+
+uiCmdCmdId commandHandle(const Command& command) {
+    return reinterpret_cast<uiCmdCmdId>(static_cast<std::intptr_t>(command.id));
+}
+
+uiCmdAccessState commandAccess(const Command& command) {
+    if (!command.designated) {
+        return ACCESS_INVISIBLE;
+    }
+    return command.access(MODE_BLIND);
+}
+
+bool commandServe(Session& session, const std::string& action, bool accessAsked) {
+    Command* command = session.area<CommandRegistry>().byAction(action);
+    if (command == nullptr) {
+        return false;
+    }
+    if (!accessAsked && commandAccess(*command) != ACCESS_AVAILABLE) {
+        return false;
+    }
+    // The action may add commands; the registry keeps this entry where it is.
+    command->run(commandHandle(*command), nullptr, nullptr);
+    return true;
+}
+
+}  // namespace simhost::state
