@@ -95,6 +95,7 @@ std::vector<CommandButton> commands() {
         CommandButton button;
         button.action = command.action;
         button.icon = command.icon;
+        button.iconFile = state::commandIconFile(*session, command);
         button.label = command.label;
         button.help = command.help;
         button.description = command.description;

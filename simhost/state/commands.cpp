@@ -1,6 +1,8 @@
 #include "simhost/state/commands.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 namespace simhost::state {
 
@@ -34,6 +36,21 @@ Command* CommandRegistry::byAction(const std::string& action) {
 
 uiCmdCmdId commandHandle(const Command& command) {
     return reinterpret_cast<uiCmdCmdId>(static_cast<std::intptr_t>(command.id));
+}
+
+std::string commandIconFile(const Session& session, const Command& command) {
+    if (command.icon.empty() || session.applicationTextPath.empty() ||
+        command.icon.find('/') != std::string::npos) {
+        return std::string();
+    }
+    std::filesystem::path textPath(session.applicationTextPath);
+    for (const auto& dir : {textPath / "text" / "resource", textPath / "resource"}) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(dir / command.icon, ec)) {
+            return (dir / command.icon).string();
+        }
+    }
+    return std::string();
 }
 
 uiCmdAccessState commandAccess(const Command& command) {

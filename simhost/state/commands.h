@@ -45,6 +45,11 @@ private:
 
 uiCmdCmdId commandHandle(const Command& command);
 
+// The icon's file as the host finds it in the application's text path: in
+// "<text path>/text/resource" or "<text path>/resource"; empty when it is in neither (the
+// button then shows its label alone).
+std::string commandIconFile(const Session& session, const Command& command);
+
 // What the button of the command shows now: ACCESS_INVISIBLE for a command that is not
 // designated (it has no button), else the access function's answer.
 uiCmdAccessState commandAccess(const Command& command);

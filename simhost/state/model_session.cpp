@@ -230,7 +230,8 @@ ProError modelCopy(Session& s, Model& model, const std::string& newName, Model**
     if (copy == nullptr) {
         return PRO_TK_E_FOUND;
     }
-    copy->directory = model.directory;
+    // The copy is saved next to the original's file, or where a new model would be.
+    copy->directory = model.hasFile ? model.directory : s.workDir;
     ProError rc = modelFromJson(doc, *copy);
     if (rc == PRO_TK_NO_ERROR) {
         copy->version = 0;

@@ -1,10 +1,14 @@
 // Commands of the host's user interface: adding, icon, designating from the message
 // file, the button's availability, presses served by the event loop, and the
 // termination function at the end of the session.
+#define PRO_USE_VAR_ARGS
 #include <ProCore.h>
+#include <ProMessage.h>
 #include <ProUICmd.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +22,7 @@ struct Calls {
     int accessAsked = 0;
     std::vector<std::intptr_t> actions;  // the command id each action call got
     std::vector<int> terminations;
+    ProError goodbye = PRO_TK_GENERAL_ERROR;
 };
 
 Calls& calls() {
@@ -35,8 +40,11 @@ uiCmdAccessState access(uiCmdAccessMode) {
     return calls().access;
 }
 
+// Records the end and says goodbye in the message area, as an application may.
 ProError terminated(ProeTerminationStatus status) {
     calls().terminations.push_back(status);
+    uitest::FileName file("app.txt");
+    calls().goodbye = ProMessageDisplay(file.text, const_cast<char*>("BYE"));
     return PRO_TK_NO_ERROR;
 }
 
@@ -48,6 +56,9 @@ constexpr char kMessages[] =
     "USER TOOL HELP\n"
     "Reads the tool database\n"
     "#\n"
+    "#\n"
+    "BYE\n"
+    "Goodbye.\n"
     "#\n";
 
 class CommandTest : public uitest::TextPathTest {
@@ -137,9 +148,16 @@ TEST_F(CommandTest, IconAndDesignationGiveTheButtonItsLooks) {
     ASSERT_EQ(buttons.size(), 1u);
     EXPECT_TRUE(buttons[0].designated);
     EXPECT_EQ(buttons[0].icon, "tool.gif");
+    EXPECT_EQ(buttons[0].iconFile, "") << "no such file in the text path";
     EXPECT_EQ(buttons[0].label, "Tool database");
     EXPECT_EQ(buttons[0].help, "Reads the tool database");
     EXPECT_EQ(buttons[0].description, "Reads the tool database");
+
+    // The icon file is looked up in the text path's resource folders.
+    std::filesystem::create_directories(workDir / "app" / "text" / "resource");
+    std::ofstream(workDir / "app" / "text" / "resource" / "tool.gif") << "GIF89a";
+    EXPECT_EQ(simhost::commands()[0].iconFile,
+              (workDir / "app" / "text" / "resource" / "tool.gif").string());
 }
 
 TEST_F(CommandTest, TheHostAsksTheAccessFunctionEachTimeItDrawsTheButton) {
@@ -205,6 +223,9 @@ TEST_F(CommandTest, TheTerminationFunctionRunsWhenTheSessionEnds) {
     EXPECT_EQ(calls().actions.size(), 1u) << "the press before the end is served";
     ASSERT_EQ(calls().terminations.size(), 1u);
     EXPECT_EQ(calls().terminations[0], PROTERM_EXIT);
+    EXPECT_EQ(calls().goodbye, PRO_TK_NO_ERROR) << "the session still runs for the function";
+    ASSERT_EQ(simhost::messages().size(), 1u);
+    EXPECT_EQ(simhost::messages()[0].text, "Goodbye.");
     EXPECT_EQ(ProEngineerStatusGet(), PRO_TK_GENERAL_ERROR);
     EXPECT_TRUE(simhost::commands().empty()) << "no session, no buttons";
 }

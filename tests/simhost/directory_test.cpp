@@ -59,6 +59,8 @@ TEST_F(DirectoryTest, ModelsSavedOrCreatedAfterAChangeLandInTheNewDirectory) {
     ASSERT_EQ(modeltest::load("loaded.prt", &loadedBefore), PRO_TK_NO_ERROR);
     ProMdl newBefore = modeltest::create(L"NEW_BEFORE");
     ASSERT_NE(newBefore, nullptr);
+    ProMdl unsavedBefore = modeltest::create(L"UNSAVED");
+    ASSERT_NE(unsavedBefore, nullptr);
 
     fs::create_directories(workDir / "other");
     ASSERT_EQ(change("other"), PRO_TK_NO_ERROR);
@@ -73,6 +75,19 @@ TEST_F(DirectoryTest, ModelsSavedOrCreatedAfterAChangeLandInTheNewDirectory) {
     EXPECT_TRUE(fs::exists(workDir / "other" / "new_before.prt"));
     EXPECT_FALSE(fs::exists(workDir / "new_before.prt"));
     EXPECT_TRUE(fs::exists(workDir / "other" / "new_after.prt"));
+
+    // A copy is saved next to its original's file.
+    modeltest::Name copyName(L"LOADED_COPY");
+    ProMdl copy = nullptr;
+    ASSERT_EQ(ProMdlCopy(loadedBefore, copyName.text, &copy), PRO_TK_NO_ERROR);
+    EXPECT_TRUE(fs::exists(workDir / "loaded_copy.prt"));
+    EXPECT_FALSE(fs::exists(workDir / "other" / "loaded_copy.prt"));
+
+    // A copy of a model without a file is saved where a new model would be.
+    modeltest::Name unsavedCopy(L"UNSAVED_COPY");
+    ASSERT_EQ(ProMdlCopy(unsavedBefore, unsavedCopy.text, &copy), PRO_TK_NO_ERROR);
+    EXPECT_TRUE(fs::exists(workDir / "other" / "unsaved_copy.prt"));
+    EXPECT_FALSE(fs::exists(workDir / "unsaved_copy.prt"));
 
     // Once saved, a model stays with its file after the next change.
     ASSERT_EQ(change(".."), PRO_TK_NO_ERROR);

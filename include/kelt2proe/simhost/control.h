@@ -60,6 +60,9 @@ SIMHOST_API void clearMessages();
 struct CommandButton {
     std::string action;
     std::string icon;
+    // The icon's file found in the application's text path ("text/resource/<icon>" or
+    // "resource/<icon>"); empty when there is none.
+    std::string iconFile;
     // The button's texts from the message file; empty until the command is designated.
     std::string label;
     std::string help;
