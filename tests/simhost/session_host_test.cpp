@@ -1,8 +1,12 @@
 // The host's session functions: launching, connecting, leaving, ending, the event loop
 // and the start of the toolkit application.
+#define PRO_USE_VAR_ARGS
 #include <ProCore.h>
+#include <ProMessage.h>
 #include <ProUtil.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,6 +22,11 @@ struct ApplicationCalls {
     int initialized = 0;
     int terminated = 0;
     std::vector<std::string> arguments;
+    // What user_initialize answers, and whether it shows the message "START" of
+    // "app.txt" while it runs (with the host's answer to it).
+    int result = 0;
+    bool showStartMessage = false;
+    ProError startMessage = PRO_TK_GENERAL_ERROR;
 };
 
 ApplicationCalls& application() {
@@ -32,7 +41,12 @@ extern "C" __attribute__((visibility("default"))) int user_initialize(int argc, 
                                                                       char*, wchar_t*) {
     ++application().initialized;
     application().arguments.assign(argv, argv + argc);
-    return 0;
+    if (application().showStartMessage) {
+        ProFileName file{};
+        std::wstring(L"app.txt").copy(file, PRO_FILE_NAME_SIZE - 1);
+        application().startMessage = ProMessageDisplay(file, const_cast<char*>("START"));
+    }
+    return application().result;
 }
 
 extern "C" __attribute__((visibility("default"))) void user_terminate() {
@@ -191,6 +205,31 @@ TEST_F(SessionHostTest, ApplicationStartsOnConnectWithATextPath) {
     EXPECT_EQ(application().initialized, 1) << "started once per session";
     EXPECT_EQ(ProEngineerEnd(), PRO_TK_NO_ERROR);
     EXPECT_EQ(application().terminated, 1);
+}
+
+TEST_F(SessionHostTest, TheApplicationReadsItsTextPathFromStartUpUntilItStops) {
+    std::filesystem::create_directories(workDir / "app" / "text");
+    std::ofstream(workDir / "app" / "text" / "app.txt") << "START\nStarted.\n#\n#\n";
+    application().showStartMessage = true;
+    std::string id = simhost::launch();
+    ASSERT_EQ(connect(id, PRO_B_FALSE, "app"), PRO_TK_NO_ERROR);
+    EXPECT_EQ(application().startMessage, PRO_TK_NO_ERROR);
+    ASSERT_EQ(simhost::messages().size(), 1u);
+    EXPECT_EQ(simhost::messages()[0].text, "Started.");
+    ASSERT_EQ(ProEngineerEnd(), PRO_TK_NO_ERROR);
+    EXPECT_EQ(application().terminated, 1);
+
+    // An application whose start fails is not running: no text path, no terminate.
+    application() = ApplicationCalls{};
+    application().result = -1;
+    id = simhost::launch();
+    ASSERT_EQ(connect(id, PRO_B_FALSE, "app"), PRO_TK_NO_ERROR);
+    EXPECT_EQ(application().initialized, 1);
+    ProFileName file{};
+    std::wstring(L"app.txt").copy(file, PRO_FILE_NAME_SIZE - 1);
+    EXPECT_EQ(ProMessageDisplay(file, const_cast<char*>("START")), PRO_TK_E_NOT_FOUND);
+    ASSERT_EQ(ProEngineerEnd(), PRO_TK_NO_ERROR);
+    EXPECT_EQ(application().terminated, 0);
 }
 
 TEST_F(SessionHostTest, DateCodeIsAToolkitText) {
