@@ -6,7 +6,7 @@
 namespace Ardo::platform {
 
 std::optional<std::string> environmentValue(const char* name) {
-#if defined(_WIN32)
+#if defined(_MSC_VER) || defined(_UCRT)
     // _dupenv_s copies the value, so no other thread's change can invalidate it.
     char* value = nullptr;
     std::size_t size = 0;

@@ -1,11 +1,10 @@
 #include "commands.h"
 
-#include <clocale>
-#include <cstring>
 #include <filesystem>
 #include <map>
 
 #include "host.h"
+#include "host_text.h"
 #include "options.h"
 #include "result_codes.h"
 #include "tool_list.h"
@@ -25,17 +24,6 @@ const std::map<std::string, Command>& commands() {
         {"table", kelt2p::table},
     };
     return table;
-}
-
-// Texts cross to the host through the C library's multibyte conversion, which follows
-// LC_CTYPE: use the user's character set when it is UTF-8, else C.UTF-8, so that tool
-// lists and comments in UTF-8 arrive intact. Numbers keep the "C" notation.
-void useUtf8() {
-    const char* locale = std::setlocale(LC_CTYPE, "");
-    if (locale == nullptr ||
-        (std::strstr(locale, "UTF-8") == nullptr && std::strstr(locale, "utf8") == nullptr)) {
-        std::setlocale(LC_CTYPE, "C.UTF-8");
-    }
 }
 
 // The host's diagnostic of a refused model file, on a line of its own after the code.
@@ -69,7 +57,7 @@ int run(const std::string& name, const Arguments& args, std::ostream& out, std::
         return kExitOk;
     }
     std::string prefix = "kelt2p " + command->first + ": ";
-    useUtf8();
+    useHostCharacterSet();
     try {
         return command->second(args, out, err);
     } catch (const UsageError& e) {

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "host.h"
+#include "host_text.h"
 #include "options.h"
 #include "sync_plan.h"
 #include "tool_list.h"
@@ -21,22 +22,26 @@ std::string onLine(const ToolEntry& entry) {
 // TOOL_TYPE read, so that a model the host cannot use is refused before any writing.
 Ardo::kelt2pTool describeTool(const ToolEntry& entry) {
     Ardo::kelt2pTool tool;
+    const std::string id = toHostText(entry.toolId, "the tool id" + onLine(entry));
     hostStep("setting the tool id " + entry.toolId + onLine(entry),
-             [&] { tool.IdSet(entry.toolId.c_str()); });
+             [&] { tool.IdSet(id.c_str()); });
     if (entry.model.empty()) {
         tool.TypeSet(static_cast<Ardo::kelt2pToolType>(entry.type));
         for (const ToolParameter& p : entry.parameters) {
+            const std::string what = "the parameter " + p.name + onLine(entry);
+            const std::string name = toHostText(p.name, what);
             if (p.number) {
-                tool.ToolParamAdd(p.name.c_str(), *p.number);
+                tool.ToolParamAdd(name.c_str(), *p.number);
             } else {
-                tool.ToolParamAdd(p.name.c_str(), p.text.c_str());
+                tool.ToolParamAdd(name.c_str(), toHostText(p.text, what).c_str());
             }
         }
         return tool;
     }
     Ardo::kelt2pMdl model;
+    const std::string modelName = toHostText(entry.model, "the tool model" + onLine(entry));
     hostStep("loading the tool model " + entry.model + onLine(entry),
-             [&] { model.Load(entry.model.c_str(), Ardo::KELT2P_MDL_PART, false); });
+             [&] { model.Load(modelName.c_str(), Ardo::KELT2P_MDL_PART, false); });
     hostStep("reading TOOL_TYPE of the tool model " + entry.model + onLine(entry),
              [&] { tool.ModelSet(model, 1, false); });
     if (tool.TypeGet() == Ardo::KELT2P_TOOL_NONE) {
@@ -56,7 +61,8 @@ Ardo::kelt2pMachTool tableRecord(const ToolEntry& entry) {
     record.position = entry.position;
     record.tipCount = 1;
     record.registers[0] = entry.reg;
-    std::strncpy(record.comments[0], entry.comment.c_str(), sizeof record.comments[0] - 1);
+    const std::string comment = toHostText(entry.comment, "the comment" + onLine(entry));
+    std::strncpy(record.comments[0], comment.c_str(), sizeof record.comments[0] - 1);
     return record;
 }
 
@@ -74,7 +80,8 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
 
     HostSession session(options.startFile);
     Ardo::kelt2pMfg mfg;
-    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(name.c_str()); });
+    const std::string hostName = toHostText(name, "the model name");
+    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(hostName.c_str()); });
     Ardo::kelt2pWcell wcell = findWorkcell(mfg, options.wcell);
     SyncPlan plan = planSync(list, readToolTable(mfg, wcell, false), source);
 
@@ -82,10 +89,13 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::vector<Ardo::kelt2pTool> tools;
     std::set<std::string> newTools;
     std::set<std::string> oldTools;
+    std::vector<std::string> comments;
     for (const ToolEntry* entry : plan.toWrite) {
         tools.push_back(describeTool(*entry));
+        comments.push_back(toHostText(entry->comment, "the comment" + onLine(*entry)));
+        const std::string id = toHostText(entry->toolId, "the tool id" + onLine(*entry));
         bool exists = hostStep("looking for the tool " + entry->toolId,
-                               [&] { return mfg.ToolExist(entry->toolId.c_str()); });
+                               [&] { return mfg.ToolExist(id.c_str()); });
         (exists ? oldTools : newTools).insert(entry->toolId);
     }
 
@@ -96,7 +106,7 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
                 for (std::size_t i = 0; i < tools.size(); ++i) {
                     const ToolEntry& e = *plan.toWrite[i];
                     mfg.ToolAdd2WcellToolList(tools[i], static_cast<Ardo::kelt2pMachHead>(e.head),
-                                              e.position, e.reg, e.comment.c_str());
+                                              e.position, e.reg, comments[i].c_str());
                 }
                 mfg.ToolAdd2Wcell();
             } else {

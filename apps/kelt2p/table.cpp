@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "host.h"
+#include "host_text.h"
 #include "options.h"
 #include "tool_table.h"
 
@@ -13,7 +14,8 @@ int table(const Arguments& args, std::ostream& out, std::ostream&) {
     std::string name = enterModelDirectory(options.operands[0]);
     HostSession session(options.startFile);
     Ardo::kelt2pMfg mfg;
-    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(name.c_str()); });
+    const std::string hostName = toHostText(name, "the model name");
+    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(hostName.c_str()); });
     Ardo::kelt2pWcell wcell = findWorkcell(mfg, options.wcell);
     write(out, readToolTable(mfg, wcell, true), options.format);
     return kExitOk;

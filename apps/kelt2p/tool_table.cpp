@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "host.h"
+#include "host_text.h"
 #include "options.h"
 
 namespace kelt2p {
@@ -35,17 +36,17 @@ Ardo::kelt2pWcell findWorkcell(Ardo::kelt2pMfg& mfg, const std::string& name) {
 ToolTable readToolTable(Ardo::kelt2pMfg& mfg, Ardo::kelt2pWcell& wcell, bool markUse) {
     ToolTable table;
     hostStep("reading the tool table", [&] {
-        table.model = mfg.NameGet();
-        table.workcell = wcell.Name();
+        table.model = fromHostText(mfg.NameGet());
+        table.workcell = fromHostText(wcell.Name());
         int count = markUse ? wcell.ToolList(0) : wcell.ToolList();
         for (int i = 0; i < count; ++i) {
             Ardo::kelt2pMachTool record = wcell.ToolListAt(i);
             TableEntry entry;
             entry.head = record.head;
             entry.position = record.position;
-            entry.toolId = record.toolId;
+            entry.toolId = fromHostText(record.toolId);
             entry.reg = record.registers[0];
-            entry.comment = record.comments[0];
+            entry.comment = fromHostText(record.comments[0]);
             entry.inUse = record.inUse;
             table.entries.push_back(entry);
         }

@@ -15,7 +15,9 @@
 #endif
 
 #ifndef PRO_TK_EXPORT
-#if defined(_WIN32)
+#if defined(_WIN32) && defined(SIMHOST_BUILDING)
+#define PRO_TK_EXPORT __declspec(dllexport)
+#elif defined(_WIN32)
 #define PRO_TK_EXPORT
 #else
 #define PRO_TK_EXPORT __attribute__((visibility("default")))

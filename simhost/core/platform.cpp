@@ -1,8 +1,10 @@
 #include "simhost/core/platform.h"
 
 #if defined(_WIN32)
-#include <psapi.h>
 #include <windows.h>
+
+// After <windows.h>, whose types it uses.
+#include <psapi.h>
 #else
 #include <dlfcn.h>
 #endif

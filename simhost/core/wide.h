@@ -13,8 +13,9 @@ std::string narrow(const wchar_t* wide);
 // Copies at most size - 1 characters of `src` into `dst`, always terminated.
 void copyWide(wchar_t* dst, std::size_t size, const std::wstring& src);
 
-// UTF-8 for the host's files, independent of the locale. Each wide character is taken
-// as one code point; an invalid byte sequence decodes as U+FFFD.
+// UTF-8 for the host's files, independent of the locale. A wide text is UTF-32 where
+// wchar_t has 4 bytes and UTF-16 (surrogate pairs) where it has 2. A surrogate without
+// its partner encodes as U+FFFD; an ill-formed byte sequence decodes as U+FFFD.
 std::string toUtf8(const std::wstring& wide);
 std::wstring fromUtf8(const std::string& utf8);
 

@@ -85,6 +85,46 @@ TEST_F(SyncTest, ExampleListFillsTheTableAndMarksToolsInUse) {
     EXPECT_EQ(r["2/2"].at(2), "THREADMILL_M10");
 }
 
+// The list's UTF-8 texts reach the model file as the same UTF-8 bytes, whatever narrow
+// character set the host's conversions use on the platform; a byte-by-byte widening
+// would save "90Â°" and still print the table right.
+TEST_F(SyncTest, SavedModelHoldsTheListsTextsByteForByte) {
+    writeFile("texts.csv",
+              "tool_id,type,head,position,comment,CUTTER_DIAM,TOOL_MATERIAL\n"
+              "CSK_12,END MILL,1,20,countersink 90\xC2\xB0,12,K10 \xE2\x80\x93 \xC3\x98 12\n");
+    Result sync = run("sync", {"mill_job.mfg", "texts.csv", "--format", "csv"});
+    ASSERT_EQ(sync.code, kelt2p::kExitOk) << sync.err;
+    EXPECT_CONTAINS(sync.out, "1,20,CSK_12,,countersink 90\xC2\xB0,0\n");
+
+    const std::string saved = modelFile();
+    EXPECT_CONTAINS(saved, "\"countersink 90\xC2\xB0\"");
+    EXPECT_CONTAINS(saved, "\"K10 \xE2\x80\x93 \xC3\x98 12\"");
+    EXPECT_EQ(saved.find("\xC3\x82"), std::string::npos) << saved;
+
+    Result table = run("table", {"mill_job", "--format", "csv"});
+    ASSERT_EQ(table.code, kelt2p::kExitOk) << table.err;
+    EXPECT_EQ(rows(table.out)["1/20"].at(4), "countersink 90\xC2\xB0");
+}
+
+// On Windows the host's narrow texts are in the ANSI code page: a character it lacks
+// stops the sync with a message instead of reaching the model as something else.
+TEST_F(SyncTest, CharacterTheHostCannotTakeStopsTheSyncBeforeWriting) {
+#if !defined(_WIN32)
+    GTEST_SKIP() << "the host's narrow texts are UTF-8 here, which holds every character";
+#endif
+    const std::string before = modelFile();
+    writeFile("smiley.csv",
+              "tool_id,type,head,position,comment,CUTTER_DIAM\n"
+              "EM_4,END MILL,1,20,ok \xF0\x9F\x98\x80,4\n");
+    Result sync = run("sync", {"mill_job.mfg", "smiley.csv"});
+    EXPECT_EQ(sync.code, kelt2p::kExitInput);
+    EXPECT_CONTAINS(sync.err,
+                    "the comment (line 2) holds \xF0\x9F\x98\x80, which the host's "
+                    "character set cannot represent");
+    EXPECT_EQ(testkit::callCount("ProFeatureRedefine"), 0);
+    EXPECT_EQ(modelFile(), before);
+}
+
 TEST_F(SyncTest, SecondSyncFindsEverythingInPlaceAndWritesNothing) {
     ASSERT_EQ(run("sync", {"mill_job.mfg", "tools.csv"}).code, kelt2p::kExitOk);
     std::string saved = modelFile();

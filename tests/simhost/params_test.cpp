@@ -272,6 +272,27 @@ TEST_F(ParamsTest, SavedWithTheModelAndMarkTheModelModified) {
     EXPECT_DOUBLE_EQ(v.value.d_val, 12.75);
 }
 
+// A text with a character outside the Basic Multilingual Plane (a surrogate pair where
+// wchar_t has 2 bytes) is saved as its UTF-8 and read back as the same wide text.
+TEST_F(ParamsTest, TextsOutsideTheBasicPlaneSurviveSaveAndLoad) {
+    std::wstring smiley = L"ok ";
+    if (sizeof(wchar_t) == 2) {
+        smiley += {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
+    } else {
+        smiley += static_cast<wchar_t>(0x1F600);
+    }
+    ProMdl bracket = itemtest::loadPart("bracket", "", workDir.string());
+    ASSERT_EQ(create(modelItem(bracket), L"NOTE", textValue(smiley)), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProMdlSave(bracket), PRO_TK_NO_ERROR);
+    EXPECT_NE(readText("bracket.prt").find("\"ok \xF0\x9F\x98\x80\""), std::string::npos)
+        << readText("bracket.prt");
+
+    restart();
+    ProMdl loaded = nullptr;
+    ASSERT_EQ(modeltest::load("bracket", PRO_MDL_PART, &loaded), PRO_TK_NO_ERROR);
+    EXPECT_EQ(std::wstring(itemtest::valueOf(modelItem(loaded), L"NOTE").value.s_val), smiley);
+}
+
 TEST_F(ParamsTest, MalformedParametersSectionRefusesTheFile) {
     writeFile("bad.prt",
               R"({"parameters": {"model": [{"name": "P", "type": "note", "value": 1}]}})");

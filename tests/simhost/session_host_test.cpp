@@ -36,9 +36,15 @@ ApplicationCalls& application() {
 
 }  // namespace
 
-// The toolkit application's entry points, found by the host in this program.
-extern "C" __attribute__((visibility("default"))) int user_initialize(int argc, char* argv[], char*,
-                                                                      char*, wchar_t*) {
+// The toolkit application's entry points, found by the host among the names this program
+// exports.
+#if defined(_WIN32)
+#define APPLICATION_ENTRY extern "C" __declspec(dllexport)
+#else
+#define APPLICATION_ENTRY extern "C" __attribute__((visibility("default")))
+#endif
+
+APPLICATION_ENTRY int user_initialize(int argc, char* argv[], char*, char*, wchar_t*) {
     ++application().initialized;
     application().arguments.assign(argv, argv + argc);
     if (application().showStartMessage) {
@@ -49,7 +55,7 @@ extern "C" __attribute__((visibility("default"))) int user_initialize(int argc, 
     return application().result;
 }
 
-extern "C" __attribute__((visibility("default"))) void user_terminate() {
+APPLICATION_ENTRY void user_terminate() {
     ++application().terminated;
 }
 

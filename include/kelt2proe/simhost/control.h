@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
+// On Windows the host's DLL exports what is marked so; its users call through the import
+// library (or link the host's objects, as the test programs do).
+#if defined(_WIN32) && defined(SIMHOST_BUILDING)
+#define SIMHOST_API __declspec(dllexport)
+#elif defined(_WIN32)
 #define SIMHOST_API
 #else
 #define SIMHOST_API __attribute__((visibility("default")))

@@ -1,0 +1,30 @@
+# The simulated host: the toolkit contract's implementation and its control API. Its
+# objects make the shared library; on Windows, where the DLL exports the contract and the
+# control API only, the test programs link the objects themselves to reach internal classes.
+find_package(nlohmann_json 3 REQUIRED)
+file(GLOB_RECURSE SIMHOST_SOURCES CONFIGURE_DEPENDS simhost/*.cpp)
+add_library(kelt2proe_simhost_objects OBJECT ${SIMHOST_SOURCES})
+target_include_directories(kelt2proe_simhost_objects
+  PUBLIC ${PROJECT_SOURCE_DIR}/include
+  PRIVATE ${KELT2PROE_CONTRACT_DIR} ${PROJECT_SOURCE_DIR})
+target_compile_definitions(kelt2proe_simhost_objects PRIVATE SIMHOST_BUILDING)
+target_link_libraries(kelt2proe_simhost_objects PUBLIC nlohmann_json::nlohmann_json
+  ${CMAKE_DL_LIBS})
+if(WIN32)
+  target_link_libraries(kelt2proe_simhost_objects PUBLIC psapi)
+endif()
+add_library(kelt2proe_simhost SHARED $<TARGET_OBJECTS:kelt2proe_simhost_objects>)
+target_include_directories(kelt2proe_simhost
+  PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
+         $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+target_link_libraries(kelt2proe_simhost PRIVATE $<BUILD_INTERFACE:nlohmann_json::nlohmann_json>
+  ${CMAKE_DL_LIBS})
+if(WIN32)
+  target_link_libraries(kelt2proe_simhost PRIVATE psapi)
+  # The host that the test programs and the library's internal archive use.
+  set(KELT2PROE_TEST_HOST kelt2proe_simhost_objects)
+else()
+  set(KELT2PROE_TEST_HOST kelt2proe_simhost)
+endif()
+set_target_properties(kelt2proe_simhost PROPERTIES EXPORT_NAME simhost)
+add_library(kelt2proe::simhost ALIAS kelt2proe_simhost)
