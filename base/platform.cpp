@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace Ardo::platform {
 
@@ -22,6 +23,23 @@ std::optional<std::string> environmentValue(const char* name) {
         return std::nullopt;
     }
     return std::string(value);
+#endif
+}
+
+bool setEnvironment(const char* setting) {
+    if (setting == nullptr) {
+        return false;
+    }
+    const char* equals = std::strchr(setting, '=');
+    if (equals == nullptr || equals == setting) {
+        return false;
+    }
+    const std::string name(setting, equals);
+#if defined(_WIN32)
+    return _putenv_s(name.c_str(), equals + 1) == 0;
+#else
+    // setenv copies both texts: the caller's text may go away afterwards.
+    return ::setenv(name.c_str(), equals + 1, 1) == 0;
 #endif
 }
 

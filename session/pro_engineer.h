@@ -9,6 +9,9 @@
 
 namespace Ardo {
 
+class Drw;
+class Solid;
+
 // Holds the host process handle and the texts of one session object and calls the
 // toolkit's session functions. The connection itself is the toolkit's and process-wide:
 // one per process, whatever the number of objects. Shared by the kelt2pSession facades
@@ -52,6 +55,28 @@ public:
     // The application's text directory, passed to the host by the next Connect() or
     // Connect(host, ...).
     void Textpath(const char* path);
+
+    // Session services. Their results live in the process-wide buffers and lists of
+    // the session state; each call overwrites the previous result.
+    static const char* ConfigOptGet(const char* name);
+    static void ConfigOptSet(const char* name, const char* value);
+    static const char* DirGet();
+    static const char* DirSet(const char* path);
+    static const char* ToolDirGet();
+    static void ToolDirSet(const char* path);
+    static void Macro(const char* macro);
+    static void PutEnv(const char* setting);
+    static void WorkspaceRegister(const char* name);
+    static const char* CurrentWorkspaceGet();
+    static int MdlList();
+    static const Solid& MdlListAt(int i);
+    static int DrwList();
+    static const Drw& DrwListAt(int i);
+
+    // The application's functions for a press of its button and for the end of the host
+    // session; null for none.
+    static void CustomDialog(int (*fn)());
+    static void CustomExit(int (*fn)());
 
 private:
     // Throws unless the host's communication program named by PRO_COMM_MSG_EXE exists.

@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "kelt2proe/drw.h"
 #include "kelt2proe/export.h"
 #include "kelt2proe/impl_ptr.h"
+#include "kelt2proe/mdl.h"
 
 namespace Ardo {
 
@@ -58,6 +60,59 @@ public:
     // The application's text directory for the host, used by the next Connect() or
     // Connect(host, ...).
     void Textpath(const char* path);
+
+    // --- Session services -----------------------------------------------------------
+    // The texts returned live in process-wide buffers, one per operation, shared by all
+    // session objects and overwritten by the operation's next call: copy what you keep.
+
+    // The option's value (at most 80 characters); a name over 80 characters is cut.
+    const char* ConfigOptGet(const char* name);
+    // A name over 80 and a value over 259 characters are cut.
+    void ConfigOptSet(const char* name, const char* value);
+    // The host's working directory.
+    const char* DirGet();
+    // Changes the host's working directory; returns the one before. A path of 260
+    // characters or more is refused with (-2, "Path too long") and nothing changes.
+    const char* DirSet(const char* path);
+    // The tool-parameter directory: the first value of the option "pro_mf_tprm_dir"
+    // (empty when it has none).
+    const char* ToolDirGet();
+    // Makes `path` the option's one value; a path of 260 characters or more is refused
+    // with (-2, "Path too long") and nothing changes.
+    void ToolDirSet(const char* path);
+    // Queues a macro (at most 1023 characters, else (-2, "macro too long")) for the host
+    // to run; the host's answer is not reported.
+    void Macro(const char* macro);
+    // Sets one variable of this process's environment from "NAME=value", for example
+    // PRO_COMM_MSG_EXE before Connect; a malformed text changes nothing.
+    void PutEnv(const char* setting);
+    // Registers the workspace `name` (at most 31 characters, else -6) with the host.
+    void WorkspaceRegister(const char* name);
+    // The registered workspace's name; none registered throws the host's code with
+    // "kein Workspace registriert".
+    const char* CurrentWorkspaceGet();
+    // Lists the parts, then the assemblies, then the manufacturing models in session
+    // into the process-wide model list; returns their number.
+    int MdlList();
+    // Model i of the last MdlList, as an object of its own; std::out_of_range outside
+    // the list.
+    const kelt2pMdl MdlListAt(int i);
+    // Lists the drawings in session into the process-wide drawing list; returns their
+    // number.
+    int DrwList();
+    // Drawing i of the last DrwList, as an object of its own; std::out_of_range outside
+    // the list.
+    const kelt2pDrw DrwListAt(int i);
+
+    // --- The host's button and the end of the host session -------------------------
+    // With a text directory (Textpath before Connect), the host shows the application's
+    // button, which can be pressed while a manufacturing model is current.
+
+    // The function a press of the button calls (its result is ignored); null for none.
+    void CustomDialog(int (*fn)());
+    // The function called when the host session ends (its result is ignored), before
+    // EventLoop returns; null for none.
+    void CustomExit(int (*fn)());
 
 private:
     SharedImpl<ProEngineer> impl;

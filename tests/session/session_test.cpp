@@ -406,7 +406,8 @@ TEST_F(SessionTest, EventLoopReturnsWhenTheHostExits) {
     s.EventLoop();
     EXPECT_EQ(pressed, 1);
     EXPECT_FALSE(s.IsConnected());
-    EXPECT_EQ(callCount("ProAsynchronousEventLoopInterrupt"), 1) << "stopped by user_terminate";
+    EXPECT_EQ(callCount("ProAsynchronousEventLoopInterrupt"), 2)
+        << "stopped by the exit hook, then by user_terminate";
 }
 
 TEST_F(SessionTest, EventLoopReturnsWhenInterruptedFromACommand) {
