@@ -20,6 +20,7 @@ using Command = int (*)(const Arguments&, std::ostream&, std::ostream&);
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"info", info},
+        {"serve", serve},
         {"sync", sync},
         {"table", kelt2p::table},
     };

@@ -33,6 +33,13 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err);
 // workcell's tool table, changing nothing.
 int table(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// kelt2p serve <tool-list.csv> [--text-dir DIR] [--wcell NAME] [--start-file F]: starts
+// the host session with the application's text directory, so that the host shows the
+// tool-database button, and serves the host's events: each press, while a manufacturing
+// model is current, syncs the tool list into its workcell as sync does and shows the
+// outcome in the host's message area. Ends with the session; prints a summary.
+int serve(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Runs the named command and reports its failure on `err` as "kelt2p <command>:
 // <message>"; returns the exit code. "--help" or "-h" as the name or among the command's
 // arguments writes the usage to `out` (exit 0), "--version" the version; no name, or one

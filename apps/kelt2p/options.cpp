@@ -23,7 +23,8 @@ Options parseOptions(const std::vector<std::string>& args) {
         if (equals != std::string::npos) {
             name = arg.substr(0, equals);
             value = arg.substr(equals + 1);
-        } else if (name == "--wcell" || name == "--format" || name == "--start-file") {
+        } else if (name == "--wcell" || name == "--format" || name == "--start-file" ||
+                   name == "--text-dir") {
             if (i + 1 == args.size()) {
                 throw UsageError(name + " needs a value");
             }
@@ -54,6 +55,11 @@ Options parseOptions(const std::vector<std::string>& args) {
                 throw UsageError("--start-file needs a value");
             }
             options.startFile = value;
+        } else if (name == "--text-dir") {
+            if (value.empty()) {
+                throw UsageError("--text-dir needs a value");
+            }
+            options.textDir = value;
         } else {
             throw UsageError("unknown option " + name);
         }

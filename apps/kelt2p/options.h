@@ -26,9 +26,11 @@ struct Options {
     std::string wcell;  // empty: the workcell of the active operation
     Format format = Format::Table;
     std::string startFile;  // configuration file for the embedded host session
+    std::string textDir;    // serve: the application's text directory for the host
 };
 
-// Reads `--wcell NAME`, `--format table|csv|json` and `--start-file F` (also in the
+// Reads `--wcell NAME`, `--format table|csv|json`, `--start-file F` and `--text-dir DIR`
+// (also in the
 // form --option=value) and the operands, in any order; "--" ends the options. Throws
 // UsageError for an unknown option, a missing value, an unknown format or a workcell
 // name that is no host name.

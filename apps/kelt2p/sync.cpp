@@ -5,6 +5,7 @@
 #include "host.h"
 #include "host_text.h"
 #include "options.h"
+#include "sync.h"
 #include "sync_plan.h"
 #include "tool_list.h"
 #include "tool_table.h"
@@ -68,21 +69,9 @@ Ardo::kelt2pMachTool tableRecord(const ToolEntry& entry) {
 
 }  // namespace
 
-int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
-    Options options = parseOptions(args);
-    if (options.operands.size() != 2) {
-        throw UsageError("sync takes a model and a tool list");
-    }
-    const std::string& source = options.operands[1];
-    // The whole list is read and checked before the host is started.
-    std::vector<ToolEntry> list = readToolList(source);
-    std::string name = enterModelDirectory(options.operands[0]);
-
-    HostSession session(options.startFile);
-    Ardo::kelt2pMfg mfg;
-    const std::string hostName = toHostText(name, "the model name");
-    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(hostName.c_str()); });
-    Ardo::kelt2pWcell wcell = findWorkcell(mfg, options.wcell);
+SyncResult syncToolList(Ardo::kelt2pMfg& mfg, const std::vector<ToolEntry>& list,
+                        const std::string& source, const std::string& wcellName) {
+    Ardo::kelt2pWcell wcell = findWorkcell(mfg, wcellName);
     SyncPlan plan = planSync(list, readToolTable(mfg, wcell, false), source);
 
     // Every tool is described, and every tool model loaded, before the first is created.
@@ -101,7 +90,7 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
 
     if (!plan.toWrite.empty()) {
         hostStep("writing the tool table", [&] {
-            if (options.wcell.empty()) {
+            if (wcellName.empty()) {
                 mfg.ToolAdd2WcellToolListInit();
                 for (std::size_t i = 0; i < tools.size(); ++i) {
                     const ToolEntry& e = *plan.toWrite[i];
@@ -118,29 +107,55 @@ int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
             }
         });
     }
-    ToolTable table = readToolTable(mfg, wcell, true);
-    std::vector<std::string> missing = missingEntries(plan.toWrite, table);
+    SyncResult result;
+    result.table = readToolTable(mfg, wcell, true);
+    std::vector<std::string> missing = missingEntries(plan.toWrite, result.table);
     if (!missing.empty()) {
         std::string entries;
         for (const std::string& m : missing) {
             entries += (entries.empty() ? "" : "; ") + m;
         }
-        throw HostFailure("the workcell " + table.workcell +
+        throw HostFailure("the workcell " + result.table.workcell +
                           " did not take these entries; the model was not saved: " + entries);
     }
     if (!plan.toWrite.empty()) {
-        hostStep("saving the model " + table.model, [&] { mfg.Save(); });
+        hostStep("saving the model " + result.table.model, [&] { mfg.Save(); });
     }
-    write(out, table, options.format);
+    result.written = plan.toWrite.size();
+    result.inPlace = plan.inPlace;
+    result.created = newTools.size();
+    result.existed = oldTools.size();
+    return result;
+}
 
-    err << "kelt2p sync: " << counted(plan.toWrite.size(), "entry", "entries")
-        << " written to workcell " << table.workcell << ", " << plan.inPlace
-        << " in place already; " << counted(newTools.size(), "tool", "tools") << " created, "
-        << oldTools.size() << " existed already";
-    if (!plan.toWrite.empty()) {
-        err << "; model " << table.model << " saved";
+std::string describeSync(const SyncResult& result) {
+    std::string text = counted(result.written, "entry", "entries") + " written to workcell " +
+                       result.table.workcell + ", " + std::to_string(result.inPlace) +
+                       " in place already; " + counted(result.created, "tool", "tools") +
+                       " created, " + std::to_string(result.existed) + " existed already";
+    if (result.written > 0) {
+        text += "; model " + result.table.model + " saved";
     }
-    err << '\n';
+    return text;
+}
+
+int sync(const Arguments& args, std::ostream& out, std::ostream& err) {
+    Options options = parseOptions(args);
+    if (options.operands.size() != 2) {
+        throw UsageError("sync takes a model and a tool list");
+    }
+    const std::string& source = options.operands[1];
+    // The whole list is read and checked before the host is started.
+    std::vector<ToolEntry> list = readToolList(source);
+    std::string name = enterModelDirectory(options.operands[0]);
+
+    HostSession session(options.startFile);
+    Ardo::kelt2pMfg mfg;
+    const std::string hostName = toHostText(name, "the model name");
+    hostStep("loading the manufacturing model " + name, [&] { mfg.Load(hostName.c_str()); });
+    SyncResult result = syncToolList(mfg, list, source, options.wcell);
+    write(out, result.table, options.format);
+    err << "kelt2p sync: " << describeSync(result) << '\n';
     return kExitOk;
 }
 

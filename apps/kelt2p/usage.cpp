@@ -7,6 +7,8 @@ void writeUsage(std::ostream& out) {
            " [--start-file F]\n"
            "       kelt2p table <model> [--wcell NAME] [--format table|csv|json]"
            " [--start-file F]\n"
+           "       kelt2p serve <tool-list.csv> [--text-dir DIR] [--wcell NAME]"
+           " [--start-file F]\n"
            "       kelt2p info\n"
            "       kelt2p [<command>] --help | -h\n"
            "       kelt2p --version\n";
