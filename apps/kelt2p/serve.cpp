@@ -4,7 +4,9 @@
 #include <ProMessage.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "host.h"
@@ -25,10 +27,28 @@ const char* const kButton = "ardokelt_dialog";
 const char* const kMessageFile = "kelt2creo.txt";
 const char* const kResultKey = "KELT2P RESULT";
 
-// The text directory installed with the program.
+// The text directory installed with the program: beside it (<prefix>/bin/kelt2p,
+// <prefix>/share/kelt2p) wherever the installation was moved, else where it was
+// installed to.
 #ifndef KELT2P_TEXT_DIR
 #define KELT2P_TEXT_DIR ""
 #endif
+#ifndef KELT2P_TEXT_SUBDIR
+#define KELT2P_TEXT_SUBDIR "share/kelt2p"
+#endif
+
+std::string installedTextDir() {
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const std::filesystem::path beside =
+            program.parent_path().parent_path() / KELT2P_TEXT_SUBDIR;
+        if (std::filesystem::exists(beside / "text" / kMessageFile, ec)) {
+            return beside.string();
+        }
+    }
+    return KELT2P_TEXT_DIR;
+}
 
 // What the session serves and what it did; the host's callbacks take no arguments, so
 // the session in progress is reached through `active`.
@@ -117,7 +137,7 @@ int serveDesk(const Arguments& args, std::ostream& out, std::ostream& err, const
     if (options.operands.size() != 1) {
         throw UsageError("serve takes a tool list");
     }
-    const std::string textDir = options.textDir.empty() ? KELT2P_TEXT_DIR : options.textDir;
+    const std::string textDir = options.textDir.empty() ? installedTextDir() : options.textDir;
     Served served;
     served.source = options.operands[0];
     served.wcell = options.wcell;
