@@ -77,7 +77,8 @@ TEST_F(SessionServicesTest, ConfigOptionValuesAreCutAt259AndReadUpTo80Characters
 TEST_F(SessionServicesTest, DirSetReturnsTheDirectoryBeforeAndRefusesLongPaths) {
     std::filesystem::create_directory(workDir / "sub");
     const std::string before = session.DirGet();
-    EXPECT_EQ(before.back(), '/');
+    // The host's path ends with the platform's separator.
+    EXPECT_EQ(before.back(), static_cast<char>(std::filesystem::path::preferred_separator));
     const std::string previous = session.DirSet((workDir / "sub").string().c_str());
     EXPECT_EQ(previous, before);
     const std::string now = session.DirGet();
