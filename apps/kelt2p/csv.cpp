@@ -214,9 +214,14 @@ std::string csvField(const std::string& text) {
         return text;
     }
     std::string result = "\"";
-    for (char c : text) {
-        result += c;
-        if (c == '"') {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // The reader drops one carriage return before a line feed (a "\r\n" line end):
+        // a field's own one is written twice.
+        if (text[i] == '\n' && i > 0 && text[i - 1] == '\r') {
+            result += '\r';
+        }
+        result += text[i];
+        if (text[i] == '"') {
             result += '"';
         }
     }
