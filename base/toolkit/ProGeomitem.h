@@ -6,5 +6,10 @@
 
 PRO_BEGIN_C_DECLS
 // The feature that owns the geometry item.
+// The geometry item (type PRO_CSYS, PRO_POINT) of a geometry handle of the solid.
+PRO_TK_EXPORT ProError ProCsysToGeomitem(ProSolid solid, ProCsys csys_handle,
+                                         ProGeomitem* r_geom_item);
+PRO_TK_EXPORT ProError ProPointToGeomitem(ProSolid solid, ProPoint point_handle,
+                                          ProGeomitem* r_geom_item);
 PRO_TK_EXPORT ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_handle);
 PRO_END_C_DECLS

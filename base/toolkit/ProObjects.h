@@ -72,6 +72,12 @@ typedef ProModelitem ProMfgoper;
 typedef ProModelitem ProGroup;
 typedef ProModelitem ProNote;
 
+// Geometry handles (coordinate systems, datum points): opaque, owned by the host and
+// valid while their model is in session; not model items (ProCsysToGeomitem and the
+// like give those).
+typedef struct entity* ProCsys;
+typedef struct entity* ProPoint;
+
 typedef struct pro_comp_path {
     ProSolid owner;
     ProIdTable comp_id_table;

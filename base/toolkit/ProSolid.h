@@ -1,6 +1,7 @@
 // Toolkit contract: solids (parts and assemblies): creation, regeneration, accuracy.
 #pragma once
 
+#include <ProCsys.h>
 #include <ProFeature.h>
 #include <ProObjects.h>
 #include <ProToolkit.h>
@@ -42,4 +43,8 @@ PRO_TK_EXPORT ProError ProSolidFeatVisit(ProSolid p_handle, ProFeatureVisitActio
 // frees both with ProArrayFree.
 PRO_TK_EXPORT ProError ProSolidFeatstatusGet(ProSolid solid, int** p_feat_id_array,
                                              ProFeatStatus** p_status_array, int* p_num_features);
+// Visits the coordinate systems in the order of the features that made them: visit,
+// filter, data. PRO_TK_E_NOT_FOUND when no coordinate system was visited.
+PRO_TK_EXPORT ProError ProSolidCsysVisit(ProSolid p_handle, ProCsysVisitAction visit_action,
+                                         ProCsysFilterAction filter_action, ProAppData app_data);
 PRO_END_C_DECLS

@@ -96,6 +96,18 @@ struct MacroCommand {
 SIMHOST_API std::vector<MacroCommand> macrosRun();
 SIMHOST_API void clearMacrosRun();
 
+// An item shown highlighted in the host's graphics window (ProSelectionHighlight, or
+// ProSelectionDisplay, which shows it in the item's own colour).
+struct ItemHighlight {
+    std::string model;  // the owning model as NAME.TYPE, for example "BOX.PRT"
+    int type = 0;       // item type (25 coordinate system, 66 datum point ...)
+    int id = 0;
+    int color = 0;  // the highlight colour (ProColortype); -1 for ProSelectionDisplay
+};
+// The items shown now, in the order they were first shown; ProSelectionUnhighlight takes
+// an item off, and so do erasing its model and reset().
+SIMHOST_API std::vector<ItemHighlight> highlights();
+
 // Path of an existing file that stands for the host's communication program; point the
 // environment variable PRO_COMM_MSG_EXE at it.
 SIMHOST_API std::string commProgram();
