@@ -343,6 +343,8 @@ const bool registered = [] {
         return pointRead(model, const_cast<TreeNode&>(tree), 0, read);
     });
     featureCreateHookAdd(featureMake);
+    featureDefaultNameAdd(kFeatCsys, "CS");
+    featureDefaultNameAdd(kFeatDatumPoint, "PNT");
     modelLoadHookAdd(datumPlacementsRegenerate);
     return true;
 }();

@@ -251,6 +251,24 @@ TEST_F(CsysTest, DefaultSystemIsTheModelFrameAndCarriesItsFeatureName) {
     make(solid, 917, L"OTHER");
     ProName taken = L"OTHER";
     EXPECT_EQ(ProModelitemNameSet(&byName, taken), PRO_TK_E_FOUND);
+
+    // Made without a name, coordinate systems and points get the host's default names,
+    // passing over names that are taken.
+    make(solid, 917, L"CS1");
+    std::vector<std::wstring> names;
+    for (int type : {979, 979, 931}) {
+        int id = make(solid, type, L"", [&](ProElement t) {
+            if (type == 931) {
+                pointTree(t, solid, byName.id, {{L"", {0, 0, 0}}});
+            }
+        });
+        ProFeature made = feature(solid, id);
+        ProName got{};
+        ProModelitemNameGet(&made, got);
+        names.emplace_back(got);
+    }
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"CS0", L"CS2", L"PNT0"}));
+    EXPECT_EQ(points().at(0).second, L"PNT0") << "an unnamed point carries its feature's name";
 }
 
 TEST_F(CsysTest, OffsetMovesComposeWithTheReferenceAndGetOneDimensionEach) {
