@@ -489,7 +489,8 @@ TEST_F(CsysTest, HighlightsAreRecordedPerItem) {
     EXPECT_EQ(shown[0].color, PRO_COLOR_WARNING);
     EXPECT_EQ(ProSelectionDisplay(selection), PRO_TK_NO_ERROR);
     EXPECT_EQ(simhost::highlights().at(0).color, -1);
-    EXPECT_EQ(ProSelectionHighlight(selection, static_cast<ProColortype>(99)), PRO_TK_BAD_INPUTS);
+    // 30 is a value of the colour type but no colour of the host.
+    EXPECT_EQ(ProSelectionHighlight(selection, static_cast<ProColortype>(30)), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProSelectionUnhighlight(selection), PRO_TK_NO_ERROR);
     EXPECT_TRUE(simhost::highlights().empty());
     ProSelectionHighlight(selection, PRO_COLOR_HIGHLITE);
