@@ -22,24 +22,6 @@ using Vec = std::array<double, 3>;
 
 constexpr double kPi = 3.14159265358979323846;
 
-// An element holding a selection of an item of `owner`.
-ProElement selectionElem(int id, ProSolid owner, ProType type, int itemId) {
-    ProModelitem item{type, itemId, owner};
-    ProSelection selection = nullptr;
-    ProSelectionAlloc(nullptr, &item, &selection);
-    ProValueData data{};
-    data.type = PRO_VALUE_TYPE_SELECTION;
-    data.v.r = selection;
-    ProValue value = nullptr;
-    ProValueAlloc(&value);
-    ProValueDataSet(value, &data);
-    ProSelectionFree(&selection);
-    ProElement e = nullptr;
-    ProElementAlloc(id, &e);
-    ProElementValueSet(e, value);
-    return e;
-}
-
 ProElement doubleElem(int id, double value) {
     ProElement e = nullptr;
     ProElementAlloc(id, &e);
@@ -552,7 +534,8 @@ TEST_F(CsysTest, ModelFilesPlaceCoordinateSystemsAndPoints) {
     writeFile("fixture.prt", R"({"features": [
       {"id": 1, "type": 979, "name": "MOUNT", "items": [{"id": 2, "type": 25,
         "placement": {"origin": [1, 2, 3], "x": [0, 1, 0], "y": [-1, 0, 0], "z": [0, 0, 1]}}]},
-      {"id": 3, "type": 931, "name": "P", "items": [{"id": 4, "type": 66, "xyz": [7, 8, 9]}]}
+      {"id": 3, "type": 931, "name": "P", "items": [{"id": 4, "type": 66, "xyz": [7, 8, 9]}]},
+      {"id": 5, "type": 979, "name": "GONE", "status": 5, "items": [{"id": 6, "type": 25}]}
     ]})");
     ProMdl model = nullptr;
     ASSERT_EQ(modeltest::load("fixture.prt", &model), PRO_TK_NO_ERROR);
@@ -561,6 +544,16 @@ TEST_F(CsysTest, ModelFilesPlaceCoordinateSystemsAndPoints) {
     expectVec(d.origin, {1, 2, 3}, "origin");
     expectVec(d.x_vector, {0, 1, 0}, "x");
     EXPECT_EQ(pointAt(4), (Vec{7, 8, 9}));
+    // The suppressed feature's coordinate system is not there to visit.
+    int visited = 0;
+    ProSolidCsysVisit(
+        solid,
+        [](ProCsys, ProError, ProAppData data) {
+            ++*static_cast<int*>(data);
+            return PRO_TK_NO_ERROR;
+        },
+        nullptr, &visited);
+    EXPECT_EQ(visited, 1);
 
     writeFile("skew.prt", R"({"features": [{"id": 1, "type": 979, "items": [{"id": 2, "type": 25,
         "placement": {"origin": [0, 0, 0], "x": [1, 0, 0], "y": [1, 1, 0], "z": [0, 0, 1]}}]}]})");
