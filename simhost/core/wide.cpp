@@ -1,5 +1,7 @@
 #include "simhost/core/wide.h"
 
+#include "base/utf8.h"
+
 #include <climits>
 #include <cstdint>
 #include <cwchar>
@@ -57,95 +59,26 @@ void copyWide(wchar_t* dst, std::size_t size, const std::wstring& src) {
     dst[n] = L'\0';
 }
 
-namespace {
-
-constexpr std::uint32_t kReplacement = 0xFFFD;
-// Where wchar_t has 2 bytes (Windows) wide texts are UTF-16: a code point above U+FFFF
-// is a pair of surrogates.
-constexpr bool kWideIsUtf16 = sizeof(wchar_t) == 2;
-
-bool isSurrogate(std::uint32_t cp) {
-    return cp >= 0xD800 && cp <= 0xDFFF;
-}
-
-bool isHighSurrogate(std::uint32_t cp) {
-    return cp >= 0xD800 && cp <= 0xDBFF;
-}
-
-bool isLowSurrogate(std::uint32_t cp) {
-    return cp >= 0xDC00 && cp <= 0xDFFF;
-}
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-void appendWide(std::wstring& out, std::uint32_t cp) {
-    if (kWideIsUtf16 && cp >= 0x10000) {
-        cp -= 0x10000;
-        out += static_cast<wchar_t>(0xD800 + (cp >> 10));
-        out += static_cast<wchar_t>(0xDC00 + (cp & 0x3FF));
-    } else {
-        out += static_cast<wchar_t>(cp);
-    }
-}
-
-}  // namespace
+namespace utf8 = kelt2proe::utf8;
 
 std::string toUtf8(const std::wstring& wide) {
     std::string out;
     for (std::size_t i = 0; i < wide.size(); ++i) {
-        auto cp = static_cast<std::uint32_t>(wide[i]);
-        if (kWideIsUtf16 && isHighSurrogate(cp) && i + 1 < wide.size() &&
-            isLowSurrogate(static_cast<std::uint32_t>(wide[i + 1]))) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) +
-                 (static_cast<std::uint32_t>(wide[i + 1]) - 0xDC00);
-            ++i;
-        } else if (cp > 0x10FFFF || isSurrogate(cp)) {
-            // A surrogate without its partner, or no code point at all, has no UTF-8 form.
-            cp = kReplacement;
+        auto cp = static_cast<char32_t>(wide[i]);
+        if (utf8::kWideIsUtf16 && utf8::isHighSurrogate(cp) && i + 1 < wide.size() &&
+            utf8::isLowSurrogate(static_cast<char32_t>(wide[i + 1]))) {
+            cp = utf8::joinSurrogates(cp, static_cast<char32_t>(wide[++i]));
         }
-        appendUtf8(out, cp);
+        // A surrogate without its partner has no UTF-8 form: append gives U+FFFD.
+        utf8::append(out, cp);
     }
     return out;
 }
 
-std::wstring fromUtf8(const std::string& utf8) {
-    static const std::uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+std::wstring fromUtf8(const std::string& text) {
     std::wstring out;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-        std::uint32_t cp = extra <= 0 ? lead : lead & (0x3Fu >> extra);
-        bool valid = extra >= 0 && lead < 0xF5 && i + static_cast<std::size_t>(extra) < utf8.size();
-        for (int k = 1; valid && k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        // Overlong forms, encoded surrogates and values above U+10FFFF are not UTF-8.
-        if (!valid || cp < kLeast[extra] || cp > 0x10FFFF || isSurrogate(cp)) {
-            out += static_cast<wchar_t>(kReplacement);
-            ++i;
-            continue;
-        }
-        appendWide(out, cp);
-        i += static_cast<std::size_t>(extra) + 1;
+    for (char32_t cp : utf8::decode(text)) {
+        utf8::appendWide(out, cp);
     }
     return out;
 }
