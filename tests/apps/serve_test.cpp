@@ -8,12 +8,12 @@
 #include <sstream>
 
 #include "commands.h"
+#include "example_job.h"
 #include "host_text.h"
 #include "kelt2proe/kelt2proe.h"
 #include "kelt2proe/simhost/control.h"
 #include "serve.h"
 #include "session/host_entry.h"
-#include "support/host_fixture.h"
 
 // The host finds the application's start-up and termination entries in the process by
 // name. The program has them from the shared library; this test program links the
@@ -29,24 +29,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-#define EXPECT_CONTAINS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
-
 const char* const kButton = "ardokelt_dialog";
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using apptest::Result;
 
-class ServeTest : public testkit::HostTest {
+class ServeTest : public apptest::ExampleJobTest {
 protected:
     void SetUp() override {
-        HostTest::SetUp();
-        for (const auto& file :
-             fs::directory_iterator(fs::path(KELT2PROE_SOURCE_DIR) / "examples")) {
-            fs::copy_file(file.path(), workDir / file.path().filename());
-        }
+        ExampleJobTest::SetUp();
         writeFile("plate.prt", "{\"type\": \"PRT\"}");
         kelt2p::useHostCharacterSet();
     }

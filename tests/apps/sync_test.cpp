@@ -10,35 +10,20 @@
 
 #include "commands.h"
 #include "csv.h"
+#include "example_job.h"
 #include "kelt2proe/simhost/control.h"
-#include "support/host_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Expects `text` to hold `part`, and prints `text` when it does not.
-#define EXPECT_CONTAINS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
-
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using apptest::Result;
 
 // One row of a table printed as CSV, by "head/position".
 using Rows = std::map<std::string, std::vector<std::string>>;
 
-class SyncTest : public testkit::HostTest {
+class SyncTest : public apptest::ExampleJobTest {
 protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        for (const auto& file :
-             fs::directory_iterator(fs::path(KELT2PROE_SOURCE_DIR) / "examples")) {
-            fs::copy_file(file.path(), workDir / file.path().filename());
-        }
-    }
-
     static Result run(const std::string& command, const kelt2p::Arguments& args) {
         std::ostringstream out;
         std::ostringstream err;
