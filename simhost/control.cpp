@@ -10,6 +10,8 @@
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
 #include "simhost/state/commands.h"
+#include "simhost/state/highlights.h"
+#include "simhost/state/models.h"
 #include "simhost/state/load_diagnostic.h"
 #include "simhost/state/macros.h"
 #include "simhost/state/message_log.h"
@@ -74,6 +76,23 @@ std::vector<ShownMessage> messages() {
     std::vector<ShownMessage> out;
     for (const auto& entry : state::messagesShown()) {
         out.push_back({entry.file, entry.key, entry.text});
+    }
+    return out;
+}
+
+std::vector<ItemHighlight> highlights() {
+    std::vector<ItemHighlight> out;
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        return out;
+    }
+    state::ModelStore& models = session->area<state::ModelStore>();
+    for (const state::Highlight& shown : session->area<state::Highlights>().shown()) {
+        // An erased model's items are no longer shown.
+        if (const state::Model* model = models.byId(shown.modelId)) {
+            out.push_back({model->name + "." + state::modelTypeText(model->type), shown.type,
+                           shown.id, shown.color});
+        }
     }
     return out;
 }

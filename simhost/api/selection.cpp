@@ -1,8 +1,14 @@
 // Selections.
 #include <ProSelection.h>
 
+#include <optional>
+#include <string>
+
 #include "simhost/core/entry.h"
+#include "simhost/state/highlights.h"
+#include "simhost/state/models.h"
 #include "simhost/state/selections.h"
+#include "simhost/state/sessions.h"
 
 using namespace simhost::state;
 
@@ -13,6 +19,30 @@ std::string itemKey(ProSelection selection) {
     return found == nullptr
                ? std::string()
                : std::to_string(found->data.item.type) + " " + std::to_string(found->data.item.id);
+}
+
+// ProSelectionDisplay shows the item without a highlight colour.
+constexpr int kShownOwnColor = -1;
+
+// Shows (a colour) or hides (nullopt) the selected item in the session's window. The
+// item must be one of a model in session.
+ProError highlightSet(Session* s, ProSelection selection, std::optional<int> color) {
+    const Selection* found = selectionFind(selection);
+    if (found == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    const ProModelitem& item = found->data.item;
+    Model* model = s->area<ModelStore>().byHandle(item.owner);
+    if (model == nullptr) {
+        return PRO_TK_E_NOT_FOUND;
+    }
+    Highlights& highlights = s->area<Highlights>();
+    if (color) {
+        highlights.show(model->id, item.type, item.id, *color);
+    } else {
+        highlights.hide(model->id, item.type, item.id);
+    }
+    return PRO_TK_NO_ERROR;
 }
 
 }  // namespace
@@ -92,19 +122,25 @@ SIMHOST_CATCH
 
 ProError ProSelectionDisplay(ProSelection selection) try {
     SIMHOST_ENTER("ProSelectionDisplay", itemKey(selection));
-    return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
+    SIMHOST_SESSION(s);
+    return highlightSet(s, selection, kShownOwnColor);
 }
 SIMHOST_CATCH
 
 ProError ProSelectionHighlight(ProSelection selection, ProColortype color) try {
     SIMHOST_ENTER("ProSelectionHighlight", itemKey(selection), std::to_string(color));
-    return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
+    SIMHOST_SESSION(s);
+    if (color < PRO_COLOR_LETTER || color > PRO_COLOR_QUILT) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    return highlightSet(s, selection, color);
 }
 SIMHOST_CATCH
 
 ProError ProSelectionUnhighlight(ProSelection selection) try {
     SIMHOST_ENTER("ProSelectionUnhighlight", itemKey(selection));
-    return selectionFind(selection) == nullptr ? PRO_TK_BAD_INPUTS : PRO_TK_NO_ERROR;
+    SIMHOST_SESSION(s);
+    return highlightSet(s, selection, std::nullopt);
 }
 SIMHOST_CATCH
 

@@ -19,8 +19,10 @@ HandleTable<Path, 3>& paths() {
     return table;
 }
 
-// Sorted: constraint sets of datum planes and components, tool tables and their rows.
-constexpr int kArrayIds[] = {410, 491, 493, 494, 605};
+// Sorted: constraint sets of datum planes and components, tool tables and their rows,
+// origin references and orientation moves of coordinate systems, the points of a
+// datum-point feature.
+constexpr int kArrayIds[] = {410, 491, 493, 494, 605, 2134, 2137, 3121};
 
 void releaseValues(Element& element) {
     for (ProValue handle : element.values) {

@@ -23,6 +23,14 @@ void treeNameSet(TreeNode& tree, const std::string& name) {
     }
 }
 
+ProError featureRename(Model& model, Feature& feature, const std::string& name) {
+    if (!features(model).rename(feature, name)) {
+        return PRO_TK_E_FOUND;
+    }
+    treeNameSet(feature.tree, name);
+    return PRO_TK_NO_ERROR;
+}
+
 ModelitemKind featureKind() {
     ModelitemKind kind;
     kind.exists = [](Model& model, int id) { return featureFind(model, id) != nullptr; };
@@ -38,11 +46,7 @@ ModelitemKind featureKind() {
         if (feature == nullptr) {
             return PRO_TK_E_NOT_FOUND;
         }
-        if (!features(model).rename(*feature, name)) {
-            return PRO_TK_E_FOUND;
-        }
-        treeNameSet(feature->tree, name);
-        return PRO_TK_NO_ERROR;
+        return featureRename(model, *feature, name);
     };
     kind.byName = [](Model& model, const std::string& name) {
         const Feature* feature = features(model).byName(name);
@@ -75,6 +79,16 @@ ModelitemKind geomKind(int type) {
         const GeomItem* holder = store.itemByName(type, name);
         if (holder != nullptr && holder != item) {
             return PRO_TK_E_FOUND;
+        }
+        // A coordinate system and the feature that makes it are one name: renaming
+        // either renames both.
+        Feature* feature = store.find(item->featureId);
+        if (type == PRO_CSYS && feature != nullptr && feature->type == kFeatCsys) {
+            if (ProError rc = featureRename(model, *feature, name)) {
+                return rc;
+            }
+            item->name.clear();
+            return PRO_TK_NO_ERROR;
         }
         item->name = name;
         return PRO_TK_NO_ERROR;

@@ -26,6 +26,12 @@ std::map<int, std::vector<std::function<ProError(Model&, const TreeNode&)>>>& re
     return checks;
 }
 
+using CreateCheck = std::function<std::optional<TreeFault>(Model&, const TreeNode&)>;
+std::map<int, std::vector<CreateCheck>>& createChecks() {
+    static std::map<int, std::vector<CreateCheck>> checks;
+    return checks;
+}
+
 std::unordered_set<int>& ncseqTypes() {
     static std::unordered_set<int> types;
     return types;
@@ -279,6 +285,23 @@ void featureCreateHooksRun(Model& model, Feature& feature) {
     for (const auto& hook : createHooks()) {
         hook(model, feature);
     }
+}
+
+void featureCreateCheckAdd(int type,
+                           std::function<std::optional<TreeFault>(Model&, const TreeNode&)> check) {
+    createChecks()[type].push_back(std::move(check));
+}
+
+std::optional<TreeFault> featureCreateCheck(Model& model, int type, const TreeNode& tree) {
+    auto it = createChecks().find(type);
+    if (it != createChecks().end()) {
+        for (const auto& check : it->second) {
+            if (std::optional<TreeFault> fault = check(model, tree)) {
+                return fault;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 void featureRedefineCheckAdd(int type, std::function<ProError(Model&, const TreeNode&)> check) {

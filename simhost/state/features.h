@@ -9,10 +9,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "simhost/geometry/placement.h"
 #include "simhost/state/elemtree.h"
 #include "simhost/state/id_range.h"
 #include "simhost/state/models.h"
@@ -23,6 +25,10 @@ namespace simhost::state {
 constexpr int kElemFeatureTree = 386;
 constexpr int kElemFeatureType = 387;
 constexpr int kElemFeatureName = 1964;
+
+// Feature types the host builds geometry for.
+constexpr int kFeatDatumPoint = 931;
+constexpr int kFeatCsys = 979;
 
 // The host's feature statuses (ProFeatStatus).
 constexpr int kFeatActive = 0;
@@ -35,6 +41,8 @@ struct GeomItem {
     int type = 0;
     int featureId = 0;
     std::string name;  // upper case; empty: the item carries its feature's name
+    // Where a coordinate system sits, in model coordinates; a datum point is its origin.
+    geometry::Placement place;
 };
 
 struct Feature {
@@ -124,6 +132,16 @@ void featureDeleteHooksRun(Model& model, int featureId);
 // it (for example the coordinate-system item of a coordinate-system feature).
 void featureCreateHookAdd(std::function<void(Model&, Feature&)> hook);
 void featureCreateHooksRun(Model& model, Feature& feature);
+
+// A host check of the tree of a new feature of a type, before it is made: the element
+// at fault and why; nullopt accepts the tree.
+struct TreeFault {
+    int elementId = 0;
+    ProError code = PRO_TK_BAD_INPUTS;
+};
+void featureCreateCheckAdd(int type,
+                           std::function<std::optional<TreeFault>(Model&, const TreeNode&)> check);
+std::optional<TreeFault> featureCreateCheck(Model& model, int type, const TreeNode& tree);
 
 // A host check of a new tree for features of a type before a redefinition: a non-zero
 // result refuses the redefinition and leaves the feature as it was.

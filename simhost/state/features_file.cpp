@@ -21,6 +21,9 @@ namespace {
 
 using nlohmann::json;
 
+// Axes written by hand with a few decimals still count as orthonormal.
+constexpr double kPlacementFileTolerance = 1e-6;
+
 // Models that a tree refers to are written as "NAME.TYPE" ("BOLT.PRT"); the model
 // itself as ".", so that a copy or a renamed model keeps referring to itself.
 TreeModels treeModels(Model& model) {
@@ -58,6 +61,61 @@ std::string nameFrom(const json& entry) {
                                     "\" is no name (1 to 31 letters, digits, _ or -)");
     }
     return name;
+}
+
+geometry::Vec3 vec3From(const json& entry, const char* key) {
+    JsonPlace place(key);
+    const json& list = listOf(entry.at(key));
+    if (list.size() != 3) {
+        throw std::invalid_argument("three numbers expected");
+    }
+    geometry::Vec3 out{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        JsonPlace at(k);
+        out[k] = doubleIn(list[k]);
+    }
+    return out;
+}
+
+json vec3Json(const geometry::Vec3& v) {
+    return json::array({v[0], v[1], v[2]});
+}
+
+// A coordinate system's placement (`placement`: origin and axes) or a datum point's
+// coordinates (`xyz`), optional; without it a coordinate system sits in the model's frame.
+void placementRead(const json& entry, GeomItem& item) {
+    if (item.type == PRO_CSYS && entry.contains("placement")) {
+        JsonPlace place("placement");
+        const json& placement = entry.at("placement");
+        if (!placement.is_object()) {
+            throw std::invalid_argument("an object with origin, x, y and z expected");
+        }
+        for (const char* key : {"origin", "x", "y", "z"}) {
+            if (!placement.contains(key)) {
+                throw std::invalid_argument(std::string("no ") + key);
+            }
+        }
+        item.place.origin = vec3From(placement, "origin");
+        item.place.x = vec3From(placement, "x");
+        item.place.y = vec3From(placement, "y");
+        item.place.z = vec3From(placement, "z");
+        if (!geometry::orthonormal(item.place, kPlacementFileTolerance)) {
+            throw std::invalid_argument("the axes x, y, z are not orthonormal and right-handed");
+        }
+    } else if (item.type == PRO_POINT && entry.contains("xyz")) {
+        item.place.origin = vec3From(entry, "xyz");
+    }
+}
+
+void placementWrite(const GeomItem& item, json& entry) {
+    if (item.type == PRO_CSYS) {
+        entry["placement"] = {{"origin", vec3Json(item.place.origin)},
+                              {"x", vec3Json(item.place.x)},
+                              {"y", vec3Json(item.place.y)},
+                              {"z", vec3Json(item.place.z)}};
+    } else if (item.type == PRO_POINT) {
+        entry["xyz"] = vec3Json(item.place.origin);
+    }
 }
 
 void readFeature(FeatureStore& store, const json& entry, const TreeModels& models) {
@@ -99,6 +157,7 @@ void readFeature(FeatureStore& store, const json& entry, const TreeModels& model
         item.id = keyInt(itemEntry, "id", INT_MIN, kIdMax);
         item.type = keyInt(itemEntry, "type", PRO_TYPE_UNUSED, PRO_FAMILY_TABLE);
         item.name = nameFrom(itemEntry);
+        placementRead(itemEntry, item);
         int itemId = item.id;
         if (!store.itemLoad(kept, std::move(item))) {
             throw std::invalid_argument("item id " + std::to_string(itemId) + " is taken");
@@ -154,6 +213,7 @@ json writeSection(Model& model) {
                 if (!item.name.empty()) {
                     itemEntry["name"] = item.name;
                 }
+                placementWrite(item, itemEntry);
                 items.push_back(std::move(itemEntry));
             }
             entry["items"] = std::move(items);

@@ -16,7 +16,6 @@
 
 namespace simhost::state {
 
-constexpr int kFeatCsys = 979;
 constexpr int kFeatOperation = 1007;
 constexpr int kFeatWorkcell = 1008;
 // The type the host gives NC sequences unless a file names another one.

@@ -1,0 +1,13 @@
+// Geometry data the host hands out (ProGeomitemdata): allocated here, counted as live
+// until ProGeomitemdataFree.
+#pragma once
+
+#include <ProGeomitemdata.h>
+
+#include "simhost/geometry/placement.h"
+
+namespace simhost::api {
+
+ProGeomitemdata* geomitemdataOfCsys(const geometry::Placement& place);
+
+}  // namespace simhost::api

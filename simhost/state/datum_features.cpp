@@ -1,0 +1,357 @@
+#include "simhost/state/datum_features.h"
+
+#include <ProObjects.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "simhost/core/wide.h"
+#include "simhost/geometry/placement.h"
+#include "simhost/state/dims.h"
+#include "simhost/state/features.h"
+#include "simhost/state/model_files.h"
+
+namespace simhost::state {
+
+namespace {
+
+using geometry::MoveKind;
+using geometry::Placement;
+using geometry::Vec3;
+
+TreeNode* childOf(TreeNode& node, int id) {
+    for (TreeNode& child : node.children) {
+        if (child.id == id) {
+            return &child;
+        }
+    }
+    return nullptr;
+}
+
+const TreeNode* childOf(const TreeNode& node, int id) {
+    return childOf(const_cast<TreeNode&>(node), id);
+}
+
+const ValueContent* valueOf(const TreeNode* node) {
+    return node != nullptr && node->values.size() == 1 ? &node->values.front() : nullptr;
+}
+
+std::optional<int> intOf(const TreeNode* node) {
+    const ValueContent* value = valueOf(node);
+    if (value == nullptr || value->type != PRO_VALUE_TYPE_INT) {
+        return std::nullopt;
+    }
+    return value->i;
+}
+
+// A double element; an integer counts as its value. Nullopt for anything else and for
+// numbers that are not finite.
+std::optional<double> doubleOf(const TreeNode* node) {
+    const ValueContent* value = valueOf(node);
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    double d = value->type == PRO_VALUE_TYPE_DOUBLE ? value->d
+               : value->type == PRO_VALUE_TYPE_INT  ? value->i
+                                                    : NAN;
+    return std::isfinite(d) ? std::optional<double>(d) : std::nullopt;
+}
+
+void doubleSet(TreeNode* node, double d) {
+    if (node != nullptr && node->values.size() == 1) {
+        node->values.front().type = PRO_VALUE_TYPE_DOUBLE;
+        node->values.front().d = d;
+    }
+}
+
+// The coordinate system of this model that a selection element names (an item of the
+// model itself, or through a path of depth 0 from it), or null.
+GeomItem* csysSelected(Model& model, const TreeNode* node) {
+    const ValueContent* value = valueOf(node);
+    if (value == nullptr || value->type != PRO_VALUE_TYPE_SELECTION || !value->r) {
+        return nullptr;
+    }
+    const SelectionData& selection = *value->r;
+    void* self = modelHandle(model.id);
+    if (selection.item.type != PRO_CSYS || selection.item.owner != self ||
+        (selection.path && (selection.path->table_num != 0 ||
+                            selection.path->owner != static_cast<ProSolid>(self)))) {
+        return nullptr;
+    }
+    GeomItem* item = features(model).item(selection.item.id);
+    return item != nullptr && item->type == PRO_CSYS ? item : nullptr;
+}
+
+// --- coordinate systems ---------------------------------------------------------
+
+struct Move {
+    MoveKind kind = MoveKind::TranslateX;
+    TreeNode* value = nullptr;  // the value element, null when the move has none
+    double given = 0.0;
+};
+
+struct CsysTree {
+    const TreeNode* reference = nullptr;  // the selection element; null: no reference
+    std::vector<Move> moves;
+};
+
+// Reads an offset coordinate system's tree; a fault names the element the host refuses.
+std::optional<TreeFault> csysRead(Model& model, TreeNode& tree, CsysTree& out) {
+    TreeNode* constrs = childOf(tree, kElemCsysOriginConstrs);
+    if (constrs == nullptr) {
+        return std::nullopt;  // the default coordinate system
+    }
+    // One origin reference: a coordinate system of this model.
+    if (constrs->children.size() != 1 || constrs->children[0].id != kElemCsysOriginConstr) {
+        return TreeFault{kElemCsysOriginConstrs, PRO_TK_BAD_INPUTS};
+    }
+    out.reference = childOf(constrs->children[0], kElemCsysOriginConstrRef);
+    if (out.reference == nullptr) {
+        return TreeFault{kElemCsysOriginConstrRef, PRO_TK_E_NOT_FOUND};
+    }
+    if (csysSelected(model, out.reference) == nullptr) {
+        return TreeFault{kElemCsysOriginConstrRef, PRO_TK_BAD_INPUTS};
+    }
+    if (const TreeNode* type = childOf(tree, kElemCsysOffsetType)) {
+        if (intOf(type) != kOffsetCartesian) {
+            return TreeFault{kElemCsysOffsetType, PRO_TK_BAD_INPUTS};
+        }
+    }
+    if (TreeNode* moves = childOf(tree, kElemCsysOrientMoves)) {
+        for (TreeNode& member : moves->children) {
+            std::optional<int> kind = intOf(childOf(member, kElemCsysMoveType));
+            if (member.id != kElemCsysOrientMove || !kind || !geometry::moveKindKnown(*kind)) {
+                return TreeFault{kElemCsysMoveType, PRO_TK_BAD_INPUTS};
+            }
+            Move move;
+            move.kind = static_cast<MoveKind>(*kind);
+            move.value = childOf(member, kElemCsysMoveValue);
+            if (move.value != nullptr) {
+                std::optional<double> given = doubleOf(move.value);
+                if (!given) {
+                    return TreeFault{kElemCsysMoveValue, PRO_TK_BAD_INPUTS};
+                }
+                move.given = *given;
+            }
+            out.moves.push_back(move);
+        }
+    }
+    return std::nullopt;
+}
+
+// The values that drive the feature's numbers: its dimensions when it has one for each
+// number, else the numbers of its tree.
+std::vector<double> drivingValues(Model& model, int featureId, const std::vector<double>& given) {
+    std::vector<int> ids = dims(model).idsOfFeature(featureId);
+    if (ids.size() != given.size()) {
+        return given;
+    }
+    std::vector<double> values;
+    values.reserve(ids.size());
+    for (int id : ids) {
+        values.push_back(dims(model).find(id)->value);
+    }
+    return values;
+}
+
+void csysPlace(Model& model, Feature& feature) {
+    CsysTree tree;
+    if (csysRead(model, feature.tree, tree) || tree.reference == nullptr) {
+        return;  // the default or a placed coordinate system keeps its placement
+    }
+    GeomItem* reference = csysSelected(model, tree.reference);
+    GeomItem* own = nullptr;
+    for (int id : feature.items) {
+        GeomItem* item = features(model).item(id);
+        if (item != nullptr && item->type == PRO_CSYS) {
+            own = item;
+            break;
+        }
+    }
+    if (reference == nullptr || own == nullptr) {
+        return;
+    }
+    std::vector<double> given;
+    for (const Move& move : tree.moves) {
+        given.push_back(move.given);
+    }
+    std::vector<double> values = drivingValues(model, feature.id, given);
+    Placement offset;
+    for (std::size_t k = 0; k < tree.moves.size(); ++k) {
+        geometry::applyMove(offset, tree.moves[k].kind, values[k]);
+        doubleSet(tree.moves[k].value, values[k]);
+    }
+    own->place = geometry::compose(reference->place, offset);
+}
+
+// --- datum points ---------------------------------------------------------------
+
+struct PointTree {
+    const TreeNode* reference = nullptr;
+    bool withDims = false;
+    std::vector<TreeNode*> points;
+    std::vector<std::string> names;  // upper case, empty: the feature's name
+};
+
+std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, PointTree& out) {
+    const TreeNode* type = childOf(tree, kElemDpointType);
+    if (type == nullptr) {
+        return TreeFault{kElemDpointType, PRO_TK_E_NOT_FOUND};
+    }
+    if (intOf(type) != kDpointTypeOffsetCsys) {
+        return TreeFault{kElemDpointType, PRO_TK_BAD_INPUTS};
+    }
+    if (const TreeNode* ofst = childOf(tree, kElemDpointOfstCsysType)) {
+        if (intOf(ofst) != kOffsetCartesian) {
+            return TreeFault{kElemDpointOfstCsysType, PRO_TK_BAD_INPUTS};
+        }
+    }
+    out.reference = childOf(tree, kElemDpointOfstCsysRef);
+    if (out.reference == nullptr) {
+        return TreeFault{kElemDpointOfstCsysRef, PRO_TK_E_NOT_FOUND};
+    }
+    if (csysSelected(model, out.reference) == nullptr) {
+        return TreeFault{kElemDpointOfstCsysRef, PRO_TK_BAD_INPUTS};
+    }
+    if (const TreeNode* dimsNode = childOf(tree, kElemDpointOfstCsysWithDims)) {
+        std::optional<int> with = intOf(dimsNode);
+        if (!with || (*with != 0 && *with != 1)) {
+            return TreeFault{kElemDpointOfstCsysWithDims, PRO_TK_BAD_INPUTS};
+        }
+        out.withDims = *with == 1;
+    }
+    TreeNode* list = childOf(tree, kElemDpointOfstCsysPnts);
+    if (list == nullptr || list->children.empty()) {
+        return TreeFault{kElemDpointOfstCsysPnts, PRO_TK_E_NOT_FOUND};
+    }
+    std::unordered_set<std::string> seen;
+    for (TreeNode& point : list->children) {
+        if (point.id != kElemDpointOfstCsysPnt) {
+            return TreeFault{kElemDpointOfstCsysPnts, PRO_TK_BAD_INPUTS};
+        }
+        std::string name;
+        if (const ValueContent* value = valueOf(childOf(point, kElemDpointOfstCsysPntName))) {
+            if (value->type != PRO_VALUE_TYPE_WSTRING || !value->w) {
+                return TreeFault{kElemDpointOfstCsysPntName, PRO_TK_BAD_INPUTS};
+            }
+            name = upperName(core::narrow(*value->w));
+            if (!name.empty() && (!modelNameValid(name) || !seen.insert(name).second ||
+                                  features(model).itemByName(PRO_POINT, name) != nullptr)) {
+                return TreeFault{kElemDpointOfstCsysPntName,
+                                 modelNameValid(name) ? PRO_TK_E_FOUND : PRO_TK_BAD_INPUTS};
+            }
+        }
+        for (int dir : kElemDpointOfstCsysDir) {
+            if (const TreeNode* node = childOf(point, dir); node != nullptr && !doubleOf(node)) {
+                return TreeFault{dir, PRO_TK_BAD_INPUTS};
+            }
+        }
+        out.points.push_back(&point);
+        out.names.push_back(name);
+    }
+    return std::nullopt;
+}
+
+std::vector<double> pointOffsets(const PointTree& tree) {
+    std::vector<double> given;
+    for (const TreeNode* point : tree.points) {
+        for (int dir : kElemDpointOfstCsysDir) {
+            given.push_back(doubleOf(childOf(*point, dir)).value_or(0.0));
+        }
+    }
+    return given;
+}
+
+void pointPlace(Model& model, Feature& feature) {
+    PointTree tree;
+    if (pointRead(model, feature.tree, tree)) {
+        return;
+    }
+    GeomItem* reference = csysSelected(model, tree.reference);
+    if (reference == nullptr) {
+        return;
+    }
+    std::vector<double> values = drivingValues(model, feature.id, pointOffsets(tree));
+    std::size_t k = 0;
+    for (int id : feature.items) {
+        GeomItem* item = features(model).item(id);
+        if (item == nullptr || item->type != PRO_POINT || k >= tree.points.size()) {
+            continue;
+        }
+        Vec3 local{values[3 * k], values[3 * k + 1], values[3 * k + 2]};
+        for (int axis = 0; axis < 3; ++axis) {
+            doubleSet(childOf(*tree.points[k], kElemDpointOfstCsysDir[axis]), local[axis]);
+        }
+        item->place = reference->place;
+        item->place.origin = geometry::placePoint(reference->place, local);
+        ++k;
+    }
+}
+
+// --- the host's hooks -----------------------------------------------------------
+
+void featurePlace(Model& model, Feature& feature) {
+    if (feature.type == kFeatCsys) {
+        csysPlace(model, feature);
+    } else if (feature.type == kFeatDatumPoint) {
+        pointPlace(model, feature);
+    }
+}
+
+// Makes the items and dimensions of a new feature; its tree passed the create check.
+void featureMake(Model& model, Feature& feature) {
+    FeatureStore& store = features(model);
+    if (feature.type == kFeatCsys) {
+        CsysTree tree;
+        csysRead(model, feature.tree, tree);
+        store.itemAdd(feature, PRO_CSYS);
+        for (const Move& move : tree.moves) {
+            dims(model).add(feature.id, move.given);
+        }
+    } else if (feature.type == kFeatDatumPoint) {
+        PointTree tree;
+        pointRead(model, feature.tree, tree);
+        for (const std::string& name : tree.names) {
+            store.itemAdd(feature, PRO_POINT, name);
+        }
+        if (tree.withDims) {
+            for (double value : pointOffsets(tree)) {
+                dims(model).add(feature.id, value);
+            }
+        }
+    } else {
+        return;
+    }
+    featurePlace(model, feature);
+}
+
+const bool registered = [] {
+    featureCreateCheckAdd(kFeatCsys, [](Model& model, const TreeNode& tree) {
+        CsysTree read;
+        return csysRead(model, const_cast<TreeNode&>(tree), read);
+    });
+    featureCreateCheckAdd(kFeatDatumPoint, [](Model& model, const TreeNode& tree) {
+        PointTree read;
+        return pointRead(model, const_cast<TreeNode&>(tree), read);
+    });
+    featureCreateHookAdd(featureMake);
+    modelLoadHookAdd(datumPlacementsRegenerate);
+    return true;
+}();
+
+}  // namespace
+
+void datumPlacementsRegenerate(Model& model) {
+    FeatureStore& store = features(model);
+    for (int id : store.order()) {
+        Feature* feature = store.find(id);
+        if (feature != nullptr && feature->status == kFeatActive) {
+            featurePlace(model, *feature);
+        }
+    }
+}
+
+}  // namespace simhost::state
