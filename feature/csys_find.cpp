@@ -9,6 +9,7 @@
 #include "model/solid.h"
 #include "toolkit/check.h"
 #include "toolkit/csys.h"
+#include "toolkit/item_name.h"
 
 namespace Ardo {
 
@@ -36,8 +37,7 @@ int Solid::CsysList(const char* pattern) {
 const char* Solid::CsysListAt(int index) {
     ProGeomitem& item = checkedAt(csys::csysList().entries(), index);
     ProName wide = {};
-    Ardo::check(ProModelitemNameGet(&item, wide), "Ardo::kelt2pMdl::CsysListAt");
-    wide[PRO_NAME_SIZE - 1] = L'\0';
+    Ardo::check(ardotk::ItemNameRead(item, wide), "Ardo::kelt2pMdl::CsysListAt");
     if (text::toNarrow(csys::nameBuffer(), wide) == nullptr) {
         throw Error(PRO_TK_GENERAL_ERROR, "Ardo::kelt2pMdl::CsysListAt");
     }

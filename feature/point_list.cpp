@@ -10,6 +10,7 @@
 #include "model/solid.h"
 #include "toolkit/check.h"
 #include "toolkit/datum_point.h"
+#include "toolkit/item_name.h"
 
 namespace Ardo {
 
@@ -35,7 +36,7 @@ kelt2pPointData Solid::PntListAt(int index) {
         throw ardotk::Error(0, "");
     }
     ProName wide = {};
-    check(ProModelitemNameGet(&item, wide), "Ardo::kelt2pMdl::PntListAt");
+    check(ardotk::ItemNameRead(item, wide), "Ardo::kelt2pMdl::PntListAt");
     text::narrowField(data.name, wide);
     return data;
 }

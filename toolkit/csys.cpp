@@ -11,6 +11,7 @@
 #include "toolkit/check.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/feature.h"
+#include "toolkit/item_name.h"
 #include "toolkit/listing.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/visit_guard.h"
@@ -52,8 +53,7 @@ ProError visitCsys(ProCsys csys, ProError, ProAppData data) {
         ProGeomitem item{};
         check(ProCsysToGeomitem(search.solid, csys, &item), kSearchText);
         ProName name = {};
-        check(ProModelitemNameGet(&item, name), kSearchText);
-        name[PRO_NAME_SIZE - 1] = L'\0';
+        ItemNameGet(item, name, kSearchText);
         if (search.filter.matches(name)) {
             search.found.push_back(item);
         }

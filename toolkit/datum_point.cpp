@@ -8,6 +8,7 @@
 #include "toolkit/check.h"
 #include "toolkit/elemtree.h"
 #include "toolkit/feature.h"
+#include "toolkit/item_name.h"
 #include "toolkit/listing.h"
 #include "toolkit/name_filter.h"
 #include "toolkit/visit_guard.h"
@@ -48,8 +49,7 @@ ProError filterPoint(ProPoint point, ProAppData data) {
         ProGeomitem item{};
         check(ProPointToGeomitem(search.solid, point, &item));
         ProName name = {};
-        check(ProModelitemNameGet(&item, name));
-        name[PRO_NAME_SIZE - 1] = L'\0';
+        ItemNameGet(item, name);
         return search.filter.matches(name) ? PRO_TK_NO_ERROR : PRO_TK_CONTINUE;
     });
 }

@@ -196,7 +196,10 @@ struct PointTree {
     std::vector<std::string> names;  // upper case, empty: the feature's name
 };
 
-std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, PointTree& out) {
+// `creating`: the tree is checked before its feature exists, so a point name already
+// taken in the model is refused; once made, the feature's own points carry those names.
+std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, PointTree& out,
+                                   bool creating = false) {
     const TreeNode* type = childOf(tree, kElemDpointType);
     if (type == nullptr) {
         return TreeFault{kElemDpointType, PRO_TK_E_NOT_FOUND};
@@ -238,8 +241,9 @@ std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, PointTree& out)
                 return TreeFault{kElemDpointOfstCsysPntName, PRO_TK_BAD_INPUTS};
             }
             name = upperName(core::narrow(*value->w));
-            if (!name.empty() && (!modelNameValid(name) || !seen.insert(name).second ||
-                                  features(model).itemByName(PRO_POINT, name) != nullptr)) {
+            if (!name.empty() &&
+                (!modelNameValid(name) || !seen.insert(name).second ||
+                 (creating && features(model).itemByName(PRO_POINT, name) != nullptr))) {
                 return TreeFault{kElemDpointOfstCsysPntName,
                                  modelNameValid(name) ? PRO_TK_E_FOUND : PRO_TK_BAD_INPUTS};
             }
@@ -335,7 +339,7 @@ const bool registered = [] {
     });
     featureCreateCheckAdd(kFeatDatumPoint, [](Model& model, const TreeNode& tree) {
         PointTree read;
-        return pointRead(model, const_cast<TreeNode&>(tree), read);
+        return pointRead(model, const_cast<TreeNode&>(tree), read, true);
     });
     featureCreateHookAdd(featureMake);
     modelLoadHookAdd(datumPlacementsRegenerate);
