@@ -63,42 +63,8 @@ ProError ProSolidCsysVisit(ProSolid p_handle, ProCsysVisitAction visit_action,
     if (m == nullptr || !isSolid(*m) || visit_action == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    const int modelId = m->id;
-    // The callbacks may change the model: the items are taken first and each one looked
-    // up again at its turn.
-    std::vector<int> ids;
-    FeatureStore& store = features(*m);
-    for (int featureId : store.order()) {
-        for (int itemId : store.find(featureId)->items) {
-            if (store.item(itemId)->type == PRO_CSYS) {
-                ids.push_back(itemId);
-            }
-        }
-    }
-    bool visited = false;
-    for (int id : ids) {
-        Model* now = modelOf(s, p_handle);
-        if (now == nullptr || now->id != modelId) {
-            break;
-        }
-        const GeomItem* item = features(*now).item(id);
-        if (item == nullptr || item->type != PRO_CSYS) {
-            continue;
-        }
-        auto csys = static_cast<ProCsys>(geomHandle(modelId, id));
-        ProError status = PRO_TK_NO_ERROR;
-        if (filter_action != nullptr) {
-            status = filter_action(csys, app_data);
-            if (status == PRO_TK_CONTINUE) {
-                continue;
-            }
-        }
-        visited = true;
-        if (ProError rc = visit_action(csys, status, app_data)) {
-            return rc;
-        }
-    }
-    return visited ? PRO_TK_NO_ERROR : PRO_TK_E_NOT_FOUND;
+    return simhost::api::geomVisit<ProCsys>(s, p_handle, simhost::api::geomIds(*m, PRO_CSYS, true),
+                                            PRO_CSYS, filter_action, visit_action, app_data);
 }
 SIMHOST_CATCH
 

@@ -97,6 +97,9 @@ ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
         errors.push_back(elementError(kElemFeatureType, PRO_TK_E_NOT_FOUND));
     }
     std::string name = nameOf(tree, store, 0, errors);
+    if (type && name.empty()) {
+        name = featureDefaultName(*m, *type);
+    }
     if (type && errors.empty()) {
         if (std::optional<TreeFault> fault = featureCreateCheck(*m, *type, tree)) {
             errors.push_back(elementError(fault->elementId, fault->code));

@@ -4,6 +4,7 @@
 #include <ProObjects.h>
 
 #include <string>
+#include <vector>
 
 #include "simhost/api/model_args.h"
 #include "simhost/state/features.h"
@@ -74,6 +75,60 @@ inline ProError geomInit(state::Session* s, ProSolid owner, int id, int type, vo
     }
     *p_handle = state::geomHandle(model->id, id);
     return PRO_TK_NO_ERROR;
+}
+
+// Visits the items `ids` of the solid `handle` as geometry handles of the type, filter
+// first (PRO_TK_CONTINUE skips an item; another answer reaches the visit as its status),
+// ending with the first visit answer that is not PRO_TK_NO_ERROR; PRO_TK_E_NOT_FOUND
+// when nothing was visited. The callbacks may change the model, so every item is looked
+// up again at its turn and the visit stops when the model is gone.
+template <typename Handle, typename Filter, typename Visit>
+ProError geomVisit(state::Session* s, const void* handle, const std::vector<int>& ids, int type,
+                   Filter filter, Visit visit, ProAppData data) {
+    const int modelId = state::modelIdOf(handle);
+    bool visited = false;
+    for (int id : ids) {
+        state::Model* now = modelOf(s, handle);
+        if (now == nullptr || now->id != modelId) {
+            break;
+        }
+        const state::GeomItem* item = state::features(*now).item(id);
+        if (item == nullptr || item->type != type) {
+            continue;
+        }
+        auto geom = static_cast<Handle>(state::geomHandle(modelId, id));
+        ProError status = PRO_TK_NO_ERROR;
+        if (filter != nullptr) {
+            status = filter(geom, data);
+            if (status == PRO_TK_CONTINUE) {
+                continue;
+            }
+        }
+        visited = true;
+        if (ProError rc = visit(geom, status, data)) {
+            return rc;
+        }
+    }
+    return visited ? PRO_TK_NO_ERROR : PRO_TK_E_NOT_FOUND;
+}
+
+// The ids of the solid's items of the type, in the order of their features; with
+// `activeOnly`, of active features only.
+inline std::vector<int> geomIds(state::Model& model, int type, bool activeOnly) {
+    std::vector<int> ids;
+    state::FeatureStore& store = state::features(model);
+    for (int featureId : store.order()) {
+        const state::Feature* feature = store.find(featureId);
+        if (activeOnly && feature->status != state::kFeatActive) {
+            continue;
+        }
+        for (int itemId : feature->items) {
+            if (store.item(itemId)->type == type) {
+                ids.push_back(itemId);
+            }
+        }
+    }
+    return ids;
 }
 
 }  // namespace simhost::api

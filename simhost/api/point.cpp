@@ -101,46 +101,9 @@ ProError ProAsmcomppathDispPointVisit(ProAsmcomppath* p_path, ProSolid handle,
     if (m == nullptr || modelOf(s, handle) != m) {
         return PRO_TK_BAD_INPUTS;
     }
-    const int modelId = m->id;
-    // The points of active features, taken first; each one is looked up again at its
-    // turn, since the callbacks may change the model.
-    std::vector<int> ids;
-    FeatureStore& store = features(*m);
-    for (int featureId : store.order()) {
-        const Feature* feature = store.find(featureId);
-        if (feature->status != kFeatActive) {
-            continue;
-        }
-        for (int itemId : feature->items) {
-            if (store.item(itemId)->type == PRO_POINT) {
-                ids.push_back(itemId);
-            }
-        }
-    }
-    bool visited = false;
-    for (int id : ids) {
-        Model* now = modelOf(s, handle);
-        if (now == nullptr || now->id != modelId) {
-            break;
-        }
-        const GeomItem* item = features(*now).item(id);
-        if (item == nullptr || item->type != PRO_POINT) {
-            continue;
-        }
-        auto point = static_cast<ProPoint>(geomHandle(modelId, id));
-        ProError status = PRO_TK_NO_ERROR;
-        if (filter_action != nullptr) {
-            status = filter_action(point, app_data);
-            if (status == PRO_TK_CONTINUE) {
-                continue;
-            }
-        }
-        visited = true;
-        if (ProError rc = visit_action(point, status, app_data)) {
-            return rc;
-        }
-    }
-    return visited ? PRO_TK_NO_ERROR : PRO_TK_E_NOT_FOUND;
+    // The points of active features.
+    return simhost::api::geomVisit<ProPoint>(s, handle, simhost::api::geomIds(*m, PRO_POINT, true),
+                                             PRO_POINT, filter_action, visit_action, app_data);
 }
 SIMHOST_CATCH
 

@@ -1,6 +1,7 @@
 // Selections.
 #include <ProSelection.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -128,12 +129,16 @@ ProError ProSelectionDisplay(ProSelection selection) try {
 SIMHOST_CATCH
 
 ProError ProSelectionHighlight(ProSelection selection, ProColortype color) try {
-    SIMHOST_ENTER("ProSelectionHighlight", itemKey(selection), std::to_string(color));
+    // A caller may pass any number; it is read as the integer it is, not as the enum.
+    int number = 0;
+    static_assert(sizeof number == sizeof color, "the colour is passed as an int");
+    std::memcpy(&number, &color, sizeof number);
+    SIMHOST_ENTER("ProSelectionHighlight", itemKey(selection), std::to_string(number));
     SIMHOST_SESSION(s);
-    if (color < PRO_COLOR_LETTER || color > PRO_COLOR_QUILT) {
+    if (number < PRO_COLOR_LETTER || number > PRO_COLOR_QUILT) {
         return PRO_TK_BAD_INPUTS;
     }
-    return highlightSet(s, selection, color);
+    return highlightSet(s, selection, number);
 }
 SIMHOST_CATCH
 

@@ -196,10 +196,9 @@ struct PointTree {
     std::vector<std::string> names;  // upper case, empty: the feature's name
 };
 
-// `creating`: the tree is checked before its feature exists, so a point name already
-// taken in the model is refused; once made, the feature's own points carry those names.
-std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, PointTree& out,
-                                   bool creating = false) {
+// `featureId`: the feature whose tree it is, 0 for a feature not yet made; its own
+// points do not make their names taken.
+std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, int featureId, PointTree& out) {
     const TreeNode* type = childOf(tree, kElemDpointType);
     if (type == nullptr) {
         return TreeFault{kElemDpointType, PRO_TK_E_NOT_FOUND};
@@ -241,9 +240,9 @@ std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, PointTree& out,
                 return TreeFault{kElemDpointOfstCsysPntName, PRO_TK_BAD_INPUTS};
             }
             name = upperName(core::narrow(*value->w));
-            if (!name.empty() &&
-                (!modelNameValid(name) || !seen.insert(name).second ||
-                 (creating && features(model).itemByName(PRO_POINT, name) != nullptr))) {
+            const GeomItem* holder = features(model).itemByName(PRO_POINT, name);
+            if (!name.empty() && (!modelNameValid(name) || !seen.insert(name).second ||
+                                  (holder != nullptr && holder->featureId != featureId))) {
                 return TreeFault{kElemDpointOfstCsysPntName,
                                  modelNameValid(name) ? PRO_TK_E_FOUND : PRO_TK_BAD_INPUTS};
             }
@@ -271,7 +270,7 @@ std::vector<double> pointOffsets(const PointTree& tree) {
 
 void pointPlace(Model& model, Feature& feature) {
     PointTree tree;
-    if (pointRead(model, feature.tree, tree)) {
+    if (pointRead(model, feature.tree, feature.id, tree)) {
         return;
     }
     GeomItem* reference = csysSelected(model, tree.reference);
@@ -317,7 +316,7 @@ void featureMake(Model& model, Feature& feature) {
         }
     } else if (feature.type == kFeatDatumPoint) {
         PointTree tree;
-        pointRead(model, feature.tree, tree);
+        pointRead(model, feature.tree, feature.id, tree);
         for (const std::string& name : tree.names) {
             store.itemAdd(feature, PRO_POINT, name);
         }
@@ -333,15 +332,19 @@ void featureMake(Model& model, Feature& feature) {
 }
 
 const bool registered = [] {
+    // The readers take the tree mutable because placing writes the driven values back;
+    // checking only reads.
     featureCreateCheckAdd(kFeatCsys, [](Model& model, const TreeNode& tree) {
         CsysTree read;
         return csysRead(model, const_cast<TreeNode&>(tree), read);
     });
     featureCreateCheckAdd(kFeatDatumPoint, [](Model& model, const TreeNode& tree) {
         PointTree read;
-        return pointRead(model, const_cast<TreeNode&>(tree), read, true);
+        return pointRead(model, const_cast<TreeNode&>(tree), 0, read);
     });
     featureCreateHookAdd(featureMake);
+    featureDefaultNameAdd(kFeatCsys, "CS");
+    featureDefaultNameAdd(kFeatDatumPoint, "PNT");
     modelLoadHookAdd(datumPlacementsRegenerate);
     return true;
 }();

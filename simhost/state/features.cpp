@@ -32,6 +32,11 @@ std::map<int, std::vector<CreateCheck>>& createChecks() {
     return checks;
 }
 
+std::unordered_map<int, std::string>& defaultNamePrefixes() {
+    static std::unordered_map<int, std::string> prefixes;
+    return prefixes;
+}
+
 std::unordered_set<int>& ncseqTypes() {
     static std::unordered_set<int> types;
     return types;
@@ -284,6 +289,26 @@ void featureCreateHookAdd(std::function<void(Model&, Feature&)> hook) {
 void featureCreateHooksRun(Model& model, Feature& feature) {
     for (const auto& hook : createHooks()) {
         hook(model, feature);
+    }
+}
+
+void featureDefaultNameAdd(int type, std::string prefix) {
+    defaultNamePrefixes()[type] = std::move(prefix);
+}
+
+std::string featureDefaultName(Model& model, int type) {
+    auto prefix = defaultNamePrefixes().find(type);
+    if (prefix == defaultNamePrefixes().end()) {
+        return std::string();
+    }
+    FeatureStore& store = features(model);
+    int& next = store.defaultNameNext(prefix->second);
+    for (;; ++next) {
+        std::string name = prefix->second + std::to_string(next);
+        if (store.byName(name) == nullptr && store.itemByName(PRO_CSYS, name) == nullptr &&
+            store.itemByName(PRO_POINT, name) == nullptr) {
+            return name;
+        }
     }
 }
 

@@ -98,6 +98,10 @@ public:
     // regeneration order.
     std::vector<int> withDescendants(const std::vector<int>& ids, const void* modelHandle);
 
+    // The next number to try for a default name with the prefix; the store remembers
+    // where the search ended so that naming many features costs no rescans.
+    int& defaultNameNext(const std::string& prefix) { return defaultNameNext_[prefix]; }
+
     // The id the next feature or item gets; kIdMax + 1 when none is left.
     int nextId() const { return nextId_; }
     // Ids below `next` (at most kIdMax + 1) are no longer handed out.
@@ -116,6 +120,7 @@ private:
     std::unordered_map<int, int> position_;  // id -> index into order_
     bool positionsStale_ = false;
     int nextId_ = 1;
+    std::unordered_map<std::string, int> defaultNameNext_;
 };
 
 inline FeatureStore& features(Model& model) {
@@ -147,6 +152,12 @@ std::optional<TreeFault> featureCreateCheck(Model& model, int type, const TreeNo
 // result refuses the redefinition and leaves the feature as it was.
 void featureRedefineCheckAdd(int type, std::function<ProError(Model&, const TreeNode&)> check);
 ProError featureRedefineCheck(Model& model, int type, const TreeNode& tree);
+
+// A feature of the type made without a name gets the prefix and the smallest number
+// from 0 that no feature, coordinate system or datum point holds ("CS0", "PNT3").
+void featureDefaultNameAdd(int type, std::string prefix);
+// The default name for a new feature of the type; empty for types without one.
+std::string featureDefaultName(Model& model, int type);
 
 // Feature types the host creates as NC sequences.
 void featureNcseqTypeAdd(int type);

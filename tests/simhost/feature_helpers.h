@@ -50,9 +50,9 @@ inline void addText(ProElement tree, int id, const std::wstring& text) {
     ProElemtreeElementAdd(tree, nullptr, textElem(id, text));
 }
 
-// A reference to an item of `owner` held as a selection.
-inline void addRef(ProElement tree, ProSolid owner, ProType type, int id) {
-    ProModelitem item{type, id, owner};
+// An element `id` holding a selection of an item of `owner`.
+inline ProElement selectionElem(int id, ProSolid owner, ProType type, int itemId) {
+    ProModelitem item{type, itemId, owner};
     ProSelection selection = nullptr;
     ProSelectionAlloc(nullptr, &item, &selection);
     ProValueData data{};
@@ -63,9 +63,14 @@ inline void addRef(ProElement tree, ProSolid owner, ProType type, int id) {
     ProValueDataSet(value, &data);
     ProSelectionFree(&selection);
     ProElement e = nullptr;
-    ProElementAlloc(kRef, &e);
+    ProElementAlloc(id, &e);
     ProElementValueSet(e, value);
-    ProElemtreeElementAdd(tree, nullptr, e);
+    return e;
+}
+
+// A reference to an item of `owner` held as a selection.
+inline void addRef(ProElement tree, ProSolid owner, ProType type, int id) {
+    ProElemtreeElementAdd(tree, nullptr, selectionElem(kRef, owner, type, id));
 }
 
 // A feature tree of that type and, when not empty, name.
