@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "kelt2proe/geometry.h"
 #include "kelt2proe/mdl.h"
 #include "model/mdl.h"
+#include "toolkit/selection.h"
 
 namespace Ardo {
 
@@ -51,6 +53,38 @@ public:
     static int FeatureChildrenAt(int index);
     void PrintFeatTree(int id);
     void PrintFeatTree(const char* featureName);
+
+    // Coordinate systems and datum points (feature/csys_*.cpp, feature/point_*.cpp).
+    // Pattern lookup: the first coordinate system whose whole name matches `pattern`;
+    // none raises (-4, "Ardo::Solid::CsysFindByName").
+    ProGeomitem CsysFindByName(const char* pattern);
+    // Pattern lookup: all matches in the host's order into `found`; returns their number.
+    int CsysFindByRegEx(const char* pattern, std::vector<ProGeomitem>& found);
+    // The process-wide coordinate-system list filled by pattern; its entry's name in the
+    // process-wide buffer, valid until the next call.
+    int CsysList(const char* pattern);
+    static const char* CsysListAt(int index);
+    void CsysCreate(const char* csysName);
+    // With 64 in `flags`, the set bits of a (8), b (16), c (32), x (1), y (2), z (4) in this
+    // order name the new feature's dimensions in the host's order "<name>_A" ...; a name
+    // whose symbols would exceed 31 characters is refused first with
+    // (-6, "Ardo::kelt2pMdl::CsysCreateOffSet").
+    void CsysCreateOffSet(const char* csysName, const char* refName, int flags, double x, double y,
+                          double z, double a, double b, double c);
+    void CsysCreateOffSet(const char* csysName, const char* refName, const Matrix& m, int flags);
+    void CsysRename(const char* oldName, const char* newName);
+    void CsysHighlight(const char* pattern, kelt2pColortype color);
+    void CsysUnHighlight(const char* pattern);
+    Matrix CsysGetTransform(const char* csysName);
+    // With 64 in `flags`, x (1), y (2), z (4) name the point's dimensions "<name>_X" ...
+    // (-6, "Ardo::kelt2pMdl::PntCreate" first when too long).
+    void PntCreate(const char* csysPattern, const char* pointName, int flags, double x, double y,
+                   double z);
+    // The process-wide datum-point list.
+    int PntList(const char* pattern);
+    kelt2pPointData PntListAt(int index);
+    Vector TransGet(const kelt2pPointData& point);
+    Vector TransGet(const char* csysName, const kelt2pPointData& point, const Matrix& m);
 
     // Parameters (model/params*.cpp). `feature` is a feature owner by name: the one
     // feature whose whole name matches it as a pattern.
@@ -115,6 +149,9 @@ public:
 private:
     // ProFeatureInit in this model; status stored, failure raises Ardo::Error(code, "").
     ProFeature featureInit(int id);
+    // The selection of the first coordinate system matching `pattern`, with a root path of
+    // depth 0 in an assembly; host failures raise (code, text).
+    ardotk::SelectionOwner csysSelection(const char* pattern, const char* text);
     // Writes the feature's element tree; status stored, raises nothing.
     void featureTreeWrite(ProFeature& feature);
 

@@ -1,6 +1,7 @@
 #include "toolkit/feature.h"
 
 #include <ProGeomitem.h>
+#include <ProMdl.h>
 #include <ProSolid.h>
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include "kelt2proe/error.h"
 #include "toolkit/array.h"
 #include "toolkit/check.h"
+#include "toolkit/selection.h"
 
 namespace ardotk {
 
@@ -21,6 +23,17 @@ ElemTree FeatureElemtreeCreate(ProFeature& feature, const char* text) {
     ElemTree tree;
     check(ProFeatureElemtreeCreate(&feature, tree.out()), text);
     return tree;
+}
+
+ProFeature FeatureCreate(ProSolid solid, ProElement tree) {
+    ProModelitem model{};
+    check(ProMdlToModelitem(solid, &model));
+    SelectionOwner selection = SelectionAlloc(nullptr, model);
+    ProFeatureCreateOptions options[] = {PRO_FEAT_CR_DEFINE_MISS_ELEMS};
+    ProErrorlist errors{};
+    ProFeature feature{};
+    check(ProFeatureCreate(selection.get(), tree, options, 1, &feature, &errors));
+    return feature;
 }
 
 ProFeature GeomitemFeatureGet(ProModelitem& item) {

@@ -21,6 +21,11 @@ ElemTree FeatureElemtreeCreate(ProFeature& feature, const char* text = "");
 // ardotk::Error(code, "").
 ProFeature GeomitemFeatureGet(ProModelitem& item);
 
+// Creates a feature of the solid itself from `tree` (ProMdlToModelitem, ProSelectionAlloc
+// without a path, ProFeatureCreate with the one option "define missing elements"); the
+// tree stays the caller's. Raises ardotk::Error(code, "").
+ProFeature FeatureCreate(ProSolid solid, ProElement tree);
+
 // ProFeatureTypeGet; raises ardotk::Error(code, "").
 ProFeattype FeatureTypeGet(ProFeature& feature);
 

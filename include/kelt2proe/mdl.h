@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "kelt2proe/export.h"
+#include "kelt2proe/geometry.h"
 #include "kelt2proe/impl_ptr.h"
 
 namespace Ardo {
@@ -73,6 +74,37 @@ struct kelt2pModelColor {
 enum kelt2pFeaturetype : std::int32_t {
     KELT2P_FEAT_NCSEQ = -2,
     KELT2P_FEAT_ANY = -1,
+};
+
+// ---------------------------------------------------------------------------
+// Coordinate systems and datum points
+
+// A datum point's name and id in its model, passed by value.
+struct kelt2pPointData {
+    char name[32];  // narrow, at most 31 characters
+    std::int32_t id;
+};
+
+// The host's highlight colour number, passed through unchanged; KELT2P_COLOR_NONE shows
+// the item in its own colour.
+enum kelt2pColortype : std::int32_t {
+    KELT2P_COLOR_NONE = -1,
+    KELT2P_COLOR_HIGHLITE = 1,
+    KELT2P_COLOR_SELECTED = 19,
+    KELT2P_COLOR_DATUM = 23,
+};
+
+// Dimension-naming flags of CsysCreateOffSet and PntCreate: with KELT2P_DIM_NAMES the
+// set bits name the new feature's dimensions "<name>_X" ... ; without it the others are
+// ignored.
+enum kelt2pDimFlags : std::int32_t {
+    KELT2P_DIM_X = 1,
+    KELT2P_DIM_Y = 2,
+    KELT2P_DIM_Z = 4,
+    KELT2P_DIM_A = 8,
+    KELT2P_DIM_B = 16,
+    KELT2P_DIM_C = 32,
+    KELT2P_DIM_NAMES = 64,
 };
 
 // ---------------------------------------------------------------------------
@@ -190,6 +222,37 @@ public:
     // host); raises nothing, the outcome is the model's status.
     void PrintFeatTree(int id);
     void PrintFeatTree(const char* name);
+
+    // --- Coordinate systems and datum points ----------------------------------
+    // Names and patterns are matched whole and case-sensitively; where one coordinate
+    // system is needed the first match in the host's order is taken. The coordinate-
+    // system and datum-point lists are shared by all models of the process.
+    int CsysList(const char* pattern);
+    // The name of entry `index`; valid until the next call.
+    const char* CsysListAt(int index);
+    // A default coordinate system (the model's own frame).
+    void CsysCreate(const char* name);
+    // A coordinate system offset from the one `refName` matches: rotated by a, b, c
+    // degrees about X, Y, Z (X first), then moved by x, y, z along the reference's axes.
+    void CsysCreateOffSet(const char* name, const char* refName, int flags, double x, double y,
+                          double z, double a, double b, double c);
+    // The same with the offsets taken from `m` (angles by Matrix::RotGet).
+    void CsysCreateOffSet(const char* name, const char* refName, Matrix& m, int flags);
+    void CsysRename(const char* oldName, const char* newName);
+    void CsysHighlight(const char* pattern, kelt2pColortype color);
+    void CsysUnHighlight(const char* pattern);
+    // The placement in model coordinates: columns 0..2 the axes, column 3 the origin.
+    Matrix CsysGetTransform(const char* name);
+    // A datum point named `name` at (x, y, z) of the coordinate system `csysPattern`
+    // matches.
+    void PntCreate(const char* csysPattern, const char* name, int flags, double x, double y,
+                   double z);
+    int PntList(const char* pattern);
+    kelt2pPointData PntListAt(int index);
+    // The point in model coordinates.
+    Vector TransGet(kelt2pPointData point);
+    // m applied (rotation part only) to the point minus the coordinate system's origin.
+    Vector TransGet(const char* csysName, kelt2pPointData point, Matrix& m);
 
     // --- Parameters and dimensions --------------------------------------------
     // `feature` names the one feature whose whole name matches it as a pattern; the

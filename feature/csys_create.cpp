@@ -1,0 +1,74 @@
+// Creating coordinate systems: the default one, and one offset from a reference found by
+// pattern, with the new feature's dimensions named by the caller's flags.
+#include <ProAsmcomppath.h>
+#include <ProMdl.h>
+
+#include "base/text.h"
+#include "feature/dimension_symbols.h"
+#include "kelt2proe/error.h"
+#include "model/solid.h"
+#include "toolkit/csys.h"
+
+namespace Ardo {
+
+namespace {
+
+constexpr const char* kOffsetText = "Ardo::Solid::CsysCreateOffSet";
+constexpr const char* kOffsetNamingText = "Ardo::kelt2pMdl::CsysCreateOffSet";
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+}  // namespace
+
+ardotk::SelectionOwner Solid::csysSelection(const char* pattern, const char* text) {
+    ProGeomitem csys = CsysFindByName(pattern);
+    ProMdlType modelType = PRO_MDL_UNUSED;
+    check(ProMdlTypeGet(handle, &modelType), text);
+    ProAsmcomppath path{};
+    ProAsmcomppath* pathUsed = nullptr;
+    if (modelType == PRO_MDL_ASSEMBLY) {
+        check(ProAsmcomppathInit(static_cast<ProSolid>(handle), path.comp_id_table, 0, &path),
+              text);
+        pathUsed = &path;
+    }
+    ardotk::SelectionOwner selection;
+    check(ProSelectionAlloc(pathUsed, &csys, selection.out()), text);
+    return selection;
+}
+
+void Solid::CsysCreate(const char* csysName) {
+    requireHandle("Ardo::Solid::CsysCreate");
+    ProName wide = {};
+    text::widenBounded(wide, csysName);
+    ardotk::CsysCreate(static_cast<ProSolid>(handle), wide);
+}
+
+void Solid::CsysCreateOffSet(const char* csysName, const char* refName, int flags, double x,
+                             double y, double z, double a, double b, double c) {
+    requireHandle(kOffsetText);
+    dimsym::refuseLongSymbols(csysName, flags, dimsym::kCsysLetters, kOffsetNamingText);
+    ProName wide = {};
+    text::widenBounded(wide, csysName);
+    ardotk::SelectionOwner reference = csysSelection(refName, kOffsetText);
+    ardotk::CsysOffsets offsets;
+    offsets.x = x;
+    offsets.y = y;
+    offsets.z = z;
+    offsets.a = a;
+    offsets.b = b;
+    offsets.c = c;
+    ProFeature feature =
+        ardotk::CsysCreateOffset(static_cast<ProSolid>(handle), reference.get(), offsets, wide);
+    dimsym::nameDimensions(feature, wide, flags, dimsym::kCsysLetters, kOffsetNamingText);
+}
+
+void Solid::CsysCreateOffSet(const char* csysName, const char* refName, const Matrix& m,
+                             int flags) {
+    double a = 0.0;
+    double b = 0.0;
+    double c = 0.0;
+    m.RotGet(&a, &b, &c);
+    CsysCreateOffSet(csysName, refName, flags, m.TransGetX(), m.TransGetY(), m.TransGetZ(),
+                     a * kDegreesPerRadian, b * kDegreesPerRadian, c * kDegreesPerRadian);
+}
+
+}  // namespace Ardo
