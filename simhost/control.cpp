@@ -11,10 +11,10 @@
 #include "simhost/core/platform.h"
 #include "simhost/state/commands.h"
 #include "simhost/state/highlights.h"
-#include "simhost/state/models.h"
 #include "simhost/state/load_diagnostic.h"
 #include "simhost/state/macros.h"
 #include "simhost/state/message_log.h"
+#include "simhost/state/models.h"
 #include "simhost/state/sessions.h"
 
 namespace simhost {
