@@ -26,5 +26,48 @@ if(WIN32)
 else()
   set(KELT2PROE_TEST_HOST kelt2proe_simhost)
 endif()
+
+# The geometry kernel (Open CASCADE Technology) behind simhost/geometry/kernel.cpp. Only
+# the simulated host links it; a build without it (the mingw cross build) answers the
+# geometry calls with "not available". Its headers are system headers: their warnings
+# are not the project's. The data-exchange targets refer to the visualization and
+# application-framework ones, so those are imported too (not linked).
+option(KELT2PROE_KERNEL "Give the simulated host solid geometry when the kernel is found" ON)
+set(SIMHOST_KERNEL_LIBRARIES TKernel TKMath TKG3d TKGeomBase TKBRep TKTopAlgo TKPrim TKBO
+  TKXSBase TKSTEP)
+if(KELT2PROE_KERNEL AND NOT CMAKE_CROSSCOMPILING)
+  find_package(OpenCASCADE CONFIG QUIET
+    COMPONENTS FoundationClasses ModelingData ModelingAlgorithms Visualization
+               ApplicationFramework DataExchange)
+endif()
+set(SIMHOST_HAVE_KERNEL OFF)
+if(OpenCASCADE_FOUND)
+  set(SIMHOST_HAVE_KERNEL ON)
+  # Debian's kernel targets link the threading library by its file name without
+  # depending on its development package: without that file the link would fail.
+  foreach(lib ${SIMHOST_KERNEL_LIBRARIES})
+    if(NOT TARGET ${lib})
+      set(SIMHOST_HAVE_KERNEL OFF)
+      continue()
+    endif()
+    get_target_property(uses ${lib} INTERFACE_LINK_LIBRARIES)
+    foreach(use ${uses})
+      if(IS_ABSOLUTE "${use}" AND NOT EXISTS "${use}")
+        message(STATUS "Simulated host: the geometry kernel needs ${use}, which is missing")
+        set(SIMHOST_HAVE_KERNEL OFF)
+      endif()
+    endforeach()
+  endforeach()
+endif()
+if(SIMHOST_HAVE_KERNEL)
+  message(STATUS "Simulated host: geometry kernel ${OpenCASCADE_VERSION}")
+  target_compile_definitions(kelt2proe_simhost_objects PRIVATE SIMHOST_HAVE_KERNEL)
+  target_include_directories(kelt2proe_simhost_objects SYSTEM PRIVATE ${OpenCASCADE_INCLUDE_DIR})
+  target_link_libraries(kelt2proe_simhost_objects PRIVATE ${SIMHOST_KERNEL_LIBRARIES})
+  target_link_libraries(kelt2proe_simhost PRIVATE ${SIMHOST_KERNEL_LIBRARIES})
+else()
+  message(STATUS "Simulated host: no geometry kernel, geometry calls answer \"not available\"")
+endif()
+
 set_target_properties(kelt2proe_simhost PROPERTIES EXPORT_NAME simhost)
 add_library(kelt2proe::simhost ALIAS kelt2proe_simhost)

@@ -1,0 +1,52 @@
+// The geometry calls of a build without the kernel: each answers "not available".
+#ifndef SIMHOST_HAVE_KERNEL
+
+#include "simhost/geometry/kernel.h"
+
+namespace simhost::geometry {
+
+bool kernelAvailable() {
+    return false;
+}
+
+ProError solidBox(const Vec3&, const Vec3&, int*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidCylinder(const Vec3&, const Vec3&, double, double, int*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidStepRead(const std::filesystem::path&, int*) {
+    return kKernelNotAvailable;
+}
+
+void solidFree(int) {}
+
+int solidCount() {
+    return 0;
+}
+
+ProError solidVolume(int, double*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsBoundingBox(const std::vector<PlacedSolid>&, const Placement&, Box3*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsDistance(const PlacedSolid&, const PlacedSolid&, double*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsInterfere(const PlacedSolid&, const PlacedSolid&, bool*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsStepWrite(const std::vector<PlacedSolid>&, const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+}  // namespace simhost::geometry
+
+#endif
