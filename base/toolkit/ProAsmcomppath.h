@@ -22,4 +22,15 @@ PRO_TK_EXPORT ProError ProAsmcomppathDispPointVisit(ProAsmcomppath* p_path, ProS
                                                     ProPointFilterAction filter_action,
                                                     ProPointVisitAction visit_action,
                                                     ProAppData app_data);
+// The model at the end of the path (the root itself at depth 0). PRO_TK_BAD_INPUTS for a
+// path whose ids do not lead through components of the models on the way.
+PRO_TK_EXPORT ProError ProAsmcomppathMdlGet(ProAsmcomppath* p_path, ProMdl* p_model);
+// The placement of the path's end in the root, composed along the path: with
+// `bottom_up` PRO_B_TRUE the component-to-root transform (rows 0 to 2 the component's
+// axes, row 3 its origin, in root coordinates), with PRO_B_FALSE its inverse.
+PRO_TK_EXPORT ProError ProAsmcomppathTrfGet(ProAsmcomppath* p_path, ProBoolean bottom_up,
+                                            ProMatrix transformation);
+// A point transformed by a placement matrix in the host's row layout (row vector times
+// matrix).
+PRO_TK_EXPORT ProError ProPntTrfEval(ProVector in_point, ProMatrix trf, ProVector out_point);
 PRO_END_C_DECLS

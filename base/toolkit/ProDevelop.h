@@ -31,3 +31,36 @@ PRO_TK_EXPORT int prodb_get_surface_props(Prohandle owner, int sel_type, int ite
 PRO_TK_EXPORT int prodb_set_surface_props(Prohandle owner, int sel_type, int item_id, int flags,
                                           Pro_surf_props* props);
 PRO_END_C_DECLS
+
+// The legacy selection record of a solid item in an assembly: the item (type and id),
+// the part that owns it, and the member path from the top assembly to that part
+// (`memb_num` ids in `memb_id_tab`). The remaining fields describe an interactive pick
+// and are ignored by the clearance call.
+typedef struct select3d {
+    int sel_type;
+    int selected_id;
+    Prohandle selected_ptr;
+    Prohandle part_ptr;
+    double select_pnt[3];
+    double sel_param[2];
+    double sel_depth;
+    int memb_num;
+    int memb_id_tab[25];
+    Prohandle view_ptr;
+    Prohandle top_model;
+} Select3d;
+
+#define PRO_PART_CLEARANCE 1112
+
+// The clearance of two parts placed in one top assembly (`top_model` of both records,
+// selected_ptr and part_ptr the part, sel_type SEL_3D_PART, selected_id -1), measured
+// on their solids: the smallest distance and the closest points in top-assembly
+// coordinates. `interference` is 1 and the distance 0 when the solids overlap.
+// Returns 0, or a negative toolkit error code (PRO_TK_BAD_INPUTS for records that do
+// not name parts placed in the top model, PRO_TK_E_NOT_FOUND for a part without solid
+// geometry, PRO_TK_UNSUPPORTED on a host without a geometry kernel).
+PRO_BEGIN_C_DECLS
+PRO_TK_EXPORT int pro_compute_clearance(Select3d* first, Select3d* second, int clearance_type,
+                                        double* distance, int* interference,
+                                        double closest_points[2][3]);
+PRO_END_C_DECLS

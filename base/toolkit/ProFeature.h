@@ -14,6 +14,9 @@
 // The host's feature-type number.
 typedef int ProFeattype;
 
+typedef ProError (*ProGeomitemAction)(ProGeomitem* p_handle, ProError status, ProAppData app_data);
+typedef ProError (*ProGeomitemFilter)(ProGeomitem* p_handle, ProAppData app_data);
+
 typedef enum {
     PRO_FEAT_INVALID = -1,
     PRO_FEAT_ACTIVE = 0,
@@ -78,4 +81,10 @@ PRO_TK_EXPORT ProError ProFeatureElemValueGet(ProFeature* feature, ProElempath e
                                               ProValue* p_elemvalue);
 // The feature's 1-based position in the regeneration order.
 PRO_TK_EXPORT ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_feat_num);
+// Visits the geometry items of a feature of one type (PRO_TYPE_UNUSED: every type) in the
+// order the feature made them: filter first, then the action. PRO_TK_E_NOT_FOUND when
+// nothing was visited; an action's answer other than PRO_TK_NO_ERROR ends the visit with it.
+PRO_TK_EXPORT ProError ProFeatureGeomitemVisit(ProFeature* p_feat_handle, ProType item_type,
+                                               ProGeomitemAction action, ProGeomitemFilter filter,
+                                               ProAppData app_data);
 PRO_END_C_DECLS

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ProObjects.h>
+#include <ProSelection.h>
 #include <ProToolkit.h>
 
 PRO_BEGIN_C_DECLS
@@ -12,4 +13,8 @@ PRO_TK_EXPORT ProError ProCsysToGeomitem(ProSolid solid, ProCsys csys_handle,
 PRO_TK_EXPORT ProError ProPointToGeomitem(ProSolid solid, ProPoint point_handle,
                                           ProGeomitem* r_geom_item);
 PRO_TK_EXPORT ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_handle);
+// The smallest distance between two selected geometry items, each placed by the
+// component path of its selection.
+PRO_TK_EXPORT ProError ProGeomitemDistanceEval(ProSelection p_selection1, ProSelection p_selection2,
+                                               double* p_result);
 PRO_END_C_DECLS

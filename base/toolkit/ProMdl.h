@@ -110,4 +110,9 @@ PRO_TK_EXPORT ProError ProMdlRename(ProMdl handle, ProName new_name);
 // Writes the model's file into the directory given in model_info->path.
 PRO_TK_EXPORT ProError ProMdlBackup(ProMdl handle, ProMdldata* model_info);
 PRO_TK_EXPORT ProError ProMdldataGet(ProMdl handle, ProMdldata* p_data);
+// The models this model needs, by name and type text ("PRT", "ASM" ...): for an assembly
+// the models of its components, each once, in the order of the components. A ProArray
+// the caller frees with ProArrayFree; a model without dependencies gives a count of 0.
+PRO_TK_EXPORT ProError ProMdlDependenciesList(ProMdl model, ProModel** p_dependencies,
+                                              int* p_count);
 PRO_END_C_DECLS

@@ -14,7 +14,12 @@ typedef struct Pro_Tool {
     ProMfg owner_mfg;
 } ProTool;
 
-// Fixtures are model items of the manufacturing model.
+// Fixtures are features of the manufacturing model grouping components that hold the
+// workpiece; the elements of their tree.
+#define PRO_FEAT_FIXTURE 1002
+#define PRO_E_FIXT_COMPONENTS 332
+#define PRO_E_SETUP_TIME 333
+#define PRO_E_ASSEM_SETUP_TYPE 3304
 typedef ProModelitem ProFixture;
 typedef const struct pro_model_item* ProConstFixturePtr;
 
@@ -27,6 +32,8 @@ PRO_BEGIN_C_DECLS
 PRO_TK_EXPORT ProError ProMfgSolidGet(const ProMfg mfg, ProSolid* r_solid_obj);
 // The assembly of the manufacturing model.
 PRO_TK_EXPORT ProError ProMfgAssemGet(const ProMfg mfg, ProAssembly* r_assem_obj);
+// Makes the fixture (a feature of type PRO_FEAT_FIXTURE) the model's active fixture.
+PRO_TK_EXPORT ProError ProMfgFixtActivate(const ProMfg mfg, ProConstFixturePtr fixture);
 // Visits the tools of the model in the order of their creation.
 PRO_TK_EXPORT ProError ProMfgToolVisit(const ProMfg mfg, ProMfgToolAction action_fnc,
                                        void* app_data);

@@ -25,6 +25,17 @@
 
 typedef enum { PRO_ACCURACY_RELATIVE = 1, PRO_ACCURACY_ABSOLUTE = 2 } ProAccuracyType;
 
+// Item types left out of an outline.
+typedef enum {
+    PRO_OUTL_EXC_NOT_USED = 1,
+    PRO_OUTL_EXC_DATUM_PLANE = 2,
+    PRO_OUTL_EXC_DATUM_POINT = 3,
+    PRO_OUTL_EXC_DATUM_CSYS = 4,
+    PRO_OUTL_EXC_DATUM_AXES = 5,
+    PRO_OUTL_EXC_FACETS = 6,
+    PRO_OUTL_EXC_ALL_CRVS = 7
+} ProSolidOutlExclTypes;
+
 typedef ProError (*ProFeatureVisitAction)(ProFeature* p_feature, ProError status,
                                           ProAppData app_data);
 typedef ProError (*ProFeatureFilterAction)(ProFeature* p_feature, ProAppData app_data);
@@ -47,4 +58,12 @@ PRO_TK_EXPORT ProError ProSolidFeatstatusGet(ProSolid solid, int** p_feat_id_arr
 // filter, data. PRO_TK_E_NOT_FOUND when no coordinate system was visited.
 PRO_TK_EXPORT ProError ProSolidCsysVisit(ProSolid p_handle, ProCsysVisitAction visit_action,
                                          ProCsysFilterAction filter_action, ProAppData app_data);
+// The box around the solid (of an assembly: around every placed part at every level)
+// in the frame of `matrix` (host row layout: rows 0 to 2 the frame's axes, row 3 its
+// origin, in model coordinates): the smallest and the largest corner. Datum points and
+// coordinate systems count unless their type is excluded. PRO_TK_E_NOT_FOUND when
+// nothing is left to measure.
+PRO_TK_EXPORT ProError ProSolidOutlineCompute(ProSolid p_solid, ProMatrix matrix,
+                                              ProSolidOutlExclTypes excludes[], int num_excludes,
+                                              Pro3dPnt r_outline_points[2]);
 PRO_END_C_DECLS
