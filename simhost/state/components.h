@@ -97,9 +97,10 @@ void componentModelRenamed(Model& model, const std::string& oldName, int type,
 ProError componentPathResolve(Session& s, Model& root, const int* ids, int depth, Model** end,
                               geometry::Placement* placement);
 
-// Every part placed below root at any depth (active components only, suppressed ones
-// skipped, components whose model is not in session skipped), with its placement in
-// root's frame and its path ids, in pre-order.
+// Every part placed below root at any depth, with its placement in root's frame and its
+// path ids, in pre-order (components in feature order, each before what it holds). Only
+// components whose feature is active or unregenerated count: a suppressed one is skipped
+// with everything below it, and so is one whose model is not in session.
 struct PlacedPart {
     Model* part;
     geometry::Placement placement;
