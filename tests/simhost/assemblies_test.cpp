@@ -237,9 +237,10 @@ TEST_F(ToolChainTest, ConstraintsReadBackAndRemove) {
     EXPECT_EQ(refPath.comp_id_table[0], holderId);
     ProSelectionFree(&compRef);
     ProSelectionFree(&asmRef);
+    ProAsmcompconstraint freed = constraints[0];
     ASSERT_EQ(ProAsmcompconstraintArrayFree(constraints), PRO_TK_NO_ERROR);
     EXPECT_EQ(simhost::liveObjects(), live);
-    EXPECT_EQ(ProAsmcompconstraintTypeGet(constraints[0], &constrType), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(ProAsmcompconstraintTypeGet(freed, &constrType), PRO_TK_BAD_INPUTS);
 
     // Removing keeps the placement; with no constraint left the component stays put.
     Matrix placed = pathMatrix(tool, {cutterId}, PRO_B_TRUE);
