@@ -217,6 +217,10 @@ TEST_F(MeasureAssemblyTest, DistanceOfPlacedSolids) {
         ProGeomitemDistanceEval(select({2}, PRO_PART, 0), select({4, 1}, PRO_PART, 0), &distance),
         PRO_TK_NO_ERROR);
     EXPECT_NEAR(distance, std::hypot(5.0, 10.0), 1e-7);
+    // A point against a solid is not measured.
+    EXPECT_EQ(
+        ProGeomitemDistanceEval(select({1}, PRO_PART, 0), select({2}, PRO_POINT, 2), &distance),
+        PRO_TK_UNSUPPORTED);
 }
 
 }  // namespace

@@ -229,22 +229,6 @@ TEST_F(MeasureTest, DistanceBetweenPointsAndCoordinateSystemOrigins) {
               PRO_TK_BAD_INPUTS);
 }
 
-TEST_F(MeasureTest, DistanceOfAPartsSolidToItself) {
-    REQUIRE_KERNEL();
-    ProSolid block = loadPart("block.prt", kBlock);
-    int id = 0;
-    ASSERT_EQ(ProMdlIdGet(block, &id), PRO_TK_NO_ERROR);
-    double distance = -1.0;
-    ASSERT_EQ(ProGeomitemDistanceEval(select(block, PRO_PART, id), select(block, PRO_PART, id),
-                                      &distance),
-              PRO_TK_NO_ERROR);
-    EXPECT_EQ(distance, 0.0);
-    // A point against a solid is not measured.
-    EXPECT_EQ(ProGeomitemDistanceEval(select(block, PRO_PART, id), select(block, PRO_POINT, 4),
-                                      &distance),
-              PRO_TK_UNSUPPORTED);
-}
-
 struct Visited {
     std::vector<std::pair<int, int>> items;  // type, id
     int skip = 0;                            // id the filter passes over
