@@ -110,11 +110,4 @@ ProElement ElementFind(ProElement tree, std::initializer_list<int> ids) {
     return element;
 }
 
-ElemTree ElementRemove(ProElement tree, std::initializer_list<int> ids) {
-    ElempathOwner path = ElempathOfIds(ids);
-    ElemTree removed;
-    check(ProElemtreeElementRemove(tree, path.get(), removed.out()));
-    return removed;
-}
-
 }  // namespace ardotk

@@ -41,7 +41,5 @@ ElempathOwner ElempathOfIds(std::initializer_list<int> ids);
 ProElement ElementGet(ProElement tree, std::initializer_list<int> ids);
 // The same, or null when the tree has no such element (PRO_TK_E_NOT_FOUND).
 ProElement ElementFind(ProElement tree, std::initializer_list<int> ids);
-// ProElemtreeElementRemove of the element at the ids below `tree`; it becomes the caller's.
-ElemTree ElementRemove(ProElement tree, std::initializer_list<int> ids);
 
 }  // namespace ardotk
