@@ -9,13 +9,16 @@
 #include "simhost/core/faults.h"
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
+#include "simhost/core/wide.h"
 #include "simhost/state/commands.h"
+#include "simhost/state/fixtures.h"
 #include "simhost/state/highlights.h"
 #include "simhost/state/load_diagnostic.h"
 #include "simhost/state/macros.h"
 #include "simhost/state/message_log.h"
 #include "simhost/state/models.h"
 #include "simhost/state/sessions.h"
+#include "simhost/state/variants.h"
 
 namespace simhost {
 
@@ -152,6 +155,51 @@ void clearMacrosRun() {
 
 std::string commProgram() {
     return core::hostLibraryPath();
+}
+
+namespace {
+
+// The model of the type named "NAME" or "NAME.<type>" in the connected session, or null.
+state::Model* connectedModel(const std::string& text, int type) {
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        return nullptr;
+    }
+    std::string name = text;
+    const std::string suffix = "." + state::modelTypeText(type);
+    if (name.size() > suffix.size() &&
+        state::upperName(name.substr(name.size() - suffix.size())) == suffix) {
+        name.resize(name.size() - suffix.size());
+    }
+    return session->area<state::ModelStore>().byName(name, type);
+}
+
+}  // namespace
+
+int activeFixture(const std::string& model) {
+    state::Model* found = connectedModel(model, state::kMfg);
+    return found == nullptr ? -1 : state::fixtureState(*found).active;
+}
+
+bool setVaried(const std::string& assembly, int componentId, const std::vector<int>& dimensions,
+               const std::vector<std::string>& parameters) {
+    state::Model* found = connectedModel(assembly, state::kAssembly);
+    if (found == nullptr) {
+        return false;
+    }
+    auto& byComponent = state::variantState(*found).byComponent;
+    if (dimensions.empty() && parameters.empty()) {
+        byComponent.erase(componentId);
+    } else {
+        state::Varied& varied = byComponent[componentId];
+        varied.dimensions = dimensions;
+        varied.parameters.clear();
+        for (const std::string& name : parameters) {
+            varied.parameters.push_back(core::widen(name));
+        }
+    }
+    found->touch();
+    return true;
 }
 
 long liveObjects() {

@@ -112,6 +112,19 @@ SIMHOST_API std::vector<ItemHighlight> highlights();
 // environment variable PRO_COMM_MSG_EXE at it.
 SIMHOST_API std::string commProgram();
 
+// The feature id of the active fixture (ProMfgFixtActivate) of the manufacturing model
+// named `model` ("JOB" or "JOB.MFG") in the connected session; 0 when it has none, -1
+// when there is no such model.
+SIMHOST_API int activeFixture(const std::string& model);
+
+// Makes the component `componentId` of the assembly named `assembly` ("FRAME" or
+// "FRAME.ASM", in the connected session) a flexible one that varies these dimensions
+// (ids) and parameters (names) of its model; empty lists make it an ordinary component
+// again. False when there is no such assembly.
+SIMHOST_API bool setVaried(const std::string& assembly, int componentId,
+                           const std::vector<int>& dimensions,
+                           const std::vector<std::string>& parameters);
+
 // Number of texts, arrays and other objects handed out by the toolkit and not yet
 // released by their free functions.
 SIMHOST_API long liveObjects();
