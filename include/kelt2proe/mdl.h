@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "kelt2proe/comp_path.h"
 #include "kelt2proe/export.h"
 #include "kelt2proe/geometry.h"
 #include "kelt2proe/impl_ptr.h"
