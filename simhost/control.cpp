@@ -17,6 +17,7 @@
 #include "simhost/state/macros.h"
 #include "simhost/state/message_log.h"
 #include "simhost/state/models.h"
+#include "simhost/state/placement_dialog.h"
 #include "simhost/state/sessions.h"
 #include "simhost/state/variants.h"
 
@@ -208,6 +209,38 @@ long liveObjects() {
 
 std::string lastLoadDiagnostic() {
     return state::loadDiagnostic();
+}
+
+namespace {
+
+void placementAnswerQueue(const state::PlacementAnswer& answer) {
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        throw std::runtime_error("simhost: no connected session to answer the placement dialog");
+    }
+    session->area<state::PlacementDialog>().answers.push_back(answer);
+}
+
+}  // namespace
+
+void queuePlacementCancel() {
+    placementAnswerQueue({state::PlacementAnswer::Kind::Cancel, {}});
+}
+
+void queuePlacementMatrix(const double matrix[4][4]) {
+    state::PlacementAnswer answer{state::PlacementAnswer::Kind::Matrix, {}};
+    answer.placement.x = {matrix[0][0], matrix[0][1], matrix[0][2]};
+    answer.placement.y = {matrix[1][0], matrix[1][1], matrix[1][2]};
+    answer.placement.z = {matrix[2][0], matrix[2][1], matrix[2][2]};
+    answer.placement.origin = {matrix[3][0], matrix[3][1], matrix[3][2]};
+    if (!geometry::orthonormal(answer.placement, 1e-6)) {
+        throw std::invalid_argument("simhost::queuePlacementMatrix: the axes are not orthonormal");
+    }
+    placementAnswerQueue(answer);
+}
+
+void queuePlacementDefault() {
+    placementAnswerQueue({state::PlacementAnswer::Kind::Default, {}});
 }
 
 }  // namespace simhost

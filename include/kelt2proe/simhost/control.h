@@ -134,4 +134,15 @@ SIMHOST_API long liveObjects();
 // failed since reset() or since the last load that succeeded.
 SIMHOST_API std::string lastLoadDiagnostic();
 
+// Answers of the component placement dialog (ProAsmcompConstrRedefUI) of the connected
+// session, queued in order; each opening of the dialog takes the next one, and with
+// none queued the dialog is cancelled. Cancel: PRO_TK_USER_ABORT, nothing changes.
+// Matrix (host row layout: rows 0 to 2 the axes, row 3 the origin, orthonormal): the
+// component gets that placement and no constraints. Default: the component gets one
+// default-placement constraint. Throws std::runtime_error without a connected session
+// and std::invalid_argument for a matrix that is no placement. Cleared with the session.
+SIMHOST_API void queuePlacementCancel();
+SIMHOST_API void queuePlacementMatrix(const double matrix[4][4]);
+SIMHOST_API void queuePlacementDefault();
+
 }  // namespace simhost
