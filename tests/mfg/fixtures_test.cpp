@@ -38,6 +38,17 @@ Job fixtureJob() {
     return job;
 }
 
+class FixtureTest : public MfgTest {
+protected:
+    // The job with its component models.
+    void loadFixtureJob() {
+        for (const char* part : {"vise.prt", "clamp.prt", "stop.prt"}) {
+            writeFile(part, R"({"format": 1, "type": "PRT"})");
+        }
+        loadJob(fixtureJob());
+    }
+};
+
 // A path from no root through `ids`.
 kelt2pCompPath pathOf(std::initializer_list<int> ids) {
     kelt2pCompPath path;
@@ -129,7 +140,7 @@ std::vector<std::string> callsOf(std::initializer_list<const char*> functions) {
 
 // The list belongs to no object: what one manufacturing object adds, another reads and
 // clears. Entries are copies of the paths given.
-TEST_F(MfgTest, FixtureListIsSharedAndHoldsCopies) {
+TEST_F(FixtureTest, FixtureListIsSharedAndHoldsCopies) {
     Ardo::kelt2pMfg first;
     Ardo::kelt2pMfg second;
     first.FixtureCompsListClear();
@@ -148,8 +159,8 @@ TEST_F(MfgTest, FixtureListIsSharedAndHoldsCopies) {
 
 // The tree the host keeps holds every element in order; the host gets the top-level
 // component of a deeper path; the new fixture is active and the list stays.
-TEST_F(MfgTest, FixtureCreateBuildsTheTreeAndActivates) {
-    loadJob(fixtureJob());
+TEST_F(FixtureTest, FixtureCreateBuildsTheTreeAndActivates) {
+    loadFixtureJob();
     listPaths(mfg, {pathOf({kClamp}), pathOf({kStop, 5})});
     simhost::clearJournal();
     int id = mfg.FixtureCreate("CLAMPING", kOperationId, 2.5);
@@ -176,8 +187,8 @@ TEST_F(MfgTest, FixtureCreateBuildsTheTreeAndActivates) {
 
 // Without name, operation or components the tree has none of their elements, and reading
 // the fixture gives no components.
-TEST_F(MfgTest, FixtureCreateLeavesOutWhatIsNotGiven) {
-    loadJob(fixtureJob());
+TEST_F(FixtureTest, FixtureCreateLeavesOutWhatIsNotGiven) {
+    loadFixtureJob();
     mfg.FixtureCompsListClear();
     int id = mfg.FixtureCreate("", 0, 0.0);
     EXPECT_EQ(HostTree(id).ids(), (std::vector<int>{387, 3304, 333}));
@@ -189,8 +200,8 @@ TEST_F(MfgTest, FixtureCreateLeavesOutWhatIsNotGiven) {
 
 // A name fills the host's name buffer at 31 characters; a longer one is refused before
 // any host call rather than cut.
-TEST_F(MfgTest, FixtureCreateRefusesNamesTooLongForTheHost) {
-    loadJob(fixtureJob());
+TEST_F(FixtureTest, FixtureCreateRefusesNamesTooLongForTheHost) {
+    loadFixtureJob();
     mfg.FixtureCompsListClear();
     const std::string longest(31, 'F');
     int id = mfg.FixtureCreate(longest.c_str(), 0, 1.0);
@@ -202,7 +213,7 @@ TEST_F(MfgTest, FixtureCreateRefusesNamesTooLongForTheHost) {
     EXPECT_TRUE(simhost::journal().empty());
 }
 
-TEST_F(MfgTest, FixtureOperationsNeedABoundModel) {
+TEST_F(FixtureTest, FixtureOperationsNeedABoundModel) {
     Ardo::kelt2pMfg unbound;
     EXPECT_THROW_CODE(unbound.FixtureCreate("F", 0, 1.0), Ardo::Error, -45,
                       "Ardo::Mfg::FixtureCreate");
@@ -212,8 +223,8 @@ TEST_F(MfgTest, FixtureOperationsNeedABoundModel) {
 
 // Reading replaces the list with one-level paths from the manufacturing solid; the id
 // of another feature is refused and the list stays.
-TEST_F(MfgTest, FixtureCompListReadsOneLevelPaths) {
-    loadJob(fixtureJob());
+TEST_F(FixtureTest, FixtureCompListReadsOneLevelPaths) {
+    loadFixtureJob();
     listPaths(mfg, {pathOf({kClamp}), pathOf({kStop})});
     EXPECT_EQ(mfg.FixtureCompList(kFixtureId), 1);
     kelt2pCompPath read = mfg.FixtureCompsList(0);
@@ -229,8 +240,8 @@ TEST_F(MfgTest, FixtureCompListReadsOneLevelPaths) {
 // The fixture gets the top-level components of the listed paths after those it held;
 // the list then starts with the listed paths as given. The redefinition runs between
 // two suspending macros, which the host runs afterwards.
-TEST_F(MfgTest, FixtureAddAppendsTopLevelComponents) {
-    loadJob(fixtureJob());
+TEST_F(FixtureTest, FixtureAddAppendsTopLevelComponents) {
+    loadFixtureJob();
     listPaths(mfg, {pathOf({kClamp, 5}), pathOf({kStop})});
     simhost::clearJournal();
     simhost::clearMacrosRun();
@@ -251,8 +262,8 @@ TEST_F(MfgTest, FixtureAddAppendsTopLevelComponents) {
 }
 
 // A refused creation or redefinition leaves the fixture and the list as they were.
-TEST_F(MfgTest, RefusedFixtureChangesKeepTheList) {
-    loadJob(fixtureJob());
+TEST_F(FixtureTest, RefusedFixtureChangesKeepTheList) {
+    loadFixtureJob();
     listPaths(mfg, {pathOf({kClamp})});
     EXPECT_FAULT("ProFeatureCreate", -2, mfg.FixtureCreate("NEW", 0, 1.0), ardotk::Error, "");
     EXPECT_FAULT("ProFeatureRedefine", -2, mfg.FixtureAdd(kFixtureId), ardotk::Error, "");
