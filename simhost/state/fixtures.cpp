@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 #include "simhost/state/mfg.h"
 #include "simhost/state/model_files.h"
@@ -29,7 +30,7 @@ std::optional<TreeFault> componentsFault(Model& model, const TreeNode& node) {
         return TreeFault{kElemFixtComponents, PRO_TK_BAD_INPUTS};
     }
     for (const ValueContent& value : node.values) {
-        if (value.type != PRO_VALUE_TYPE_INT || !isFeatureOfType(model, value.i, kFeatComponent)) {
+        if (value.type != PRO_VALUE_TYPE_INT || !isFeatureOfType(model, value.i, kFeatFixtureMember)) {
             return TreeFault{kElemFixtComponents, PRO_TK_BAD_INPUTS};
         }
     }

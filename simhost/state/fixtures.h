@@ -16,7 +16,7 @@
 namespace simhost::state {
 
 constexpr int kFeatFixture = 1002;
-constexpr int kFeatComponent = 1000;
+constexpr int kFeatFixtureMember = 1000;  // component features
 constexpr int kElemFixtComponents = 332;
 constexpr int kElemSetupTime = 333;
 constexpr int kElemAssemSetupType = 3304;

@@ -98,7 +98,7 @@ const bool kRegistered = [] {
 
 }  // namespace
 
-Model* componentModel(ModelStore& models, Model& assembly, int componentId) {
+Model* flexibleComponentModel(ModelStore& models, Model& assembly, int componentId) {
     if (const Feature* feature = featureFind(assembly, componentId)) {
         if (feature->type != kFeatComponentType) {
             return nullptr;

@@ -26,6 +26,6 @@ inline VariantState& variantState(Model& assembly) {
 
 // The model of the assembly's component `componentId` (a component feature, or an
 // entry of the file's "components" section), or null.
-Model* componentModel(ModelStore& models, Model& assembly, int componentId);
+Model* flexibleComponentModel(ModelStore& models, Model& assembly, int componentId);
 
 }  // namespace simhost::state
