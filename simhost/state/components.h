@@ -86,6 +86,9 @@ struct ComponentModelName {
     int type = kPart;
 };
 std::vector<ComponentModelName> componentModelNames(Model& model);
+// Points the model's components that place (oldName, type) at newName.
+void componentModelRenamed(Model& model, const std::string& oldName, int type,
+                           const std::string& newName);
 
 // The model at the end of ids[0..depth) from root, and its placement in root's frame.
 // PRO_TK_BAD_INPUTS for a depth outside 0 to 25 or an id that is no component of the

@@ -153,11 +153,18 @@ TEST_F(AssemblyFileTest, DependenciesListEachComponentModelOnceInOrder) {
     using Entry = std::pair<std::wstring, std::wstring>;
     EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"BOLT", L"PRT"}, {L"STATION", L"ASM"}}));
 
+    // Renaming a component model in session keeps its components on it.
+    modeltest::Name renamed(L"SCREW");
+    ASSERT_EQ(ProMdlRename(bolt, renamed.text), PRO_TK_NO_ERROR);
+    EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"SCREW", L"PRT"}, {L"STATION", L"ASM"}}));
+    EXPECT_TRUE(modeltest::modified(top));
+    EXPECT_EQ(dependencies(sub), (std::vector<Entry>{{L"SCREW", L"PRT"}}));
+
     // A model no longer in session is still listed by name.
     using namespace simhost::state;
     Session& s = *connected();
     s.area<ModelStore>().erase(modelIdOf(sub));
-    EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"BOLT", L"PRT"}, {L"STATION", L"ASM"}}));
+    EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"SCREW", L"PRT"}, {L"STATION", L"ASM"}}));
     ProModel* list = nullptr;
     int count = 0;
     EXPECT_EQ(ProMdlDependenciesList(nullptr, &list, &count), PRO_TK_BAD_INPUTS);
