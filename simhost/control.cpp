@@ -9,13 +9,17 @@
 #include "simhost/core/faults.h"
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
+#include "simhost/core/wide.h"
 #include "simhost/state/commands.h"
+#include "simhost/state/fixtures.h"
 #include "simhost/state/highlights.h"
 #include "simhost/state/load_diagnostic.h"
 #include "simhost/state/macros.h"
 #include "simhost/state/message_log.h"
 #include "simhost/state/models.h"
+#include "simhost/state/placement_dialog.h"
 #include "simhost/state/sessions.h"
+#include "simhost/state/variants.h"
 
 namespace simhost {
 
@@ -154,12 +158,89 @@ std::string commProgram() {
     return core::hostLibraryPath();
 }
 
+namespace {
+
+// The model of the type named "NAME" or "NAME.<type>" in the connected session, or null.
+state::Model* connectedModel(const std::string& text, int type) {
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        return nullptr;
+    }
+    std::string name = text;
+    const std::string suffix = "." + state::modelTypeText(type);
+    if (name.size() > suffix.size() &&
+        state::upperName(name.substr(name.size() - suffix.size())) == suffix) {
+        name.resize(name.size() - suffix.size());
+    }
+    return session->area<state::ModelStore>().byName(name, type);
+}
+
+}  // namespace
+
+int activeFixture(const std::string& model) {
+    state::Model* found = connectedModel(model, state::kMfg);
+    return found == nullptr ? -1 : state::fixtureState(*found).active;
+}
+
+bool setVaried(const std::string& assembly, int componentId, const std::vector<int>& dimensions,
+               const std::vector<std::string>& parameters) {
+    state::Model* found = connectedModel(assembly, state::kAssembly);
+    if (found == nullptr) {
+        return false;
+    }
+    auto& byComponent = state::variantState(*found).byComponent;
+    if (dimensions.empty() && parameters.empty()) {
+        byComponent.erase(componentId);
+    } else {
+        state::Varied& varied = byComponent[componentId];
+        varied.dimensions = dimensions;
+        varied.parameters.clear();
+        for (const std::string& name : parameters) {
+            varied.parameters.push_back(core::widen(name));
+        }
+    }
+    found->touch();
+    return true;
+}
+
 long liveObjects() {
     return core::allocationCount();
 }
 
 std::string lastLoadDiagnostic() {
     return state::loadDiagnostic();
+}
+
+namespace {
+
+void placementAnswerQueue(const state::PlacementAnswer& answer) {
+    state::Session* session = state::connected();
+    if (session == nullptr) {
+        throw std::runtime_error("simhost: no connected session to answer the placement dialog");
+    }
+    session->area<state::PlacementDialog>().answers.push_back(answer);
+}
+
+}  // namespace
+
+void queuePlacementCancel() {
+    placementAnswerQueue({state::PlacementAnswer::Kind::Cancel, {}});
+}
+
+void queuePlacementMatrix(const double matrix[4][4]) {
+    state::PlacementAnswer answer{state::PlacementAnswer::Kind::Matrix, {}};
+    answer.placement.x = {matrix[0][0], matrix[0][1], matrix[0][2]};
+    answer.placement.y = {matrix[1][0], matrix[1][1], matrix[1][2]};
+    answer.placement.z = {matrix[2][0], matrix[2][1], matrix[2][2]};
+    answer.placement.origin = {matrix[3][0], matrix[3][1], matrix[3][2]};
+    if (!geometry::orthonormal(answer.placement, 1e-6)) {
+        throw std::invalid_argument("simhost::queuePlacementMatrix: the axes are not orthonormal");
+    }
+    placementAnswerQueue(answer);
+}
+
+void queuePlacementDefault() {
+    placementAnswerQueue({state::PlacementAnswer::Kind::Default, {}});
 }
 
 }  // namespace simhost

@@ -7,7 +7,9 @@
 #include <ProToolkit.h>
 
 PRO_BEGIN_C_DECLS
-// A path from `p_solid_handle` through `table_size` component ids (0: the model itself).
+// A path from `p_solid_handle` through `table_size` component ids (0: the model itself,
+// at most PRO_MAX_ASSEM_LEVEL). The ids are checked now: PRO_TK_E_NOT_FOUND when they do
+// not lead through components of the models on the way.
 PRO_TK_EXPORT ProError ProAsmcomppathInit(ProSolid p_solid_handle, ProIdTable memb_id_tab,
                                           int table_size, ProAsmcomppath* p_handle);
 // A placement matrix in the host's row layout: rows 0 to 2 the axes, row 3 the origin

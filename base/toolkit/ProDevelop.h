@@ -54,8 +54,12 @@ typedef struct select3d {
 
 // The clearance of two parts placed in one top assembly (`top_model` of both records,
 // selected_ptr and part_ptr the part, sel_type SEL_3D_PART, selected_id -1), measured
-// on their solids: the smallest distance and the closest points in top-assembly
-// coordinates. `interference` is 1 and the distance 0 when the solids overlap.
+// on their solids: the smallest distance in top-assembly units. `interference` is 1 and
+// the distance 0 when the solids overlap. This host does not compute the closest points:
+// `closest_points` is left as it was (it may be null).
+// The caller fills each record: `top_model` the top assembly, `memb_num` and
+// `memb_id_tab` the component feature ids from the top assembly down to the part,
+// `part_ptr` the part; the other fields are not read.
 // Returns 0, or a negative toolkit error code (PRO_TK_BAD_INPUTS for records that do
 // not name parts placed in the top model, PRO_TK_E_NOT_FOUND for a part without solid
 // geometry, PRO_TK_UNSUPPORTED on a host without a geometry kernel).

@@ -159,6 +159,7 @@ ProError ProFeatureRedefine(ProAsmcomppath* comp_path, ProFeature* feature, ProE
         store.rename(*f, name);
     }
     f->tree = std::move(tree);
+    featureRedefineHooksRun(*m, *f);
     m->touch();
     errorsReport(s, p_errors, {});
     return PRO_TK_NO_ERROR;

@@ -6,7 +6,7 @@
 
 #include "simhost/api/model_args.h"
 #include "simhost/core/entry.h"
-#include "simhost/state/datum_features.h"
+#include "simhost/state/components.h"
 #include "simhost/state/model_session.h"
 #include "simhost/state/models.h"
 
@@ -57,7 +57,7 @@ ProError ProSolidRegenerate(ProSolid p_handle, int flags) try {
         return PRO_TK_BAD_INPUTS;
     }
     ++m->regenerations;
-    datumPlacementsRegenerate(*m);
+    modelRegenerate(*s, *m);
     return PRO_TK_NO_ERROR;
 }
 SIMHOST_CATCH

@@ -10,9 +10,11 @@
 
 #include "simhost/core/wide.h"
 #include "simhost/geometry/placement.h"
+#include "simhost/state/components.h"
 #include "simhost/state/dims.h"
 #include "simhost/state/features.h"
 #include "simhost/state/model_files.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::state {
 
@@ -67,22 +69,37 @@ void doubleSet(TreeNode* node, double d) {
     }
 }
 
-// The coordinate system of this model that a selection element names (an item of the
-// model itself, or through a path of depth 0 from it), or null.
-GeomItem* csysSelected(Model& model, const TreeNode* node) {
+// Where the coordinate system that a selection element names sits in this model's
+// frame: a coordinate system of the model itself, or one inside a component at any
+// depth, the selection's path leading from this model to the item's model. Nullopt
+// when the selection names no such coordinate system.
+std::optional<Placement> csysSelected(Model& model, const TreeNode* node) {
     const ValueContent* value = valueOf(node);
     if (value == nullptr || value->type != PRO_VALUE_TYPE_SELECTION || !value->r) {
-        return nullptr;
+        return std::nullopt;
     }
     const SelectionData& selection = *value->r;
     void* self = modelHandle(model.id);
-    if (selection.item.type != PRO_CSYS || selection.item.owner != self ||
-        (selection.path && (selection.path->table_num != 0 ||
-                            selection.path->owner != static_cast<ProSolid>(self)))) {
-        return nullptr;
+    Model* end = &model;
+    Placement along;
+    if (selection.path && selection.path->table_num != 0) {
+        Session* s = connected();
+        if (s == nullptr || selection.path->owner != static_cast<ProSolid>(self) ||
+            componentPathResolve(*s, model, selection.path->comp_id_table,
+                                 selection.path->table_num, &end, &along) != PRO_TK_NO_ERROR) {
+            return std::nullopt;
+        }
+    } else if (selection.path && selection.path->owner != static_cast<ProSolid>(self)) {
+        return std::nullopt;
     }
-    GeomItem* item = features(model).item(selection.item.id);
-    return item != nullptr && item->type == PRO_CSYS ? item : nullptr;
+    if (selection.item.type != PRO_CSYS || selection.item.owner != modelHandle(end->id)) {
+        return std::nullopt;
+    }
+    GeomItem* item = features(*end).item(selection.item.id);
+    if (item == nullptr || item->type != PRO_CSYS) {
+        return std::nullopt;
+    }
+    return geometry::compose(along, item->place);
 }
 
 // --- coordinate systems ---------------------------------------------------------
@@ -112,7 +129,7 @@ std::optional<TreeFault> csysRead(Model& model, TreeNode& tree, CsysTree& out) {
     if (out.reference == nullptr) {
         return TreeFault{kElemCsysOriginConstrRef, PRO_TK_E_NOT_FOUND};
     }
-    if (csysSelected(model, out.reference) == nullptr) {
+    if (!csysSelected(model, out.reference)) {
         return TreeFault{kElemCsysOriginConstrRef, PRO_TK_BAD_INPUTS};
     }
     if (const TreeNode* type = childOf(tree, kElemCsysOffsetType)) {
@@ -162,7 +179,7 @@ void csysPlace(Model& model, Feature& feature) {
     if (csysRead(model, feature.tree, tree) || tree.reference == nullptr) {
         return;  // the default or a placed coordinate system keeps its placement
     }
-    GeomItem* reference = csysSelected(model, tree.reference);
+    std::optional<Placement> reference = csysSelected(model, tree.reference);
     GeomItem* own = nullptr;
     for (int id : feature.items) {
         GeomItem* item = features(model).item(id);
@@ -171,7 +188,7 @@ void csysPlace(Model& model, Feature& feature) {
             break;
         }
     }
-    if (reference == nullptr || own == nullptr) {
+    if (!reference || own == nullptr) {
         return;
     }
     std::vector<double> given;
@@ -184,7 +201,7 @@ void csysPlace(Model& model, Feature& feature) {
         geometry::applyMove(offset, tree.moves[k].kind, values[k]);
         doubleSet(tree.moves[k].value, values[k]);
     }
-    own->place = geometry::compose(reference->place, offset);
+    own->place = geometry::compose(*reference, offset);
 }
 
 // --- datum points ---------------------------------------------------------------
@@ -215,7 +232,7 @@ std::optional<TreeFault> pointRead(Model& model, TreeNode& tree, int featureId, 
     if (out.reference == nullptr) {
         return TreeFault{kElemDpointOfstCsysRef, PRO_TK_E_NOT_FOUND};
     }
-    if (csysSelected(model, out.reference) == nullptr) {
+    if (!csysSelected(model, out.reference)) {
         return TreeFault{kElemDpointOfstCsysRef, PRO_TK_BAD_INPUTS};
     }
     if (const TreeNode* dimsNode = childOf(tree, kElemDpointOfstCsysWithDims)) {
@@ -273,8 +290,8 @@ void pointPlace(Model& model, Feature& feature) {
     if (pointRead(model, feature.tree, feature.id, tree)) {
         return;
     }
-    GeomItem* reference = csysSelected(model, tree.reference);
-    if (reference == nullptr) {
+    std::optional<Placement> reference = csysSelected(model, tree.reference);
+    if (!reference) {
         return;
     }
     std::vector<double> values = drivingValues(model, feature.id, pointOffsets(tree));
@@ -288,21 +305,13 @@ void pointPlace(Model& model, Feature& feature) {
         for (int axis = 0; axis < 3; ++axis) {
             doubleSet(childOf(*tree.points[k], kElemDpointOfstCsysDir[axis]), local[axis]);
         }
-        item->place = reference->place;
-        item->place.origin = geometry::placePoint(reference->place, local);
+        item->place = *reference;
+        item->place.origin = geometry::placePoint(*reference, local);
         ++k;
     }
 }
 
 // --- the host's hooks -----------------------------------------------------------
-
-void featurePlace(Model& model, Feature& feature) {
-    if (feature.type == kFeatCsys) {
-        csysPlace(model, feature);
-    } else if (feature.type == kFeatDatumPoint) {
-        pointPlace(model, feature);
-    }
-}
 
 // Makes the items and dimensions of a new feature; its tree passed the create check.
 void featureMake(Model& model, Feature& feature) {
@@ -328,7 +337,7 @@ void featureMake(Model& model, Feature& feature) {
     } else {
         return;
     }
-    featurePlace(model, feature);
+    datumFeaturePlace(model, feature);
 }
 
 const bool registered = [] {
@@ -351,12 +360,20 @@ const bool registered = [] {
 
 }  // namespace
 
+void datumFeaturePlace(Model& model, Feature& feature) {
+    if (feature.type == kFeatCsys) {
+        csysPlace(model, feature);
+    } else if (feature.type == kFeatDatumPoint) {
+        pointPlace(model, feature);
+    }
+}
+
 void datumPlacementsRegenerate(Model& model) {
     FeatureStore& store = features(model);
     for (int id : store.order()) {
         Feature* feature = store.find(id);
         if (feature != nullptr && feature->status == kFeatActive) {
-            featurePlace(model, *feature);
+            datumFeaturePlace(model, *feature);
         }
     }
 }

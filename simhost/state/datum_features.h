@@ -12,6 +12,10 @@
 // its reference coordinate system, three dimensions per point (x, y, z) when it asks for
 // dimensions.
 //
+// A reference coordinate system may lie inside a component at any depth: the
+// selection's path leads from this model to it, and the placement composes along the
+// path, so the new system follows the component when it moves.
+//
 // Dimensions drive: after a change, regeneration recomputes every placement in
 // regeneration order, so whatever is placed on a moved coordinate system moves with it.
 #pragma once
@@ -43,6 +47,11 @@ constexpr int kElemDpointOfstCsysDir[3] = {3117, 3118, 3119};
 constexpr int kDpointTypeOffsetCsys = 6;
 constexpr int kOffsetCartesian = 0;
 
+struct Feature;
+
+// Recomputes the placement of one coordinate-system or datum-point feature (other
+// features are left alone).
+void datumFeaturePlace(Model& model, Feature& feature);
 // Recomputes the placements of the model's coordinate systems and datum points.
 void datumPlacementsRegenerate(Model& model);
 

@@ -21,6 +21,11 @@ std::vector<std::function<void(Model&, Feature&)>>& createHooks() {
     return hooks;
 }
 
+std::vector<std::function<void(Model&, Feature&)>>& redefineHooks() {
+    static std::vector<std::function<void(Model&, Feature&)>> hooks;
+    return hooks;
+}
+
 std::map<int, std::vector<std::function<ProError(Model&, const TreeNode&)>>>& redefineChecks() {
     static std::map<int, std::vector<std::function<ProError(Model&, const TreeNode&)>>> checks;
     return checks;
@@ -288,6 +293,16 @@ void featureCreateHookAdd(std::function<void(Model&, Feature&)> hook) {
 
 void featureCreateHooksRun(Model& model, Feature& feature) {
     for (const auto& hook : createHooks()) {
+        hook(model, feature);
+    }
+}
+
+void featureRedefineHookAdd(std::function<void(Model&, Feature&)> hook) {
+    redefineHooks().push_back(std::move(hook));
+}
+
+void featureRedefineHooksRun(Model& model, Feature& feature) {
+    for (const auto& hook : redefineHooks()) {
         hook(model, feature);
     }
 }

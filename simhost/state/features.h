@@ -138,6 +138,11 @@ void featureDeleteHooksRun(Model& model, int featureId);
 void featureCreateHookAdd(std::function<void(Model&, Feature&)> hook);
 void featureCreateHooksRun(Model& model, Feature& feature);
 
+// Called after a feature's tree is replaced by a redefinition, so that an area can read
+// the new tree into what it keeps (or settle a tree that holds an element twice).
+void featureRedefineHookAdd(std::function<void(Model&, Feature&)> hook);
+void featureRedefineHooksRun(Model& model, Feature& feature);
+
 // A host check of the tree of a new feature of a type, before it is made: the element
 // at fault and why; nullopt accepts the tree.
 struct TreeFault {

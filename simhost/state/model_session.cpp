@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "simhost/state/components.h"
 #include "simhost/state/load_diagnostic.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/windows.h"
@@ -68,31 +69,6 @@ bool findFile(fs::path& file) {
     return false;
 }
 
-// An assembly's component as its file lists it: the model's name and type, and the
-// entry's index in "components".
-struct ComponentRef {
-    std::string name;
-    int type;
-    std::size_t index;
-};
-
-std::vector<ComponentRef> componentRefs(const Model& model) {
-    std::vector<ComponentRef> refs;
-    auto components = model.sections.find("components");
-    if (components == model.sections.end() || !components->is_array()) {
-        return refs;
-    }
-    for (std::size_t i = 0; i < components->size(); ++i) {
-        const auto& component = (*components)[i];
-        if (component.is_object() && component.contains("model") &&
-            component["model"].is_string()) {
-            std::string typeText = component.value("type", std::string("PRT"));
-            refs.push_back({component["model"].get<std::string>(), modelTypeFromText(typeText), i});
-        }
-    }
-    return refs;
-}
-
 struct Loader {
     Session& s;
     ModelStore& store;
@@ -142,13 +118,7 @@ struct Loader {
             return rc;
         }
         model->modified = false;
-        for (const auto& ref : componentRefs(*model)) {
-            if (!modelTypeKnown(ref.type)) {
-                diagnostic = modelFileDiagnostic(
-                    file, text,
-                    {{"components", std::to_string(ref.index), "type"}, "unknown model type"});
-                return PRO_TK_INVALID_FILE;
-            }
+        for (const ComponentModelName& ref : componentModelNames(*model)) {
             Model* component = nullptr;
             fs::path componentFile = model->directory / ref.name;
             rc = load(componentFile.string(), ref.type, &component, depth + 1);
@@ -156,6 +126,8 @@ struct Loader {
                 return rc;
             }
         }
+        // With its components in session, the model's placements are recomputed.
+        modelRegenerate(s, *model);
         *out = model;
         return PRO_TK_NO_ERROR;
     }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "simhost/state/components.h"
+
 namespace simhost::state {
 
 namespace {
@@ -180,20 +182,9 @@ std::vector<Model*> ModelStore::uses(const Model& model) {
     if (!model.generic.empty()) {
         addUse(byName(model.generic, model.type));
     }
-    auto components = model.sections.find("components");
-    if (components != model.sections.end() && components->is_array()) {
-        for (const auto& component : *components) {
-            if (!component.is_object()) {
-                continue;
-            }
-            auto name = component.find("model");
-            auto type = component.find("type");
-            if (name != component.end() && name->is_string() && type != component.end() &&
-                type->is_string()) {
-                addUse(
-                    byName(name->get<std::string>(), modelTypeFromText(type->get<std::string>())));
-            }
-        }
+    // Components are features of the model; the record names their model.
+    for (const ComponentModelName& used : componentModelNames(const_cast<Model&>(model))) {
+        addUse(byName(used.name, used.type));
     }
     return out;
 }

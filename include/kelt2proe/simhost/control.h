@@ -112,6 +112,19 @@ SIMHOST_API std::vector<ItemHighlight> highlights();
 // environment variable PRO_COMM_MSG_EXE at it.
 SIMHOST_API std::string commProgram();
 
+// The feature id of the active fixture (ProMfgFixtActivate) of the manufacturing model
+// named `model` ("JOB" or "JOB.MFG") in the connected session; 0 when it has none, -1
+// when there is no such model.
+SIMHOST_API int activeFixture(const std::string& model);
+
+// Makes the component `componentId` of the assembly named `assembly` ("FRAME" or
+// "FRAME.ASM", in the connected session) a flexible one that varies these dimensions
+// (ids) and parameters (names) of its model; empty lists make it an ordinary component
+// again. False when there is no such assembly.
+SIMHOST_API bool setVaried(const std::string& assembly, int componentId,
+                           const std::vector<int>& dimensions,
+                           const std::vector<std::string>& parameters);
+
 // Number of texts, arrays and other objects handed out by the toolkit and not yet
 // released by their free functions.
 SIMHOST_API long liveObjects();
@@ -120,5 +133,16 @@ SIMHOST_API long liveObjects();
 // (`<path>: <what is wrong>` where no place in the file is to blame); empty when no load
 // failed since reset() or since the last load that succeeded.
 SIMHOST_API std::string lastLoadDiagnostic();
+
+// Answers of the component placement dialog (ProAsmcompConstrRedefUI) of the connected
+// session, queued in order; each opening of the dialog takes the next one, and with
+// none queued the dialog is cancelled. Cancel: PRO_TK_USER_ABORT, nothing changes.
+// Matrix (host row layout: rows 0 to 2 the axes, row 3 the origin, orthonormal): the
+// component gets that placement and no constraints. Default: the component gets one
+// default-placement constraint. Throws std::runtime_error without a connected session
+// and std::invalid_argument for a matrix that is no placement. Cleared with the session.
+SIMHOST_API void queuePlacementCancel();
+SIMHOST_API void queuePlacementMatrix(const double matrix[4][4]);
+SIMHOST_API void queuePlacementDefault();
 
 }  // namespace simhost

@@ -1,0 +1,52 @@
+// Resolution of component paths and of placed solids for the host's measurements.
+#include "simhost/state/placed_solids.h"
+
+#include "simhost/state/solids.h"
+
+namespace simhost::state {
+
+namespace geo = simhost::geometry;
+
+ProError pathEndResolve(Session& session, const ProAsmcomppath& path, PathEnd& end) {
+    Model* root = session.area<ModelStore>().byHandle(path.owner);
+    if (root == nullptr || path.table_num < 0 || path.table_num > PRO_MAX_ASSEM_LEVEL) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    if (path.table_num != 0) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    end.model = root;
+    end.place = geo::Placement{};
+    return PRO_TK_NO_ERROR;
+}
+
+std::vector<geo::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
+                                                const geo::Placement& place) {
+    (void)session;
+    std::vector<geo::PlacedSolid> out;
+    if (model.type == kPart) {
+        for (int id : partSolids(model).ids()) {
+            out.push_back({id, place});
+        }
+    }
+    return out;
+}
+
+bool modelDeclaresSolids(Session& session, Model& model) {
+    (void)session;
+    if (model.type == kPart) {
+        const nlohmann::json& section = partSolids(model).section();
+        return section.is_array() && !section.empty();
+    }
+    return false;
+}
+
+geo::Vec3 pointInFrame(const geo::Placement& frame, const geo::Vec3& p) {
+    const geo::Vec3 d{p[0] - frame.origin[0], p[1] - frame.origin[1], p[2] - frame.origin[2]};
+    auto dot = [&d](const geo::Vec3& axis) {
+        return d[0] * axis[0] + d[1] * axis[1] + d[2] * axis[2];
+    };
+    return {dot(frame.x), dot(frame.y), dot(frame.z)};
+}
+
+}  // namespace simhost::state
