@@ -172,14 +172,16 @@ TEST_F(FixtureTest, FixtureCreateBuildsTheTreeAndActivates) {
                                   "ProSelectionFree", "ProMfgFixtActivate"}));
     EXPECT_EQ(simhost::activeFixture("JOB"), id);
 
-    HostTree tree(id);
-    EXPECT_EQ(tree.ids(), (std::vector<int>{387, 3304, 151, 333, 208, 332}));
-    EXPECT_EQ(tree.integer(387), PRO_FEAT_FIXTURE);
-    EXPECT_EQ(tree.integer(3304), 0);
-    EXPECT_EQ(tree.text(151), L"CLAMPING");
-    EXPECT_DOUBLE_EQ(tree.real(333), 2.5);
-    EXPECT_EQ(tree.integer(208), kOperationId);
-    EXPECT_EQ(tree.components(), (std::vector<int>{kClamp, kStop}));
+    {
+        HostTree tree(id);
+        EXPECT_EQ(tree.ids(), (std::vector<int>{387, 3304, 151, 333, 208, 332}));
+        EXPECT_EQ(tree.integer(387), PRO_FEAT_FIXTURE);
+        EXPECT_EQ(tree.integer(3304), 0);
+        EXPECT_EQ(tree.text(151), L"CLAMPING");
+        EXPECT_DOUBLE_EQ(tree.real(333), 2.5);
+        EXPECT_EQ(tree.integer(208), kOperationId);
+        EXPECT_EQ(tree.components(), (std::vector<int>{kClamp, kStop}));
+    }
 
     EXPECT_EQ(listedIds(mfg), (std::vector<std::vector<int>>{{kClamp}, {kStop, 5}}));
     EXPECT_EQ(simhost::liveObjects(), liveBaseline);
