@@ -31,10 +31,13 @@ const char* const kFixtureJob = R"({"format": 1, "type": "MFG",
 Ardo::kelt2pMfg mfg;
 int count = -1;
 
-// The job loaded, the list holding the clamp.
+// The job and its component models loaded, the list holding the clamp.
 void loadFixtureJob() {
     freshHost();
     writeTextFile("job.mfg", kFixtureJob);
+    for (const char* part : {"vise.prt", "clamp.prt"}) {
+        writeTextFile(part, R"({"format": 1, "type": "PRT"})");
+    }
     mfg = Ardo::kelt2pMfg();
     mfg.Load("job");
     mfg.FixtureCompsListClear();
