@@ -17,6 +17,24 @@ constexpr const char* kOffsetText = "Ardo::Solid::CsysCreateOffSet";
 constexpr const char* kOffsetNamingText = "Ardo::kelt2pMdl::CsysCreateOffSet";
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
+ardotk::CsysOffsets offsetsOf(double x, double y, double z, double a, double b, double c) {
+    ardotk::CsysOffsets offsets;
+    offsets.x = x;
+    offsets.y = y;
+    offsets.z = z;
+    offsets.a = a;
+    offsets.b = b;
+    offsets.c = c;
+    return offsets;
+}
+
+// The offset coordinate system from `reference`, its dimensions named by `flags`.
+void createOffset(ProSolid solid, ProSelection reference, wchar_t* name, int flags,
+                  const ardotk::CsysOffsets& offsets) {
+    ProFeature feature = ardotk::CsysCreateOffset(solid, reference, offsets, name);
+    dimsym::nameDimensions(feature, name, flags, dimsym::kCsysLetters, kOffsetNamingText);
+}
+
 }  // namespace
 
 ardotk::SelectionOwner Solid::csysSelection(const char* pattern, const char* text) {
@@ -49,16 +67,32 @@ void Solid::CsysCreateOffSet(const char* csysName, const char* refName, int flag
     ProName wide = {};
     text::widenBounded(wide, csysName);
     ardotk::SelectionOwner reference = csysSelection(refName, kOffsetText);
-    ardotk::CsysOffsets offsets;
-    offsets.x = x;
-    offsets.y = y;
-    offsets.z = z;
-    offsets.a = a;
-    offsets.b = b;
-    offsets.c = c;
-    ProFeature feature =
-        ardotk::CsysCreateOffset(static_cast<ProSolid>(handle), reference.get(), offsets, wide);
-    dimsym::nameDimensions(feature, wide, flags, dimsym::kCsysLetters, kOffsetNamingText);
+    createOffset(static_cast<ProSolid>(handle), reference.get(), wide, flags,
+                 offsetsOf(x, y, z, a, b, c));
+}
+
+void Solid::CsysCreateOffSet(const char* csysName, const char* refName, CompPath& path, int flags,
+                             double x, double y, double z, double a, double b, double c) {
+    requireHandle(kOffsetText);
+    dimsym::refuseLongSymbols(csysName, flags, dimsym::kCsysLetters, kOffsetNamingText);
+    ProName wide = {};
+    text::widenBounded(wide, csysName);
+    ProGeomitem csys = path.MdlGet().CsysFindByName(refName);
+    ProMdlType modelType = PRO_MDL_UNUSED;
+    check(ProMdlTypeGet(handle, &modelType), kOffsetText);
+    if (modelType != PRO_MDL_ASSEMBLY) {
+        throw Error(PRO_TK_BAD_CONTEXT, kOffsetText);
+    }
+    // The reference lies in the component: the selection carries the path to it.
+    ProAsmcomppath hostPath{};
+    ProAsmcomppath source = path.path;
+    check(ProAsmcomppathInit(static_cast<ProSolid>(handle), source.comp_id_table, source.table_num,
+                             &hostPath),
+          kOffsetText);
+    ardotk::SelectionOwner reference;
+    check(ProSelectionAlloc(&hostPath, &csys, reference.out()), kOffsetText);
+    createOffset(static_cast<ProSolid>(handle), reference.get(), wide, flags,
+                 offsetsOf(x, y, z, a, b, c));
 }
 
 void Solid::CsysCreateOffSet(const char* csysName, const char* refName, const Matrix& m,

@@ -16,6 +16,11 @@ KeptList<ProPoint>& pointList() {
     return list;
 }
 
+std::vector<ExtRef>& extRefList() {
+    static std::vector<ExtRef> list;
+    return list;
+}
+
 char* nameBuffer() {
     // A host name: 31 wide characters, each at most MB_LEN_MAX narrow bytes.
     static char buffer[MB_LEN_MAX * text::kNameSize];

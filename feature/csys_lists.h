@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "feature/comp_path.h"
+
 namespace Ardo::csys {
 
 // A result list that keeps its last content when a listing fails: the listing fills the
@@ -32,6 +34,14 @@ private:
 KeptList<ProGeomitem>& csysList();
 // Datum points as host handles, filled by PntList.
 KeptList<ProPoint>& pointList();
+// A feature referencing a coordinate system from another component: the component path
+// of its component and its id.
+struct ExtRef {
+    CompPath path;
+    int id;
+};
+// Filled by CsysExtRefs; emptied before each search.
+std::vector<ExtRef>& extRefList();
 // The buffer CsysListAt returns: a host name narrowed, terminated.
 char* nameBuffer();
 

@@ -1,5 +1,6 @@
 // kelt2pMfg: construction, copying and forwarding to Ardo::Mfg.
 #include "base/facade_impl.h"
+#include "feature/comp_path.h"
 #include "kelt2proe/mfg.h"
 #include "mfg/mfg.h"
 #include "mfg/operation.h"
@@ -124,6 +125,30 @@ void kelt2pMfg::ToolAdd2WcellToolList(kelt2pTool& tool, kelt2pMachHead head, int
 }
 void kelt2pMfg::ToolAdd2Wcell() {
     impl->ToolAdd2Wcell();
+}
+
+// --- Fixtures -------------------------------------------------------------------------
+
+int kelt2pMfg::FixtureCompAdd(kelt2pCompPath& path) {
+    return Mfg::FixtureCompAdd(FacadeAccess::ImplOf(path));
+}
+int kelt2pMfg::FixtureCompsListSize() {
+    return Mfg::FixtureCompsListSize();
+}
+kelt2pCompPath kelt2pMfg::FixtureCompsList(int i) {
+    return FacadeAccess::Wrap<kelt2pCompPath>(Mfg::FixtureCompsListAt(i));
+}
+void kelt2pMfg::FixtureCompsListClear() {
+    Mfg::FixtureCompsListClear();
+}
+int kelt2pMfg::FixtureCreate(const char* name, int operationId, double value) {
+    return impl->FixtureCreate(name, operationId, value);
+}
+int kelt2pMfg::FixtureCompList(int fixtureId) {
+    return impl->FixtureCompList(fixtureId);
+}
+int kelt2pMfg::FixtureAdd(int fixtureId) {
+    return impl->FixtureAdd(fixtureId);
 }
 
 }  // namespace Ardo

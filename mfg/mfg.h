@@ -14,6 +14,7 @@
 
 namespace Ardo {
 
+class CompPath;
 class Operation;
 class Solid;
 class Tool;
@@ -54,6 +55,17 @@ public:
     void ToolAdd2WcellToolList(Tool& tool, kelt2pMachHead head, int position, int reg,
                                const char* comment);
     void ToolAdd2Wcell();
+
+    // The process-wide fixture component list (fixture_list.cpp)
+    static int FixtureCompAdd(const CompPath& path);
+    static int FixtureCompsListSize();
+    static CompPath FixtureCompsListAt(int i);
+    static void FixtureCompsListClear();
+
+    // Fixtures of the model (fixture_create.cpp, fixture_components.cpp)
+    int FixtureCreate(const char* name, int operationId, double value);
+    int FixtureCompList(int fixtureId);
+    int FixtureAdd(int fixtureId);
 
     std::vector<PendingEntry> pending;
     // NcseqToolid's text: the whole TOOL_ID value, however long.

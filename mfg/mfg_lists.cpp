@@ -1,5 +1,6 @@
 #include "mfg/mfg_lists.h"
 
+#include "feature/comp_path.h"
 #include "mfg/operation.h"
 #include "mfg/wcell.h"
 
@@ -27,6 +28,11 @@ std::vector<std::string>& toolIds() {
 
 std::vector<kelt2pMachTool>& workcellTools() {
     static std::vector<kelt2pMachTool> list;
+    return list;
+}
+
+std::vector<CompPath>& fixtureComponents() {
+    static std::vector<CompPath> list;
     return list;
 }
 

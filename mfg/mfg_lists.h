@@ -12,6 +12,7 @@
 
 namespace Ardo {
 
+class CompPath;
 class Operation;
 class Wcell;
 
@@ -27,6 +28,9 @@ std::vector<ProFeature>& ncSequences();
 std::vector<std::string>& toolIds();
 // Filled by kelt2pWcell::ToolList forms.
 std::vector<kelt2pMachTool>& workcellTools();
+// The fixture component list: filled by FixtureCompAdd, replaced by FixtureCompList and
+// FixtureAdd, read by FixtureCreate.
+std::vector<CompPath>& fixtureComponents();
 
 // kelt2pTool::IdGet's text, shared by every tool object.
 constexpr std::size_t kToolIdBufferSize = 4 * 81 + 1;

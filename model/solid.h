@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "feature/comp_path.h"
 #include "kelt2proe/geometry.h"
 #include "kelt2proe/mdl.h"
 #include "model/mdl.h"
@@ -86,6 +87,44 @@ public:
     Vector TransGet(const kelt2pPointData& point);
     Vector TransGet(const char* csysName, const kelt2pPointData& point, const Matrix& m);
 
+    // Assemblies (feature/assembly_*.cpp). Every added component is a direct child of
+    // this model: the returned path has this model as root and depth 1.
+    CompPath Add(Solid& component);
+    CompPath Add(Solid& component, const Matrix& placement);
+    // Placed by making the first coordinate system of the component that matches
+    // `compCsys` coincide with the first one matching `asmCsys` in this model, or in the
+    // model at the end of `target`.
+    CompPath Add(Solid& component, const char* compCsys, const char* asmCsys);
+    CompPath Add(Solid& component, const char* compCsys, CompPath& target, const char* targetCsys);
+    // One component per coordinate system of `target`'s model matching `targetCsys`; the
+    // path of the last. No match raises (-4, "Ardo::Solid::AddMultiple") before anything
+    // is created.
+    CompPath AddMultiple(Solid& component, const char* compCsys, CompPath& target,
+                         const char* targetCsys);
+    // Lists the active components at every level whose model names match `pattern`, in
+    // pre-order, into compList; returns their number.
+    int ComponetList(const char* pattern);
+    CompPath ComponetListAt(int index) const;
+    bool CompRedefine(CompPath& path, bool removeConstraints);
+    double Distance(CompPath& first, CompPath& second, bool stopAtInterference);
+    double DistanceEval(int firstId, CompPath& first, int secondId, CompPath& second);
+    kelt2pBox OutlineCompute(const Matrix& m);
+    // The process-wide dependency list (feature/assembly_dependencies.cpp).
+    int DependenciesList();
+    static Solid DependenciesListAt(int index);
+    // Variant features of a flexible component at `path`, whose model must be this one.
+    int ParamsVariantfeat(CompPath& path, const char* pattern);
+    int DimsVariantfeat(CompPath& path, const char* pattern);
+    // Coordinate systems against components (feature/csys_component.cpp).
+    void CsysCreateOffSet(const char* csysName, const char* refName, CompPath& path, int flags,
+                          double x, double y, double z, double a, double b, double c);
+    CompPath CsysComponent(const char* pattern, CompPath& path);
+    bool CsysHasComponent(const char* pattern, CompPath& path);
+    // The process-wide external-reference list (feature/csys_lists.h).
+    int CsysExtRefs(const char* featureName, CompPath& path);
+    static const CompPath& CsysExtRefPath(int index);
+    static int CsysExtRefId(int index);
+
     // Parameters (model/params*.cpp). `feature` is a feature owner by name: the one
     // feature whose whole name matches it as a pattern.
     bool ParamExist(const char* paramName);
@@ -142,7 +181,7 @@ public:
     // Result lists of the model, each filled by one listing operation.
     std::vector<ProParameter> paramList;
     std::vector<ProModelitem> dimList;
-    std::vector<ProAsmcomppath> compList;
+    std::vector<CompPath> compList;
     std::vector<ProModelitem> featureList;
     std::vector<std::string> relationList;
 

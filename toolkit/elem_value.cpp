@@ -94,16 +94,30 @@ int ElementArrayCount(ProElement element) {
     return count;
 }
 
-std::vector<std::wstring> ElementWstrings(ProElement element) {
+namespace {
+
+// Each value of a multi-valued element read by `read`.
+template <typename Read>
+auto elementValues(ProElement element, Read read) {
     ArrayOwner<ProValue> values;
     check(ProElementValuesGet(element, values.out()));
     int count = 0;
     check(ProArraySizeGet(values.get(), &count));
-    std::vector<std::wstring> lines;
+    std::vector<decltype(read(ProValueData{}))> result;
     for (int i = 0; i < count; ++i) {
-        lines.push_back(ValueWstring(ValueDataGet(values.get()[i])));
+        result.push_back(read(ValueDataGet(values.get()[i])));
     }
-    return lines;
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ElementWstrings(ProElement element) {
+    return elementValues(element, ValueWstring);
+}
+
+std::vector<int> ElementInts(ProElement element) {
+    return elementValues(element, ValueInt);
 }
 
 }  // namespace ardotk

@@ -46,5 +46,7 @@ std::vector<ProElement> ElementArrayGet(ProElement element);
 int ElementArrayCount(ProElement element);
 // ProElementValuesGet of a multi-valued element: the wide texts of its values.
 std::vector<std::wstring> ElementWstrings(ProElement element);
+// ProElementValuesGet of a multi-valued element: the integers of its values.
+std::vector<int> ElementInts(ProElement element);
 
 }  // namespace ardotk

@@ -99,4 +99,15 @@ ProElement ElementGet(ProElement tree, std::initializer_list<int> ids) {
     return element;
 }
 
+ProElement ElementFind(ProElement tree, std::initializer_list<int> ids) {
+    ElempathOwner path = ElempathOfIds(ids);
+    ProElement element = nullptr;
+    ProError err = ProElemtreeElementGet(tree, path.get(), &element);
+    if (err == PRO_TK_E_NOT_FOUND) {
+        return nullptr;
+    }
+    check(err);
+    return element;
+}
+
 }  // namespace ardotk

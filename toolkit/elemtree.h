@@ -39,5 +39,7 @@ ProElement ElementAdd(ProElement parent, ElemTree child);
 ElempathOwner ElempathOfIds(std::initializer_list<int> ids);
 // ProElemtreeElementGet of the element at the ids below `tree`; the tree's own element.
 ProElement ElementGet(ProElement tree, std::initializer_list<int> ids);
+// The same, or null when the tree has no such element (PRO_TK_E_NOT_FOUND).
+ProElement ElementFind(ProElement tree, std::initializer_list<int> ids);
 
 }  // namespace ardotk

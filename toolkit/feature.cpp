@@ -29,11 +29,21 @@ ProFeature FeatureCreate(ProSolid solid, ProElement tree) {
     ProModelitem model{};
     check(ProMdlToModelitem(solid, &model));
     SelectionOwner selection = SelectionAlloc(nullptr, model);
+    return FeatureCreate(selection.get(), tree);
+}
+
+ProFeature FeatureCreate(ProSelection model, ProElement tree) {
     ProFeatureCreateOptions options[] = {PRO_FEAT_CR_DEFINE_MISS_ELEMS};
     ProErrorlist errors{};
     ProFeature feature{};
-    check(ProFeatureCreate(selection.get(), tree, options, 1, &feature, &errors));
+    check(ProFeatureCreate(model, tree, options, 1, &feature, &errors));
     return feature;
+}
+
+void FeatureRedefine(ProFeature& feature, ProElement tree) {
+    ProFeatureCreateOptions options[] = {PRO_FEAT_CR_NO_OPTS};
+    ProErrorlist errors{};
+    check(ProFeatureRedefine(nullptr, &feature, tree, options, 1, &errors));
 }
 
 ProFeature GeomitemFeatureGet(ProModelitem& item) {

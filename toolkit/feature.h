@@ -25,6 +25,14 @@ ProFeature GeomitemFeatureGet(ProModelitem& item);
 // without a path, ProFeatureCreate with the one option "define missing elements"); the
 // tree stays the caller's. Raises ardotk::Error(code, "").
 ProFeature FeatureCreate(ProSolid solid, ProElement tree);
+// ProFeatureCreate in the model that `model` selects, with the one option "define missing
+// elements"; the tree stays the caller's. Raises ardotk::Error(code, "").
+ProFeature FeatureCreate(ProSelection model, ProElement tree);
+
+// ProFeatureRedefine of a feature of the model itself (no component path) with `tree`
+// and the one option "no options"; the tree stays the caller's. Raises
+// ardotk::Error(code, "").
+void FeatureRedefine(ProFeature& feature, ProElement tree);
 
 // ProFeatureTypeGet; raises ardotk::Error(code, "").
 ProFeattype FeatureTypeGet(ProFeature& feature);

@@ -1,5 +1,7 @@
 #include "toolkit/parameter.h"
 
+#include <ProVariantFeat.h>
+
 #include <algorithm>
 
 #include "base/text.h"
@@ -94,6 +96,22 @@ void ParameterVisit(ProModelitem& owner, const char* pattern, std::vector<ProPar
             Collect collect{filter, found, {}};
             ProError err = ProParameterVisit(&owner, filter.all() ? nullptr : admitByName,
                                              collectParameter, &collect);
+            collect.guard.rethrow();
+            if (err == PRO_TK_GENERAL_ERROR || err == PRO_TK_BAD_INPUTS) {
+                throw Error(err, "");
+            }
+        });
+    });
+}
+
+void VariantfeatParamsVisit(ProFeature& component, const char* pattern,
+                            std::vector<ProParameter>& found) {
+    refillListing(found, [&] {
+        guardedListing([&] {
+            NameFilter filter(pattern);
+            Collect collect{filter, found, {}};
+            ProError err = ProVariantfeatParamsVisit(
+                &component, collectParameter, filter.all() ? nullptr : admitByName, &collect);
             collect.guard.rethrow();
             if (err == PRO_TK_GENERAL_ERROR || err == PRO_TK_BAD_INPUTS) {
                 throw Error(err, "");

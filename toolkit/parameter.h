@@ -39,4 +39,8 @@ void ParameterDescriptionSet(ProParameter& param, wchar_t* description);
 // anything else unexpected ardotk::Error(-1, "UNBEKANNTER FEHLER").
 void ParameterVisit(ProModelitem& owner, const char* pattern, std::vector<ProParameter>& found);
 
+// The same for the parameters a flexible component varies (ProVariantfeatParamsVisit).
+void VariantfeatParamsVisit(ProFeature& component, const char* pattern,
+                            std::vector<ProParameter>& found);
+
 }  // namespace ardotk

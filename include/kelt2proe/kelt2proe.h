@@ -1,6 +1,7 @@
 // Everything the library exports, in one include.
 #pragma once
 
+#include "kelt2proe/comp_path.h"
 #include "kelt2proe/drw.h"
 #include "kelt2proe/error.h"
 #include "kelt2proe/geometry.h"

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "kelt2proe/comp_path.h"
 #include "kelt2proe/export.h"
 #include "kelt2proe/geometry.h"
 #include "kelt2proe/impl_ptr.h"
@@ -105,6 +106,22 @@ enum kelt2pDimFlags : std::int32_t {
     KELT2P_DIM_B = 16,
     KELT2P_DIM_C = 32,
     KELT2P_DIM_NAMES = 64,
+};
+
+// ---------------------------------------------------------------------------
+// Assemblies
+
+// The outline box of a model: the first and the second corner, in this order.
+struct kelt2pBox {
+    Point first;
+    Point second;
+};
+
+// A feature that references a coordinate system from outside its own model: the
+// component path of the referencing feature's component and the feature's id.
+struct kelt2pExtRef {
+    kelt2pCompPath path;
+    std::int32_t id;
 };
 
 // ---------------------------------------------------------------------------
@@ -253,6 +270,59 @@ public:
     Vector TransGet(kelt2pPointData point);
     // m applied (rotation part only) to the point minus the coordinate system's origin.
     Vector TransGet(const char* csysName, kelt2pPointData point, Matrix& m);
+
+    // --- Coordinate systems against components --------------------------------
+    // As CsysCreateOffSet above, the reference found in the model at the end of `path`;
+    // the new coordinate system belongs to this assembly.
+    void CsysCreateOffSet(const char* name, const char* refName, kelt2pCompPath& path, int flags,
+                          double x, double y, double z, double a, double b, double c);
+    // The component placed onto the one coordinate system `pattern` matches in the
+    // model at the end of `path`.
+    kelt2pCompPath CsysComponent(const char* pattern, kelt2pCompPath& path);
+    bool CsysHasComponent(const char* pattern, kelt2pCompPath& path);
+    // Lists the features referencing the feature `name` of the model at the end of
+    // `path` from other components (a list shared by all models); returns their number.
+    int CsysExtRefs(const char* name, kelt2pCompPath& path);
+    kelt2pExtRef CsysExtRefs(int index);
+
+    // --- Assemblies -----------------------------------------------------------
+    // A new component of this assembly: placed by default, by a matrix (columns 0..2
+    // the component's axes, column 3 its origin), or by making the first coordinate
+    // system of `component` matching `compCsys` coincide with the first one matching
+    // `asmCsys` in this model or `targetCsys` in the model at the end of `target`.
+    kelt2pCompPath Add(kelt2pMdl& component);
+    kelt2pCompPath Add(kelt2pMdl& component, Matrix& placement);
+    kelt2pCompPath Add(kelt2pMdl& component, const char* compCsys, const char* asmCsys);
+    kelt2pCompPath Add(kelt2pMdl& component, const char* compCsys, kelt2pCompPath& target,
+                       const char* targetCsys);
+    // One component per matching coordinate system of `target`; returns the last.
+    kelt2pCompPath AddMultiple(kelt2pMdl& component, const char* compCsys, kelt2pCompPath& target,
+                               const char* targetCsys);
+    // Lists the active components at every level whose model names match `pattern`
+    // (pre-order; a sub-assembly that does not match is skipped with its components);
+    // the list belongs to this object. Returns the number listed.
+    int ComponetList(const char* pattern);
+    kelt2pCompPath ComponetListAt(int index);
+    // Opens the host's placement dialog for a direct component; true when it ended
+    // without error. A deeper path returns false at once.
+    bool CompRedefine(kelt2pCompPath& path, bool removeConstraints);
+    // The smallest clearance between the parts below two components; 1e30 when no pair
+    // was measured, -1.0 at the first interference when `stop` is set.
+    double Distance(kelt2pCompPath& first, kelt2pCompPath& second, bool stop);
+    // The distance between two geometry items, each a feature's one point, axis or
+    // surface, or a datum point by id.
+    double DistanceEval(int firstId, kelt2pCompPath& first, int secondId, kelt2pCompPath& second);
+    // The box of the model in the frame of `m`.
+    kelt2pBox OutlineCompute(Matrix& m);
+    // Lists the models this model depends on (a list shared by all models); returns
+    // their number. An entry not in session has a name and type but no handle.
+    int DependenciesList();
+    kelt2pMdl DependenciesListAt(int index);
+    // The varied parameters / dimensions of the flexible component at `path`, whose
+    // model must be this one (else the text "not the same model" is thrown), into the
+    // lists ParamListAt / DimListAt read.
+    int ParamsVariantfeat(kelt2pCompPath& path, const char* pattern);
+    int DimsVariantfeat(kelt2pCompPath& path, const char* pattern);
 
     // --- Parameters and dimensions --------------------------------------------
     // `feature` names the one feature whose whole name matches it as a pattern; the

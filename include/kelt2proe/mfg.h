@@ -1,6 +1,6 @@
 // Manufacturing models (kelt2pMfg), their operations (kelt2pOperation) and workcells
 // (kelt2pWcell): reading operations, workcells and NC sequences, the tools of the model,
-// creating and redefining tools, and writing and reading workcell tool tables.
+// creating and redefining tools, writing and reading workcell tool tables, and fixtures.
 //
 // Each class is a facade owning one implementation object. Copies never share state: a
 // copy (or an assigned object) holds its own copy of the binding, texts and pending
@@ -13,6 +13,7 @@
 
 #include <cstdint>
 
+#include "kelt2proe/comp_path.h"
 #include "kelt2proe/export.h"
 #include "kelt2proe/impl_ptr.h"
 #include "kelt2proe/mdl.h"
@@ -194,6 +195,30 @@ public:
     // Writes the pending entries into the workcell of the active operation, as
     // kelt2pWcell::ToolAdd does, and empties the pending list.
     void ToolAdd2Wcell();
+
+    // --- Fixtures ---------------------------------------------------------------
+    // The fixture component list is process-wide, shared by every kelt2pMfg. Usual
+    // order: FixtureCompsListClear, FixtureCompAdd per component, then FixtureCreate or
+    // FixtureAdd. The host takes each component by the first id of its path (the
+    // top-level component). A failed FixtureCreate, FixtureCompList or FixtureAdd leaves
+    // the list as it was.
+    // Appends a copy of `path`; returns the list's new length.
+    int FixtureCompAdd(kelt2pCompPath& path);
+    int FixtureCompsListSize();
+    kelt2pCompPath FixtureCompsList(int i);
+    void FixtureCompsListClear();
+    // Creates a fixture of the listed components, activates it and returns its feature
+    // id. An empty name gives no name, an operationId of 0 or less no operation. A name
+    // of more than 31 characters raises Ardo::Error(-2, "Ardo::Mfg::FixtureCreate")
+    // before any host call. The list stays as it is.
+    int FixtureCreate(const char* name, int operationId, double value);
+    // Replaces the list with the components of fixture `fixtureId` (one-level paths from
+    // the manufacturing solid); returns the length. Another feature raises
+    // ardotk::Error(0, "wrong feature type").
+    int FixtureCompList(int fixtureId);
+    // Adds the listed components to fixture `fixtureId`, then replaces the list with the
+    // listed components followed by those the fixture held before; returns the length.
+    int FixtureAdd(int fixtureId);
 
 private:
     CopiedImpl<Mfg> impl;

@@ -10,6 +10,7 @@
 #include "simhost/core/entry.h"
 #include "simhost/state/feature_trees.h"
 #include "simhost/state/features.h"
+#include "simhost/state/modelitems.h"
 #include "simhost/state/selections.h"
 
 using namespace simhost::core;
@@ -84,10 +85,10 @@ ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
         !treeOf(elemtree, tree)) {
         return PRO_TK_BAD_INPUTS;
     }
-    // The selection names the solid itself: its own type and id.
+    // The selection names the solid itself (a manufacturing model also as its assembly).
     const ProModelitem& item = selection->data.item;
     Model* m = modelOf(s, item.owner);
-    if (m == nullptr || !isSolid(*m) || item.type != m->type || item.id != m->id) {
+    if (m == nullptr || !isSolid(*m) || !itemIsModel(*m, item.type, item.id)) {
         return PRO_TK_BAD_INPUTS;
     }
     FeatureStore& store = features(*m);

@@ -18,7 +18,7 @@ std::map<int, ModelitemKind>& kinds() {
 // not as an item.
 ModelitemKind modelKind(int type) {
     ModelitemKind kind;
-    kind.exists = [type](Model& model, int id) { return model.type == type && model.id == id; };
+    kind.exists = [type](Model& model, int id) { return itemIsModel(model, type, id); };
     kind.nameGet = [](Model& model, int) -> std::optional<std::string> { return model.name; };
     kind.nameSet = [](Model&, int, const std::string&) { return PRO_TK_BAD_CONTEXT; };
     kind.byName = [type](Model& model, const std::string& name) {
@@ -35,6 +35,10 @@ const bool registered = [] {
 }();
 
 }  // namespace
+
+bool itemIsModel(const Model& model, int type, int id) {
+    return model.id == id && (model.type == type || (model.type == kMfg && type == kAssembly));
+}
 
 void modelitemKindAdd(int type, ModelitemKind kind) {
     kinds()[type] = std::move(kind);

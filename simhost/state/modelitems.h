@@ -23,6 +23,11 @@ struct ModelitemKind {
     std::function<int(Model&, const std::string& name)> byName;
 };
 
+// Whether the item of `type` and `id` is the model itself: its own type and id, or, for
+// a manufacturing model, which stands for its own assembly (ProMfgAssemGet answers the
+// model), the assembly type and its id.
+bool itemIsModel(const Model& model, int type, int id);
+
 void modelitemKindAdd(int type, ModelitemKind kind);
 // Null for a type no area keeps.
 const ModelitemKind* modelitemKind(int type);

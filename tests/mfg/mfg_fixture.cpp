@@ -8,7 +8,7 @@ std::string Job::text() const {
     return std::string(R"({"format": 1, "type": "MFG", "features": )") + features +
            R"(, "tools": )" + tools + R"(, "workcells": )" + workcells + R"(, "operations": )" +
            operations + R"(, "nc_sequences": )" + ncSequences + R"(, "active_operation": )" +
-           active + "}";
+           active + (components.empty() ? "" : R"(, "components": )" + components) + "}";
 }
 
 std::string workcellWith(int id, const std::string& name, int type, const std::string& tables) {

@@ -33,6 +33,8 @@ struct Job {
         R"([{"id": 21, "name": "FACE", "operation": "OP010", "tool": "EM_12", "head": 1, "position": 1},
             {"id": 22, "name": "HOLES", "operation": "OP010", "tool": "DRILL_8", "head": 1, "position": 5}])";
     std::string active = R"("OP010")";
+    // The "components" section, written only when not empty.
+    std::string components;
 
     std::string text() const;
 };

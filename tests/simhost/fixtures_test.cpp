@@ -4,6 +4,8 @@
 #include <ProArray.h>
 #include <ProFeature.h>
 #include <ProMfg.h>
+#include <ProModelitem.h>
+#include <ProSelection.h>
 
 #include <string>
 #include <vector>
@@ -280,6 +282,38 @@ TEST_F(FixtureTest, FileNamingAnActiveFixtureThatIsNoneIsInvalid) {
     EXPECT_EQ(load("bad.mfg", &model), PRO_TK_INVALID_FILE);
     EXPECT_NE(simhost::lastLoadDiagnostic().find("active_fixture"), std::string::npos)
         << simhost::lastLoadDiagnostic();
+}
+
+}  // namespace
+
+namespace {
+
+// The manufacturing model stands for its assembly: an item of the assembly type names it,
+// and a fixture is created through a selection of that item. A part is no assembly.
+TEST_F(FixtureTest, AssemblyItemSelectsTheManufacturingModel) {
+    ProMdl job = loadJob();
+    ProAssembly assembly = nullptr;
+    ASSERT_EQ(ProMfgAssemGet(static_cast<ProMfg>(job), &assembly), PRO_TK_NO_ERROR);
+    int id = 0;
+    ASSERT_EQ(ProMdlIdGet(assembly, &id), PRO_TK_NO_ERROR);
+    ProModelitem item{};
+    ASSERT_EQ(ProModelitemInit(assembly, id, PRO_ASSEMBLY, &item), PRO_TK_NO_ERROR);
+    ProSelection selection = nullptr;
+    ASSERT_EQ(ProSelectionAlloc(nullptr, &item, &selection), PRO_TK_NO_ERROR);
+    ProElement t = FixtureTree{}.build();
+    ProFeatureCreateOptions options[] = {PRO_FEAT_CR_DEFINE_MISS_ELEMS};
+    ProErrorlist errors{};
+    ProFeature fixture{};
+    EXPECT_EQ(ProFeatureCreate(selection, t, options, 1, &fixture, &errors), PRO_TK_NO_ERROR);
+    EXPECT_EQ(fixture.owner, job);
+    ProElementFree(&t);
+    ProSelectionFree(&selection);
+
+    writeFile("block.prt", R"({"type": "PRT"})");
+    ProMdl part = nullptr;
+    ASSERT_EQ(load("block.prt", &part), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProMdlIdGet(part, &id), PRO_TK_NO_ERROR);
+    EXPECT_EQ(ProModelitemInit(part, id, PRO_ASSEMBLY, &item), PRO_TK_E_NOT_FOUND);
 }
 
 }  // namespace

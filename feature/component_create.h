@@ -1,0 +1,23 @@
+// The component feature placed by coordinate-system coincidence, shared by the
+// operations that add components.
+#pragma once
+
+#include <ProObjects.h>
+#include <ProSelection.h>
+
+#include "feature/comp_path.h"
+#include "model/solid.h"
+
+namespace Ardo::component {
+
+// A new component of `assembly` holding `model`, its coordinate system `compCsys`
+// (no path) made to coincide with `asmCsys`, an item of the model at the end of
+// `asmPath` (root: the assembly). Allocation results go to the assembly's status;
+// a failing ProFeatureCreate raises Ardo::Error(code, text).
+CompPath createOnCsys(Solid& assembly, ProMdl model, ProGeomitem& compCsys, ProGeomitem& asmCsys,
+                      const CompPath& asmPath, const char* text);
+
+// The path {root, [feature id]}: how a new component is named.
+CompPath pathOf(ProMdl root, int featureId);
+
+}  // namespace Ardo::component
