@@ -2,6 +2,7 @@
 
 #include <ProObjects.h>
 
+#include <algorithm>
 #include <functional>
 #include <unordered_set>
 
@@ -73,6 +74,16 @@ std::vector<ComponentModelName> componentModelNames(Model& model) {
         }
     }
     return names;
+}
+
+void componentModelRenamed(Model& model, const std::string& oldName, int type,
+                           const std::string& newName) {
+    for (auto& [id, component] : components(model).byFeature) {
+        if (component.model == oldName && component.modelType == type) {
+            component.model = newName;
+            model.touch();
+        }
+    }
 }
 
 ProError componentPathResolve(Session& s, Model& root, const int* ids, int depth, Model** end,

@@ -86,6 +86,9 @@ struct ComponentModelName {
     int type = kPart;
 };
 std::vector<ComponentModelName> componentModelNames(Model& model);
+// Points the model's components that place (oldName, type) at newName.
+void componentModelRenamed(Model& model, const std::string& oldName, int type,
+                           const std::string& newName);
 
 // The model at the end of ids[0..depth) from root, and its placement in root's frame.
 // PRO_TK_BAD_INPUTS for a depth outside 0 to 25 or an id that is no component of the
@@ -94,9 +97,10 @@ std::vector<ComponentModelName> componentModelNames(Model& model);
 ProError componentPathResolve(Session& s, Model& root, const int* ids, int depth, Model** end,
                               geometry::Placement* placement);
 
-// Every part placed below root at any depth (active components only, suppressed ones
-// skipped, components whose model is not in session skipped), with its placement in
-// root's frame and its path ids, in pre-order.
+// Every part placed below root at any depth, with its placement in root's frame and its
+// path ids, in pre-order (components in feature order, each before what it holds). Only
+// components whose feature is active or unregenerated count: a suppressed one is skipped
+// with everything below it, and so is one whose model is not in session.
 struct PlacedPart {
     Model* part;
     geometry::Placement placement;

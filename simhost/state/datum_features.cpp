@@ -92,7 +92,11 @@ std::optional<Placement> csysSelected(Model& model, const TreeNode* node) {
     } else if (selection.path && selection.path->owner != static_cast<ProSolid>(self)) {
         return std::nullopt;
     }
-    if (selection.item.type != PRO_CSYS || selection.item.owner != modelHandle(end->id)) {
+    // A selection read from a file before the component models came into session has
+    // lost its owner; its path still names the model.
+    bool ownerLost = selection.item.owner == nullptr && end != &model;
+    if (selection.item.type != PRO_CSYS ||
+        (selection.item.owner != modelHandle(end->id) && !ownerLost)) {
         return std::nullopt;
     }
     GeomItem* item = features(*end).item(selection.item.id);

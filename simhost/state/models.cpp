@@ -146,8 +146,13 @@ bool ModelStore::rename(Model& model, const std::string& newName) {
         return it->second == model.id;
     }
     byName_.erase(key(model.name, model.type));
+    std::string oldName = model.name;
     model.name = upper(newName);
     byName_[k] = model.id;
+    // The components that place the model follow it to its new name.
+    for (auto& entry : byId_) {
+        componentModelRenamed(*entry.second, oldName, model.type, model.name);
+    }
     return true;
 }
 

@@ -46,6 +46,9 @@ TEST_F(AssemblyFileTest, SaveAndLoadKeepComponentsConstraintsAndPlacements) {
     // The blank sits on the clamp's foot, two levels down.
     int blankId = component(
         top, componentTree(blank, PRO_ASM_CSYS, blankCs, clamp, clampCs, top, {subId, clampId}));
+    // A coordinate system of the cell on the clamp's foot, two levels down.
+    int follower = csys(top, L"ON_FOOT", clampCs, {{0, 1}}, clamp, {subId, clampId});
+    ASSERT_NE(follower, 0);
     ProMatrix m = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {1, 2, 3, 1}};
     ProAsmcomp byMatrix{};
     ASSERT_EQ(ProAsmcompAssemble(top, clamp, m, &byMatrix), PRO_TK_NO_ERROR);
@@ -54,6 +57,7 @@ TEST_F(AssemblyFileTest, SaveAndLoadKeepComponentsConstraintsAndPlacements) {
     ASSERT_NE(blankId, 0);
     Matrix blankBefore = pathMatrix(top, {blankId}, PRO_B_TRUE);
     Matrix clampBefore = pathMatrix(top, {subId, clampId}, PRO_B_TRUE);
+    Matrix followerBefore = csysMatrix(top, follower);
     for (ProSolid model : {clamp, blank, sub, top}) {
         ASSERT_EQ(ProMdlSave(model), PRO_TK_NO_ERROR);
     }
@@ -103,6 +107,8 @@ TEST_F(AssemblyFileTest, SaveAndLoadKeepComponentsConstraintsAndPlacements) {
         shift[3][k] = 10 * subPlacement[2][k];
     }
     expectNear(blankAfter, multiply(blankBefore, shift), "blank after the fixture's top moved");
+    expectNear(csysMatrix(top, follower), multiply(followerBefore, shift),
+               "the cell's system on the clamp after the fixture's top moved");
     EXPECT_EQ(simhost::liveObjects(), 0);
 }
 
@@ -153,11 +159,18 @@ TEST_F(AssemblyFileTest, DependenciesListEachComponentModelOnceInOrder) {
     using Entry = std::pair<std::wstring, std::wstring>;
     EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"BOLT", L"PRT"}, {L"STATION", L"ASM"}}));
 
+    // Renaming a component model in session keeps its components on it.
+    modeltest::Name renamed(L"SCREW");
+    ASSERT_EQ(ProMdlRename(bolt, renamed.text), PRO_TK_NO_ERROR);
+    EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"SCREW", L"PRT"}, {L"STATION", L"ASM"}}));
+    EXPECT_TRUE(modeltest::modified(top));
+    EXPECT_EQ(dependencies(sub), (std::vector<Entry>{{L"SCREW", L"PRT"}}));
+
     // A model no longer in session is still listed by name.
     using namespace simhost::state;
     Session& s = *connected();
     s.area<ModelStore>().erase(modelIdOf(sub));
-    EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"BOLT", L"PRT"}, {L"STATION", L"ASM"}}));
+    EXPECT_EQ(dependencies(top), (std::vector<Entry>{{L"SCREW", L"PRT"}, {L"STATION", L"ASM"}}));
     ProModel* list = nullptr;
     int count = 0;
     EXPECT_EQ(ProMdlDependenciesList(nullptr, &list, &count), PRO_TK_BAD_INPUTS);

@@ -122,7 +122,7 @@ TEST_F(ToolChainTest, PathsThatLeaveTheTreeAreRefused) {
     path.owner = spindle;
     path.table_num = 2;
     path.comp_id_table[0] = toolId;
-    path.comp_id_table[1] = toolId;
+    path.comp_id_table[1] = 9999;
     ProMdl end = nullptr;
     EXPECT_EQ(ProAsmcomppathMdlGet(&path, &end), PRO_TK_BAD_INPUTS);
     ProMatrix m{};
@@ -171,8 +171,8 @@ TEST_F(ToolChainTest, PlacedPartsListsEveryPartInPreOrder) {
     EXPECT_EQ(parts[1].part->name, "CUTTER");
     EXPECT_EQ(parts[1].ids, (std::vector<int>{toolId, cutterId}));
     Matrix expected = cutterExpected();
-    const geometry::Placement& p = parts[1].placement;
-    const geometry::Vec3* rows[4] = {&p.x, &p.y, &p.z, &p.origin};
+    const simhost::geometry::Placement& p = parts[1].placement;
+    const simhost::geometry::Vec3* rows[4] = {&p.x, &p.y, &p.z, &p.origin};
     for (int r = 0; r < 4; ++r) {
         for (int k = 0; k < 3; ++k) {
             EXPECT_NEAR((*rows[r])[k], expected[r][k], 1e-9);
@@ -358,14 +358,14 @@ TEST_F(AssembleTest, TreesTheHostCannotPlaceAreRefused) {
     EXPECT_EQ(refused(top, componentTree(nullptr, PRO_ASM_DEF_PLACEMENT)),
               Fault(PRO_E_COMPONENT_MODEL, PRO_TK_BAD_INPUTS));
     // The component's reference must be a coordinate system of the component model.
-    EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, otherCs, top, topCs, top)),
+    EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, otherCs, top, topCs, top, {}, other)),
               Fault(PRO_E_COMPONENT_COMP_CONSTR_REF, PRO_TK_BAD_INPUTS));
     EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, boltCs + 100, top, topCs, top)),
               Fault(PRO_E_COMPONENT_COMP_CONSTR_REF, PRO_TK_BAD_INPUTS));
     // The assembly's reference must lie at the end of its path.
     EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, boltCs, bolt, boltCs, top)),
               Fault(PRO_E_COMPONENT_ASSEM_CONSTR_REF, PRO_TK_BAD_INPUTS));
-    EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, boltCs, sub, subCs, top, {subId})),
+    EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, boltCs, sub, subCs, top)),
               Fault(PRO_E_COMPONENT_ASSEM_CONSTR_REF, PRO_TK_BAD_INPUTS));
     EXPECT_EQ(refused(top, componentTree(bolt, PRO_ASM_CSYS, boltCs, top, topCs, sub)),
               Fault(PRO_E_COMPONENT_ASSEM_CONSTR_REF, PRO_TK_BAD_INPUTS));

@@ -121,10 +121,12 @@ inline int csys(ProSolid solid, const std::wstring& name, int refItem = 0,
 
 // The tree of a component of `model` with one constraint of `constrType`: for 6 the
 // component's coordinate system `compCsys` on `asmCsys` of `asmOwner`, reached from the
-// assembly `root` through `ids`.
+// assembly `root` through `ids`. `compOwner` names another owner for the component's
+// reference than the component model.
 inline ProElement componentTree(ProSolid model, int constrType, int compCsys = 0,
                                 ProSolid asmOwner = nullptr, int asmCsys = 0,
-                                ProSolid root = nullptr, const std::vector<int>& ids = {}) {
+                                ProSolid root = nullptr, const std::vector<int>& ids = {},
+                                ProSolid compOwner = nullptr) {
     ProElement t = tree(PRO_FEAT_COMPONENT);
     ProElement modelElem = nullptr;
     ProElementAlloc(PRO_E_COMPONENT_MODEL, &modelElem);
@@ -142,7 +144,8 @@ inline ProElement componentTree(ProSolid model, int constrType, int compCsys = 0
     ProElementAlloc(PRO_E_COMPONENT_CONSTRAINT, &constr);
     add(constr, intElem(PRO_E_COMPONENT_CONSTR_TYPE, constrType));
     if (constrType == PRO_ASM_CSYS) {
-        add(constr, csysSelectionElem(PRO_E_COMPONENT_COMP_CONSTR_REF, model, compCsys));
+        add(constr, csysSelectionElem(PRO_E_COMPONENT_COMP_CONSTR_REF,
+                                      compOwner != nullptr ? compOwner : model, compCsys));
         add(constr,
             csysSelectionElem(PRO_E_COMPONENT_ASSEM_CONSTR_REF, asmOwner, asmCsys, root, ids));
     }
