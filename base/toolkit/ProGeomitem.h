@@ -14,7 +14,10 @@ PRO_TK_EXPORT ProError ProPointToGeomitem(ProSolid solid, ProPoint point_handle,
                                           ProGeomitem* r_geom_item);
 PRO_TK_EXPORT ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_handle);
 // The smallest distance between two selected geometry items, each placed by the
-// component path of its selection.
+// component path of its selection (both paths from one root): datum points, coordinate
+// systems (their origins), and parts or assemblies (the item of the model itself) by
+// their solids. PRO_TK_BAD_INPUTS for other items or a path that does not end at the
+// item's model; a point against a solid is not measured (PRO_TK_UNSUPPORTED).
 PRO_TK_EXPORT ProError ProGeomitemDistanceEval(ProSelection p_selection1, ProSelection p_selection2,
                                                double* p_result);
 PRO_END_C_DECLS

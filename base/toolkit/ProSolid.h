@@ -61,8 +61,9 @@ PRO_TK_EXPORT ProError ProSolidCsysVisit(ProSolid p_handle, ProCsysVisitAction v
 // The box around the solid (of an assembly: around every placed part at every level)
 // in the frame of `matrix` (host row layout: rows 0 to 2 the frame's axes, row 3 its
 // origin, in model coordinates): the smallest and the largest corner. Datum points and
-// coordinate systems count unless their type is excluded. PRO_TK_E_NOT_FOUND when
-// nothing is left to measure.
+// coordinate systems (their origins) count unless their type is excluded.
+// PRO_TK_E_NOT_FOUND when nothing is left to measure; PRO_TK_BAD_INPUTS for a matrix
+// whose axes are not orthonormal and right-handed or an unknown exclusion.
 PRO_TK_EXPORT ProError ProSolidOutlineCompute(ProSolid p_solid, ProMatrix matrix,
                                               ProSolidOutlExclTypes excludes[], int num_excludes,
                                               Pro3dPnt r_outline_points[2]);

@@ -31,7 +31,7 @@ ProError variedOf(Session* s, const ProFeature* feature, Varied& varied, int& co
     if (assembly == nullptr || assembly->type == kPart || assembly->type == kDrawing) {
         return PRO_TK_BAD_INPUTS;
     }
-    Model* component = flexibleComponentModel(s->area<ModelStore>(), *assembly, feature->id);
+    Model* component = flexibleComponentModel(*s, *assembly, feature->id);
     if (component == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }

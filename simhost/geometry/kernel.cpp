@@ -146,7 +146,26 @@ bool positive(double d) {
     return std::isfinite(d) && d > 0.0;
 }
 
-gp_Trsf transformOf(const Placement& p) {
+// The placement's axes made exactly orthonormal (x kept in direction, y in x's plane):
+// axes that pass the tolerance may still be off by a little, which the kernel takes for
+// a scale and refuses to move a shape by.
+Placement orthonormalized(const Placement& p) {
+    auto dot = [](const Vec3& a, const Vec3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
+    auto unit = [&dot](const Vec3& a) {
+        const double n = std::sqrt(dot(a, a));
+        return Vec3{a[0] / n, a[1] / n, a[2] / n};
+    };
+    Placement out = p;
+    out.x = unit(p.x);
+    const double along = dot(p.y, out.x);
+    out.y = unit({p.y[0] - along * out.x[0], p.y[1] - along * out.x[1], p.y[2] - along * out.x[2]});
+    out.z = {out.x[1] * out.y[2] - out.x[2] * out.y[1], out.x[2] * out.y[0] - out.x[0] * out.y[2],
+             out.x[0] * out.y[1] - out.x[1] * out.y[0]};
+    return out;
+}
+
+gp_Trsf transformOf(const Placement& placement) {
+    const Placement p = orthonormalized(placement);
     gp_Trsf t;
     t.SetValues(p.x[0], p.y[0], p.z[0], p.origin[0],  //
                 p.x[1], p.y[1], p.z[1], p.origin[1],  //

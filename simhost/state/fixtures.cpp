@@ -30,7 +30,7 @@ std::optional<TreeFault> componentsFault(Model& model, const TreeNode& node) {
         return TreeFault{kElemFixtComponents, PRO_TK_BAD_INPUTS};
     }
     for (const ValueContent& value : node.values) {
-        if (value.type != PRO_VALUE_TYPE_INT || !isFeatureOfType(model, value.i, kFeatFixtureMember)) {
+        if (value.type != PRO_VALUE_TYPE_INT || !isFeatureOfType(model, value.i, kFeatComponent)) {
             return TreeFault{kElemFixtComponents, PRO_TK_BAD_INPUTS};
         }
     }

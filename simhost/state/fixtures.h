@@ -10,13 +10,13 @@
 
 #include <vector>
 
+#include "simhost/state/components.h"
 #include "simhost/state/features.h"
 #include "simhost/state/models.h"
 
 namespace simhost::state {
 
 constexpr int kFeatFixture = 1002;
-constexpr int kFeatFixtureMember = 1000;  // component features
 constexpr int kElemFixtComponents = 332;
 constexpr int kElemSetupTime = 333;
 constexpr int kElemAssemSetupType = 3304;

@@ -1,6 +1,7 @@
 // Resolution of component paths and of placed solids for the host's measurements.
 #include "simhost/state/placed_solids.h"
 
+#include "simhost/state/components.h"
 #include "simhost/state/solids.h"
 
 namespace simhost::state {
@@ -12,31 +13,47 @@ ProError pathEndResolve(Session& session, const ProAsmcomppath& path, PathEnd& e
     if (root == nullptr || path.table_num < 0 || path.table_num > PRO_MAX_ASSEM_LEVEL) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (path.table_num != 0) {
+    Model* model = nullptr;
+    geo::Placement place;
+    if (componentPathResolve(session, *root, path.comp_id_table, path.table_num, &model, &place) !=
+            PRO_TK_NO_ERROR ||
+        model == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    end.model = root;
-    end.place = geo::Placement{};
+    end.model = model;
+    end.place = place;
     return PRO_TK_NO_ERROR;
 }
 
 std::vector<geo::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
                                                 const geo::Placement& place) {
-    (void)session;
     std::vector<geo::PlacedSolid> out;
     if (model.type == kPart) {
         for (int id : partSolids(model).ids()) {
             out.push_back({id, place});
+        }
+        return out;
+    }
+    for (const PlacedPart& placed : placedParts(session, model)) {
+        for (int id : partSolids(*placed.part).ids()) {
+            out.push_back({id, geo::compose(place, placed.placement)});
         }
     }
     return out;
 }
 
 bool modelDeclaresSolids(Session& session, Model& model) {
-    (void)session;
-    if (model.type == kPart) {
-        const nlohmann::json& section = partSolids(model).section();
+    auto declares = [](Model& part) {
+        const nlohmann::json& section = partSolids(part).section();
         return section.is_array() && !section.empty();
+    };
+    if (model.type == kPart) {
+        return declares(model);
+    }
+    for (const PlacedPart& placed : placedParts(session, model)) {
+        if (declares(*placed.part)) {
+            return true;
+        }
     }
     return false;
 }

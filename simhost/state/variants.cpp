@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "simhost/core/wide.h"
+#include "simhost/state/components.h"
 #include "simhost/state/features.h"
 #include "simhost/state/model_files.h"
 
@@ -13,9 +14,6 @@ namespace simhost::state {
 namespace {
 
 using nlohmann::json;
-
-constexpr int kFeatComponentType = 1000;
-constexpr int kElemComponentModel = 612;
 
 [[noreturn]] void refuse(const std::string& what) {
     throw std::invalid_argument(what);
@@ -98,35 +96,9 @@ const bool kRegistered = [] {
 
 }  // namespace
 
-Model* flexibleComponentModel(ModelStore& models, Model& assembly, int componentId) {
-    if (const Feature* feature = featureFind(assembly, componentId)) {
-        if (feature->type != kFeatComponentType) {
-            return nullptr;
-        }
-        for (const TreeNode& child : feature->tree.children) {
-            if (child.id == kElemComponentModel && child.values.size() == 1) {
-                return models.byHandle(child.values[0].p);
-            }
-        }
-    }
-    auto components = assembly.sections.find("components");
-    if (components == assembly.sections.end() || !components->is_array()) {
-        return nullptr;
-    }
-    for (const json& entry : *components) {
-        auto id = entry.is_object() ? entry.find("id") : entry.end();
-        if (!entry.is_object() || id == entry.end() || !id->is_number_integer() ||
-            id->get<int>() != componentId) {
-            continue;
-        }
-        auto name = entry.find("model");
-        auto type = entry.find("type");
-        if (name != entry.end() && name->is_string() && type != entry.end() && type->is_string()) {
-            return models.byName(name->get<std::string>(),
-                                 modelTypeFromText(type->get<std::string>()));
-        }
-    }
-    return nullptr;
+Model* flexibleComponentModel(Session& session, Model& assembly, int componentId) {
+    const Component* component = componentOf(assembly, componentId);
+    return component != nullptr ? componentModel(session, *component) : nullptr;
 }
 
 }  // namespace simhost::state

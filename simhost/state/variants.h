@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "simhost/state/models.h"
+#include "simhost/state/sessions.h"
 
 namespace simhost::state {
 
@@ -24,8 +25,7 @@ inline VariantState& variantState(Model& assembly) {
     return assembly.content<VariantState>();
 }
 
-// The model of the assembly's component `componentId` (a component feature, or an
-// entry of the file's "components" section), or null.
-Model* flexibleComponentModel(ModelStore& models, Model& assembly, int componentId);
+// The model in session of the assembly's component `componentId`, or null.
+Model* flexibleComponentModel(Session& session, Model& assembly, int componentId);
 
 }  // namespace simhost::state

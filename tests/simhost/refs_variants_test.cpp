@@ -29,8 +29,9 @@ const char* const kComp = R"({
                            {"name": "MATERIAL", "type": "string", "value": "steel"}]}
 })";
 
-// An assembly with COMP as component 3. Feature 10 references MOUNT through the component;
-// feature 11 names MOUNT without a path, feature 12 names SPARE through the component.
+// An assembly with COMP as component 3. Coordinate system 10 is offset from MOUNT through
+// the component; feature 11 names MOUNT without a path, feature 12 names SPARE through
+// the component.
 // Component 3 varies dimension 21, a dimension 99 the part lacks, and LENGTH.
 const char* const kTop = R"({
   "type": "ASM",
@@ -38,10 +39,12 @@ const char* const kTop = R"({
   "features": {"list": [
     {"id": 3, "type": 1000, "name": "COMP", "tree": {"id": 386, "children": [
       {"id": 387, "int": 1000}, {"id": 612, "pointer": "COMP.PRT"}]}},
-    {"id": 10, "type": 917, "name": "OFFSET", "tree": {"id": 386, "children": [
-      {"id": 387, "int": 917},
-      {"id": 2134, "children": [{"id": 500, "selection": {"type": 25, "id": 2,
-        "owner": "COMP.PRT", "path": {"owner": ".", "ids": [3]}}}]}]}},
+    {"id": 10, "type": 979, "name": "OFFSET", "items": [{"id": 13, "type": 25}],
+     "tree": {"id": 386, "children": [
+      {"id": 387, "int": 979},
+      {"id": 2134, "children": [{"id": 2135, "children": [{"id": 2136, "selection": {
+        "type": 25, "id": 2, "owner": "COMP.PRT", "path": {"owner": ".", "ids": [3]}}}]}]},
+      {"id": 2147, "int": 0}]}},
     {"id": 11, "type": 917, "name": "LOCAL", "tree": {"id": 386, "children": [
       {"id": 387, "int": 917},
       {"id": 500, "selection": {"type": 25, "id": 2, "owner": "COMP.PRT"}}]}},
