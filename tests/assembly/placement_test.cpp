@@ -75,8 +75,8 @@ TEST_F(PlacementTest, PointOfComponentRelativeToRootSystem) {
 
 TEST_F(PlacementTest, MovingASystemByItsDimensionMovesWhatIsPlacedOnIt) {
     Ardo::kelt2pMdl moved = model("MOVED", Ardo::KELT2P_MDL_ASSEMBLY);
-    moved.CsysCreateOffSet("SEAT", "CS0", Ardo::KELT2P_DIM_NAMES | Ardo::KELT2P_DIM_X, 10, 0, 0, 0,
-                           0, 0);
+    // All six dimensions named: SEAT_X is the translation along x.
+    moved.CsysCreateOffSet("SEAT", "CS0", Ardo::KELT2P_DIM_NAMES | 63, 10, 0, 0, 0, 0, 0);
     kelt2pCompPath first = moved.Add(spindle, "CS0", "SEAT");
     kelt2pCompPath onFirst = moved.Add(holder, "BASE", first, "TOOL");
     moved.DimSet("SEAT_X", 25.0);
