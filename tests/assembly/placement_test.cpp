@@ -1,6 +1,10 @@
 // Components placed by coordinate systems, by matrix and by default: where they end up,
 // as the composed placements of the coordinate systems say, and how the transforms
 // between a component and its root read them.
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
 #include "assembly/assembly_fixture.h"
 #include "kelt2proe/simhost/control.h"
 
@@ -156,6 +160,22 @@ TEST_F(PlacementTest, OffsetSystemOfTheAssemblyFromAComponentsSystem) {
     EXPECT_TRUE(sameMatrix(expected, assembly.CsysGetTransform("ABOVE")));
     EXPECT_THROW_CODE(holder.CsysCreateOffSet("X", "TIP", holderPath, 0, 0, 0, 0, 0, 0, 0),
                       Ardo::Error, PRO_TK_BAD_CONTEXT, "Ardo::Solid::CsysCreateOffSet");
+
+    // The cutter placed on TIP and the new system reference TIP from outside the holder.
+    ASSERT_EQ(assembly.CsysExtRefs("TIP", holderPath), 2);
+    std::vector<int> ids;
+    for (int i = 0; i < 2; ++i) {
+        Ardo::kelt2pExtRef reference = assembly.CsysExtRefs(i);
+        ids.push_back(reference.id);
+        EXPECT_STREQ(reference.path.RootGet().NameGet(), "TOOLASM");
+        EXPECT_EQ(reference.path.Depth(), 0);
+    }
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (std::vector<int>{cutterPath.IdGetAt(0), assembly.FeatureFind("ABOVE")}));
+    EXPECT_EQ(assembly.CsysExtRefs("BASE", holderPath), 0);
+    EXPECT_THROW(assembly.CsysExtRefs(0), std::out_of_range);
+    EXPECT_EQ(assembly.CsysExtRefs("SHANK", cutterPath), 0);
+    EXPECT_THROW_CODE(holder.CsysExtRefs("TIP", holderPath), Ardo::Error, -1, "no assembly");
 }
 
 }  // namespace
