@@ -22,11 +22,13 @@ int Solid::ComponetList(const char* pattern) {
     if (modelType != PRO_MDL_ASSEMBLY) {
         throw Error(PRO_TK_BAD_CONTEXT, kListText);
     }
-    ardotk::NameFilter names(pattern);
-    component::Selection selection;
-    selection.names = &names;
     ardotk::refillListing(compList, [&] {
-        ardotk::guardedListing([&] { status = component::visit(handle, selection, compList); });
+        ardotk::guardedListing([&] {
+            ardotk::NameFilter names(pattern);
+            component::Selection selection;
+            selection.names = &names;
+            status = component::visit(handle, selection, compList);
+        });
     });
     return static_cast<int>(compList.size());
 }

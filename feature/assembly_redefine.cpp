@@ -11,7 +11,7 @@ bool Solid::CompRedefine(CompPath& path, bool removeConstraints) {
         return false;
     }
     int id = path.IdGetAt(0);
-    ProFeature feature{};
+    ProFeature feature{PRO_FEATURE, id, path.Root()};
     status = ProFeatureInit(static_cast<ProSolid>(path.Root()), id, &feature);
     if (removeConstraints) {
         status = ProAsmcompConstrRemove(&feature, -1);

@@ -102,7 +102,7 @@ kelt2pAsmcompTypes CompPath::TypeGet() {
         throw Error(status, kText);
     }
     // The component feature is made with the root as owner, whatever the depth.
-    ProFeature feature{};
+    ProFeature feature{PRO_FEATURE, LastId(), path.owner};
     status = ProFeatureInit(path.owner, LastId(), &feature);
     ProAsmcompType type = PRO_ASM_COMP_TYPE_NONE;
     check(ProAsmcompTypeGet(&feature, path.owner, &type), kText);

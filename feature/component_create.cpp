@@ -29,12 +29,14 @@ CompPath createOnCsys(Solid& assembly, ProMdl model, ProGeomitem& compCsys, ProG
                       const CompPath& asmPath, const char* text) {
     ProAsmcomppath hostPath{};
     ProAsmcomppath source = asmPath.Host();
-    assembly.status = ProAsmcomppathInit(static_cast<ProSolid>(assembly.Handle()),
-                                         source.comp_id_table, source.table_num, &hostPath);
+    // A reference that could not be made would only fail later, less clearly.
+    check(ProAsmcomppathInit(static_cast<ProSolid>(assembly.Handle()), source.comp_id_table,
+                             source.table_num, &hostPath),
+          text);
     ardotk::SelectionOwner compRef;
-    assembly.status = ProSelectionAlloc(nullptr, &compCsys, compRef.out());
+    check(ProSelectionAlloc(nullptr, &compCsys, compRef.out()), text);
     ardotk::SelectionOwner asmRef;
-    assembly.status = ProSelectionAlloc(&hostPath, &asmCsys, asmRef.out());
+    check(ProSelectionAlloc(&hostPath, &asmCsys, asmRef.out()), text);
 
     ardotk::ElemTree tree = ardotk::ElementAlloc(kFeatureTree);
     ardotk::ElementAdd(tree.get(), ardotk::ElementInteger(kFeatureType, PRO_FEAT_COMPONENT));
@@ -51,9 +53,9 @@ CompPath createOnCsys(Solid& assembly, ProMdl model, ProGeomitem& compCsys, ProG
                        ardotk::ElementSelection(PRO_E_COMPONENT_ASSEM_CONSTR_REF, asmRef.get()));
 
     ProModelitem owner{};
-    assembly.status = ProMdlToModelitem(assembly.Handle(), &owner);
+    check(ProMdlToModelitem(assembly.Handle(), &owner), text);
     ardotk::SelectionOwner where;
-    assembly.status = ProSelectionAlloc(nullptr, &owner, where.out());
+    check(ProSelectionAlloc(nullptr, &owner, where.out()), text);
     ProFeatureCreateOptions options[] = {PRO_FEAT_CR_INCOMPLETE_FEAT};
     ProErrorlist errors{};
     ProFeature feature{};

@@ -12,8 +12,8 @@ namespace Ardo::component {
 
 // A new component of `assembly` holding `model`, its coordinate system `compCsys`
 // (no path) made to coincide with `asmCsys`, an item of the model at the end of
-// `asmPath` (root: the assembly). Allocation results go to the assembly's status;
-// a failing ProFeatureCreate raises Ardo::Error(code, text).
+// `asmPath` (root: the assembly). A failing host call raises Ardo::Error(code, text),
+// an element call ardotk::Error(code, "").
 CompPath createOnCsys(Solid& assembly, ProMdl model, ProGeomitem& compCsys, ProGeomitem& asmCsys,
                       const CompPath& asmPath, const char* text);
 

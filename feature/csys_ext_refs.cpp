@@ -64,24 +64,24 @@ int Solid::CsysExtRefs(const char* featureName, CompPath& path) {
         count < 1) {
         return static_cast<int>(list.size());
     }
+    // The host groups the references by type: every reference of a group is a feature
+    // of its own, so all of them are taken, not only the first.
     for (int i = 0; i < count; ++i) {
         ProExtRefInfo& info = infos.get()[i];
-        if (info.n_refs < 1) {
-            continue;
-        }
-        ProExtFeatRef reference = info.ext_refs[0];
-        ProAsmcomppath own{};
-        ProAsmcomppath referenced{};
-        ProFeature referencing{};
-        if (ProExtRefAsmcompsGet(reference, &own, &referenced) != PRO_TK_NO_ERROR ||
-            ProExtRefOwnFeatGet(reference, &referencing) != PRO_TK_NO_ERROR) {
-            continue;
-        }
-        csys::ExtRef entry{CompPath(own), referencing.id};
-        if (CompPath(referenced) == path) {
-            list.push_back(entry);
-        } else {
-            appendByParent(entry, referencing, path);
+        for (int r = 0; r < info.n_refs; ++r) {
+            ProAsmcomppath own{};
+            ProAsmcomppath referenced{};
+            ProFeature referencing{};
+            if (ProExtRefAsmcompsGet(info.ext_refs[r], &own, &referenced) != PRO_TK_NO_ERROR ||
+                ProExtRefOwnFeatGet(info.ext_refs[r], &referencing) != PRO_TK_NO_ERROR) {
+                continue;
+            }
+            csys::ExtRef entry{CompPath(own), referencing.id};
+            if (CompPath(referenced) == path) {
+                list.push_back(entry);
+            } else {
+                appendByParent(entry, referencing, path);
+            }
         }
     }
     return static_cast<int>(list.size());
