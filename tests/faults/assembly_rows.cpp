@@ -81,6 +81,39 @@ void referenced() {
     top.CsysCreateOffSet("ABOVE", "BASE", placed, 0, 0, 0, 1, 0, 0, 0);
 }
 
+// The outcomes of CsysExtRefs("BASE", placed) on `referenced`: the assembly check, the
+// path's model, the feature search; the reference readings leave the list as it is.
+Outcome extRefsExpected(const HostCall& call, int code) {
+    if (call.function == "ProMdlTypeGet") {
+        return Outcome::library(code, "Ardo::Solid::CsysExtRefs");
+    }
+    if (call.function == "ProAsmcomppathMdlGet") {
+        return Outcome::library(code, "Ardo::CompPath::MdlGet");
+    }
+    if (call.function == "ProStringToWstring") {
+        return Outcome::toolkit(-1, "UNBEKANNTER FEHLER");
+    }
+    if (call.function == "ProSolidFeatVisit" && code == PRO_TK_E_NOT_FOUND) {
+        return Outcome::toolkit(-1, "nothing found");
+    }
+    if (call.function == "ProModelitemNameGet" && code == PRO_TK_E_NOT_FOUND) {
+        // CS0 reads as unnamed; BASE unnamed is not found.
+        return call.occurrence == 2 ? Outcome::toolkit(-1, "nothing found") : Outcome::nothing();
+    }
+    if (call.function == "ProSolidFeatVisit" || call.function == "ProFeatureStatusGet" ||
+        call.function == "ProModelitemNameGet" || call.function == "ProFeatureTypeGet") {
+        return Outcome::toolkit(code, "ardotk::FeatureSearch");
+    }
+    return Outcome::nothing();
+}
+
+// TOP's ABOVE made through `placed` and ABOVE2 through a second holder, `second`.
+void referencedTwice() {
+    referenced();
+    second = top.Add(holder, "BASE", "CS0");
+    top.CsysCreateOffSet("ABOVE2", "BASE", second, 0, 0, 0, 2, 0, 0, 0);
+}
+
 // Coordinate-system searches for the first match: none visited is (-4, "not found"), an
 // unnamed system matches nothing (not found when it is the name read as occurrence
 // `matched` or `matched2` of the name readings), the other failures of the search pass
@@ -411,30 +444,22 @@ std::vector<SweepRow> assemblyRows() {
          },
          swallows()},
         {"Ardo::kelt2pMdl::CsysExtRefs(char const*, Ardo::kelt2pCompPath&)", referenced,
+         [] { result = top.CsysExtRefs("BASE", placed); }, extRefsExpected},
+        // A reference through another component than the one asked for: the referencing
+        // feature's parents are read and compared level by level.
+        {"Ardo::kelt2pMdl::CsysExtRefs(char const*, Ardo::kelt2pCompPath&)", referencedTwice,
          [] { result = top.CsysExtRefs("BASE", placed); },
          [](const HostCall& call, int code) {
-             if (call.function == "ProMdlTypeGet") {
-                 return Outcome::library(code, "Ardo::Solid::CsysExtRefs");
+             if (call.function == "ProFeatureParentsGet" || call.function == "ProFeatureInit") {
+                 return Outcome::toolkit(code, "ardotk::FeatureParentsGet");
              }
-             if (call.function == "ProAsmcomppathMdlGet") {
-                 return Outcome::library(code, "Ardo::CompPath::MdlGet");
+             if (call.function == "ProArrayFree") {
+                 return Outcome::nothing();
              }
-             if (call.function == "ProStringToWstring") {
-                 return Outcome::toolkit(-1, "UNBEKANNTER FEHLER");
+             if (call.function == "ProAsmcomppathMdlGet" && call.occurrence > 1) {
+                 return Outcome::nothing();  // that level is skipped
              }
-             if (call.function == "ProSolidFeatVisit" && code == PRO_TK_E_NOT_FOUND) {
-                 return Outcome::toolkit(-1, "nothing found");
-             }
-             if (call.function == "ProModelitemNameGet" && code == PRO_TK_E_NOT_FOUND) {
-                 // CS0 reads as unnamed; BASE unnamed is not found.
-                 return call.occurrence == 2 ? Outcome::toolkit(-1, "nothing found")
-                                             : Outcome::nothing();
-             }
-             if (call.function == "ProSolidFeatVisit" || call.function == "ProFeatureStatusGet" ||
-                 call.function == "ProModelitemNameGet" || call.function == "ProFeatureTypeGet") {
-                 return Outcome::toolkit(code, "ardotk::FeatureSearch");
-             }
-             return Outcome::nothing();
+             return extRefsExpected(call, code);
          }},
         {"Ardo::kelt2pMdl::CsysExtRefs(int)", assembled,
          [] {
