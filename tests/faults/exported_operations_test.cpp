@@ -140,10 +140,9 @@ TEST(FaultSweepTable, HasOneRowPerExportedOperation) {
     }
 }
 
-// Host functions reached only through wrappers that no exported operation uses yet: the
-// element builders and selections that feature creation will use, and the parents of a
-// feature. Their failures are tested with the wrappers (tests/feature). A row that comes
-// to reach one of them fails the guard below, so that the list only shrinks.
+// Host functions reached only through wrappers that no exported operation uses yet (none
+// at present). Their failures are tested with the wrappers. A row that comes to reach one
+// of them fails the guard below, so that the list only shrinks.
 const std::set<std::string> kNotYetReachable = {};
 
 class HostFunctionCoverage : public testkit::HostTest {};
