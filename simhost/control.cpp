@@ -10,6 +10,7 @@
 #include "simhost/core/journal.h"
 #include "simhost/core/platform.h"
 #include "simhost/core/wide.h"
+#include "simhost/geometry/kernel.h"
 #include "simhost/state/commands.h"
 #include "simhost/state/fixtures.h"
 #include "simhost/state/highlights.h"
@@ -176,6 +177,10 @@ state::Model* connectedModel(const std::string& text, int type) {
 }
 
 }  // namespace
+
+bool geometryKernelAvailable() {
+    return geometry::kernelAvailable();
+}
 
 int activeFixture(const std::string& model) {
     state::Model* found = connectedModel(model, state::kMfg);

@@ -56,11 +56,16 @@ int pro_compute_clearance(Select3d* first, Select3d* second, int clearance_type,
     }
     std::vector<geo::PlacedSolid> a;
     std::vector<geo::PlacedSolid> b;
-    if (ProError rc = placedPart(*s, *first, a)) {
-        return rc;
+    // Both records are checked before a missing kernel is reported.
+    ProError firstRc = placedPart(*s, *first, a);
+    if (firstRc != PRO_TK_NO_ERROR && firstRc != geo::kKernelNotAvailable) {
+        return firstRc;
     }
     if (ProError rc = placedPart(*s, *second, b)) {
         return rc;
+    }
+    if (firstRc != PRO_TK_NO_ERROR) {
+        return firstRc;
     }
     double smallest = std::numeric_limits<double>::infinity();
     for (const geo::PlacedSolid& one : a) {

@@ -55,18 +55,17 @@ ProError parseModelPath(Session& s, const std::string& pathText, int& type, std:
     return PRO_TK_NO_ERROR;
 }
 
-// The existing file for `file`, trying the name as given and in lower case.
+// The existing file for `file`, trying the name in lower case (the host's own file
+// names) and then as given; so the name reported is the same on file systems that ignore
+// case.
 bool findFile(fs::path& file) {
     std::error_code ec;
-    if (fs::is_regular_file(file, ec)) {
-        return true;
-    }
     fs::path lowered = file.parent_path() / lower(file.filename().string());
     if (fs::is_regular_file(lowered, ec)) {
         file = lowered;
         return true;
     }
-    return false;
+    return fs::is_regular_file(file, ec);
 }
 
 struct Loader {

@@ -216,7 +216,7 @@ Expectation componentSearch() {
 }
 
 std::vector<SweepRow> assemblyRows() {
-    return {
+    std::vector<SweepRow> rows{
         // Values: no host call.
         {"Ardo::kelt2pCompPath::kelt2pCompPath(Ardo::kelt2pMdl const&)", assembled,
          [] { kelt2pCompPath path(top); }},
@@ -467,6 +467,11 @@ std::vector<SweepRow> assemblyRows() {
              }
          }},
     };
+    for (SweepRow& row : rows) {
+        row.needsGeometryKernel = row.operation.rfind("Ardo::kelt2pMdl::Distance(", 0) == 0 ||
+                                  row.operation.rfind("Ardo::kelt2pMdl::OutlineCompute(", 0) == 0;
+    }
+    return rows;
 }
 
 SWEEP_ROWS(assemblyRows);

@@ -46,6 +46,8 @@ struct SweepRow {
     Check after;
     // The codes every host call fails with, one sweep each.
     std::vector<int> codes;
+    // The operation measures solids: skipped on a host without its geometry kernel.
+    bool needsGeometryKernel = false;
 };
 
 // GoogleTest prints a row by its operation.

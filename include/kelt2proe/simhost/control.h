@@ -117,6 +117,10 @@ SIMHOST_API std::string commProgram();
 // when there is no such model.
 SIMHOST_API int activeFixture(const std::string& model);
 
+// True when this build of the host has its geometry kernel (solids, outlines, clearances);
+// without it those calls answer PRO_TK_UNSUPPORTED.
+SIMHOST_API bool geometryKernelAvailable();
+
 // Makes the component `componentId` of the assembly named `assembly` ("FRAME" or
 // "FRAME.ASM", in the connected session) a flexible one that varies these dimensions
 // (ids) and parameters (names) of its model; empty lists make it an ordinary component
