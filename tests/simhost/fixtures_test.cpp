@@ -114,8 +114,8 @@ protected:
     }
 
     // Creates the fixture; returns the result and the error list's first element id.
-    ProError create(ProMdl job, const FixtureTree& spec, ProFeature& out, int* badElement) {
-        ProElement t = spec.build();
+    ProError create(ProMdl job, const FixtureTree& wanted, ProFeature& out, int* badElement) {
+        ProElement t = wanted.build();
         ProErrorlist errors{};
         ProError rc = featuretest::create(static_cast<ProSolid>(job), t, &out, &errors);
         ProElementFree(&t);
@@ -165,26 +165,26 @@ TEST_F(FixtureTest, BadTreesAreRefusedNamingTheElement) {
     ProMdl job = loadJob();
     struct Case {
         const char* what;
-        FixtureTree spec;
+        FixtureTree wanted;
         int element;
     };
     std::vector<Case> cases;
     cases.push_back({"no setup type", FixtureTree{}, PRO_E_ASSEM_SETUP_TYPE});
-    cases.back().spec.setupType = false;
+    cases.back().wanted.setupType = false;
     cases.push_back({"no setup time", FixtureTree{}, PRO_E_SETUP_TIME});
-    cases.back().spec.setupTime = false;
+    cases.back().wanted.setupTime = false;
     cases.push_back({"operation that is a component", FixtureTree{}, 208});
-    cases.back().spec.operation = 5;
+    cases.back().wanted.operation = 5;
     cases.push_back({"no such operation", FixtureTree{}, 208});
-    cases.back().spec.operation = 99;
+    cases.back().wanted.operation = 99;
     cases.push_back({"coordinate system as component", FixtureTree{}, PRO_E_FIXT_COMPONENTS});
-    cases.back().spec.components = {5, 1};
+    cases.back().wanted.components = {5, 1};
     cases.push_back({"operation as component", FixtureTree{}, PRO_E_FIXT_COMPONENTS});
-    cases.back().spec.components = {7};
+    cases.back().wanted.components = {7};
     for (const Case& c : cases) {
         ProFeature out{};
         int bad = 0;
-        EXPECT_EQ(create(job, c.spec, out, &bad), PRO_TK_GENERAL_ERROR) << c.what;
+        EXPECT_EQ(create(job, c.wanted, out, &bad), PRO_TK_GENERAL_ERROR) << c.what;
         EXPECT_EQ(bad, c.element) << c.what;
     }
 
@@ -199,10 +199,10 @@ TEST_F(FixtureTest, BadTreesAreRefusedNamingTheElement) {
 
 TEST_F(FixtureTest, RedefinitionWithAnAddedListKeepsTheLastOne) {
     ProMdl job = loadJob();
-    FixtureTree spec;
-    spec.components = {5};
+    FixtureTree wanted;
+    wanted.components = {5};
     ProFeature fixture{};
-    ASSERT_EQ(create(job, spec, fixture, nullptr), PRO_TK_NO_ERROR);
+    ASSERT_EQ(create(job, wanted, fixture, nullptr), PRO_TK_NO_ERROR);
 
     ProElement t = tree(job, fixture.id);
     ProElemtreeElementAdd(t, nullptr, multiInt(PRO_E_FIXT_COMPONENTS, {6, 5}));
