@@ -27,7 +27,7 @@ else()
   set(KELT2PROE_TEST_HOST kelt2proe_simhost)
 endif()
 
-# The geometry kernel (Open CASCADE Technology) behind simhost/geometry/kernel.cpp. Only
+# The geometry kernel (Open CASCADE Technology) behind simhost/geometry/kernel*.cpp. Only
 # the simulated host links it; a build without it (the mingw cross build) answers the
 # geometry calls with "not available". Its headers are system headers: their warnings
 # are not the project's. The data-exchange targets refer to the visualization and

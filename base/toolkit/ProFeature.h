@@ -87,4 +87,17 @@ PRO_TK_EXPORT ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_fea
 PRO_TK_EXPORT ProError ProFeatureGeomitemVisit(ProFeature* p_feat_handle, ProType item_type,
                                                ProGeomitemAction action, ProGeomitemFilter filter,
                                                ProAppData app_data);
+// Insert mode: new features of the solid are inserted right after p_last_feat (an active
+// feature); the features after it are suppressed until insert mode ends.
+PRO_TK_EXPORT ProError ProFeatureInsertModeActivate(ProFeature* p_last_feat);
+// Ends insert mode; with resume the features suppressed by it come back. PRO_TK_E_NOT_FOUND
+// when insert mode is not active.
+PRO_TK_EXPORT ProError ProInsertModeCancel(ProSolid solid, ProBoolean resume);
+PRO_TK_EXPORT ProError ProInsertModeIsActive(ProSolid solid, ProBoolean* p_is_active);
+// Moves the features (in their order) so that the first of them takes the feature number
+// new_feat_num. PRO_TK_BAD_INPUTS when a feature would come before one it references.
+PRO_TK_EXPORT ProError ProFeatureReorder(ProSolid solid, int* feat_ids, int n_feats,
+                                         int new_feat_num);
+// The feature's number: its position among the solid's features, counted from 1.
+PRO_TK_EXPORT ProError ProFeatureNumberGet(ProFeature* p_feat_handle, int* r_feat_num);
 PRO_END_C_DECLS

@@ -12,6 +12,9 @@ PRO_TK_EXPORT ProError ProCsysToGeomitem(ProSolid solid, ProCsys csys_handle,
                                          ProGeomitem* r_geom_item);
 PRO_TK_EXPORT ProError ProPointToGeomitem(ProSolid solid, ProPoint point_handle,
                                           ProGeomitem* r_geom_item);
+// The curve handle of a geometry item of type PRO_CURVE (valid while its model is in
+// session); PRO_TK_BAD_INPUTS for an item of another type.
+PRO_TK_EXPORT ProError ProGeomitemToCurve(ProGeomitem* p_geom_item, ProCurve* r_curve_handle);
 PRO_TK_EXPORT ProError ProGeomitemFeatureGet(ProGeomitem* p_geom_item, ProFeature* p_feat_handle);
 // The smallest distance between two selected geometry items, each placed by the
 // component path of its selection (both paths from one root): datum points, coordinate

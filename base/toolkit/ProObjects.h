@@ -72,11 +72,30 @@ typedef ProModelitem ProMfgoper;
 typedef ProModelitem ProGroup;
 typedef ProModelitem ProNote;
 
+// Curve types (ProCurveTypeGet, the `type` of curve data).
+typedef enum {
+    PRO_ENT_NONE = -1,
+    PRO_ENT_POINT = 1,
+    PRO_ENT_LINE = 2,
+    PRO_ENT_ARC = 3,
+    PRO_ENT_TXT = 6,
+    PRO_ENT_ARROW = 8,
+    PRO_ENT_CIRCLE = 10,
+    PRO_ENT_SPLINE = 12,
+    PRO_ENT_B_SPLINE = 19,
+    PRO_ENT_ELLIPSE = 30,
+    PRO_ENT_POLYGON = 40,
+    PRO_ENT_CMP_CRV = 41,
+    PRO_ENT_SRF_CRV = 56,
+    PRO_ENT_PARAM_CRV = 62
+} ProEnttype;
+
 // Geometry handles (coordinate systems, datum points): opaque, owned by the host and
 // valid while their model is in session; not model items (ProCsysToGeomitem and the
 // like give those).
 typedef struct entity* ProCsys;
 typedef struct entity* ProPoint;
+typedef struct entity* ProCurve;
 
 typedef struct pro_comp_path {
     ProSolid owner;

@@ -125,6 +125,20 @@ struct kelt2pExtRef {
 };
 
 // ---------------------------------------------------------------------------
+// Curves
+
+// One element of the process-wide curve-element list: a straight segment or a circular
+// arc, passed by value.
+struct kelt2pCurveElement {
+    Point start;
+    Point end;
+    Point center;   // an arc's centre; not meaningful for a line
+    Vector normal;  // an arc's unit plane normal, opposite to its turning axis; not for a line
+    bool isLine;
+    bool mark;  // the caller's flag, kept and returned, not interpreted
+};
+
+// ---------------------------------------------------------------------------
 // Parameters and dimensions
 
 // Value-type tags of a parameter value: the host's parameter-value type numbers.
@@ -323,6 +337,54 @@ public:
     // lists ParamListAt / DimListAt read.
     int ParamsVariantfeat(kelt2pCompPath& path, const char* pattern);
     int DimsVariantfeat(kelt2pCompPath& path, const char* pattern);
+
+    // --- Curves and the features made from them ---------------------------------
+    // One curve-element list for the whole process. CurveElements replaces it with the
+    // lines and arcs of curve feature `curveFeatureId` of this model (free-form curves cut
+    // into lines of at most `tolerance`), CurveElementsAdd appends them; both return the
+    // list's length.
+    int CurveElements(int curveFeatureId, bool mark, double tolerance);
+    int CurveElementsAdd(int curveFeatureId, bool mark, double tolerance);
+    static int CurveElementsAdd(kelt2pCurveElement element);
+    // The element at `index` (from 0).
+    static kelt2pCurveElement CurveElementsAt(int index);
+    static void CurveElementsClear();
+    // Orders the list into one connected chain (points equal within 0.01, which becomes
+    // the point tolerance of the process); ardotk::no_chain when the elements do not join,
+    // the list then holding the elements not chained.
+    static void CurveElementsMakeChain();
+    // Moves every element by `m`.
+    static void CurveElementsTransform(Matrix& m);
+    // A datum curve of the list's elements in the frame of the one coordinate system
+    // matching `csysPattern`; returns the new feature's id. An empty name keeps the
+    // host's default name.
+    int CreateIntfCurveFeature(const char* csysPattern, const char* name);
+    // A solid revolved about the vertical axis of a sketch through the coordinate system
+    // matching `csysPattern`: the profile is the list (already in the sketch's frame) or
+    // the loop of curve feature `curveFeatureId`. Returns the new feature's id.
+    int CreateRevolveFeature(const char* csysPattern, const char* name);
+    int CreateRevolveFeature(int curveFeatureId, const char* csysPattern, const char* name,
+                             bool flag);
+
+    // --- User-defined features (UDFs) and insert mode ----------------------------
+    // UdfInit makes `name` the current UDF (one for the process) and lists its required
+    // references (one process-wide list); returns their number. UdfRef reads entry
+    // `index` (prompt into 80, name into 32 characters), UdfAddSetRef chooses its item.
+    static int UdfInit(const char* name);
+    static void UdfRef(int index, char* prompt, kelt2pFeaturetype* type, char* name,
+                       kelt2pCompPath* path);
+    static void UdfAddSetRef(int index, const char* name, kelt2pCompPath& path);
+    // Places the current UDF against the chosen references.
+    void UdfAdd(bool ungroup, bool regenerate);
+    // Places a UDF without references in front of the model's other features.
+    void UdfAddStd(const char* name);
+    // Places the tip gauge of an assembly: at datum point `pointName` of the model at
+    // `path`, oriented as this model's coordinate system `csysName`; adds "TIP".
+    void UdfAddTip(const char* csysName, kelt2pCompPath& path, const char* pointName,
+                   bool regenerate);
+    void InsertModeActivate(int featureId);
+    void InsertModeCancel(bool resume);
+    bool InsertModeIsActive();
 
     // --- Parameters and dimensions --------------------------------------------
     // `feature` names the one feature whose whole name matches it as a pattern; the

@@ -1,9 +1,11 @@
-// The host's solid geometry on Open CASCADE Technology. The only file that sees the
-// kernel: every call runs guarded, so that a kernel exception becomes a host error code,
-// and the kernel's console output is switched off before its first use.
+// The host's solid geometry on Open CASCADE Technology. With its companion files
+// (kernel_*.cpp) the only code that sees the kernel: every call runs guarded, so that a kernel
+// exception becomes a host error code, and the kernel's console output is switched off before its
+// first use.
 #ifdef SIMHOST_HAVE_KERNEL
 
 #include "simhost/geometry/kernel.h"
+#include "simhost/geometry/kernel_internal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,155 +53,12 @@
 
 namespace simhost::geometry {
 
+using namespace detail;
+
 namespace {
 
-// Placements written by hand with a few decimals still count as orthonormal.
-constexpr double kPlacementTolerance = 1e-6;
 // Common volume below this share of the smaller solid is a touch, not an overlap.
 constexpr double kInterferenceShare = 1e-6;
-
-// The solids by id. Never destroyed: models freed during the program's exit still find
-// it, whatever the order in which static objects go.
-struct SolidTable {
-    std::unordered_map<int, TopoDS_Shape> solids;
-    int nextId = 1;
-};
-
-SolidTable& table() {
-    static SolidTable* solids = new SolidTable;
-    return *solids;
-}
-
-#ifdef SIMHOST_LEAK_CHECKED
-// Allocations made while it lives are not reported as leaks.
-struct LeakCheckPause {
-    LeakCheckPause() { __lsan_disable(); }
-    ~LeakCheckPause() { __lsan_enable(); }
-    LeakCheckPause(const LeakCheckPause&) = delete;
-    LeakCheckPause& operator=(const LeakCheckPause&) = delete;
-};
-
-// The STEP translator's first use registers its parameters and editors and makes the
-// writer's default axis: allocations kept for the life of the process where the leak
-// checker cannot follow them (about 3 KB, the same however often STEP files are read
-// and written). They are made here once, unseen by it; every later allocation of the
-// kernel and the host stays checked. A suppression file could not single them out:
-// the kernel's libraries have no frame pointers, so their stacks end in its allocator.
-void stepTranslatorFirstUse() {
-    LeakCheckPause pause;
-    BRep_Builder builder;
-    TopoDS_Compound all;
-    builder.MakeCompound(all);
-    builder.Add(all, BRepPrimAPI_MakeBox(1.0, 1.0, 1.0).Shape());
-    STEPControl_Writer writer;
-    writer.Transfer(all, STEPControl_AsIs);
-}
-#endif
-
-// Before the kernel's first use. It writes progress and statistics to the console
-// through its default messenger; the host is a library of its caller and writes
-// nothing there.
-void prepareOnce() {
-    static const bool prepared = [] {
-        Message::DefaultMessenger()->ChangePrinters().Clear();
-#ifdef SIMHOST_LEAK_CHECKED
-        stepTranslatorFirstUse();
-#endif
-        return true;
-    }();
-    (void)prepared;
-}
-
-// Runs a call of the module: kernel exceptions stop here.
-template <typename Call>
-ProError guarded(Call call) noexcept {
-    try {
-        prepareOnce();
-        return call();
-    } catch (const Standard_Failure&) {
-        return PRO_TK_GENERAL_ERROR;
-    } catch (const std::bad_alloc&) {
-        return PRO_TK_OUT_OF_MEMORY;
-    } catch (...) {
-        return PRO_TK_GENERAL_ERROR;
-    }
-}
-
-const TopoDS_Shape* find(int id) {
-    auto it = table().solids.find(id);
-    return it == table().solids.end() ? nullptr : &it->second;
-}
-
-ProError keep(const TopoDS_Shape& shape, int* id) {
-    SolidTable& t = table();
-    int newId = t.nextId++;
-    t.solids.emplace(newId, shape);
-    *id = newId;
-    return PRO_TK_NO_ERROR;
-}
-
-bool finite(const Vec3& v) {
-    return std::all_of(v.begin(), v.end(), [](double d) { return std::isfinite(d); });
-}
-
-bool positive(double d) {
-    return std::isfinite(d) && d > 0.0;
-}
-
-// The placement's axes made exactly orthonormal (x kept in direction, y in x's plane):
-// axes that pass the tolerance may still be off by a little, which the kernel takes for
-// a scale and refuses to move a shape by.
-Placement orthonormalized(const Placement& p) {
-    auto dot = [](const Vec3& a, const Vec3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
-    auto unit = [&dot](const Vec3& a) {
-        const double n = std::sqrt(dot(a, a));
-        return Vec3{a[0] / n, a[1] / n, a[2] / n};
-    };
-    Placement out = p;
-    out.x = unit(p.x);
-    const double along = dot(p.y, out.x);
-    out.y = unit({p.y[0] - along * out.x[0], p.y[1] - along * out.x[1], p.y[2] - along * out.x[2]});
-    out.z = {out.x[1] * out.y[2] - out.x[2] * out.y[1], out.x[2] * out.y[0] - out.x[0] * out.y[2],
-             out.x[0] * out.y[1] - out.x[1] * out.y[0]};
-    return out;
-}
-
-gp_Trsf transformOf(const Placement& placement) {
-    const Placement p = orthonormalized(placement);
-    gp_Trsf t;
-    t.SetValues(p.x[0], p.y[0], p.z[0], p.origin[0],  //
-                p.x[1], p.y[1], p.z[1], p.origin[1],  //
-                p.x[2], p.y[2], p.z[2], p.origin[2]);
-    return t;
-}
-
-// The solid moved into its placement and then by `outer`; false for an unknown id or a
-// placement whose axes are not orthonormal.
-bool placed(const PlacedSolid& solid, const gp_Trsf& outer, TopoDS_Shape& out) {
-    const TopoDS_Shape* shape = find(solid.solid);
-    if (shape == nullptr || !orthonormal(solid.placement, kPlacementTolerance)) {
-        return false;
-    }
-    gp_Trsf t = outer;
-    t.Multiply(transformOf(solid.placement));
-    out = shape->Moved(TopLoc_Location(t));
-    return true;
-}
-
-bool hasSolid(const TopoDS_Shape& shape) {
-    return TopExp_Explorer(shape, TopAbs_SOLID).More();
-}
-
-// The volume of the solids of a shape (faces and shells outside solids hold none).
-double volumeOf(const TopoDS_Shape& shape) {
-    double volume = 0.0;
-    for (TopExp_Explorer it(shape, TopAbs_SOLID); it.More(); it.Next()) {
-        GProp_GProps props;
-        BRepGProp::VolumeProperties(it.Current(), props);
-        volume += props.Mass();
-    }
-    return volume;
-}
 
 }  // namespace
 

@@ -1,0 +1,29 @@
+// Toolkit contract: import features, geometry brought into a solid from interface data
+// or an interface file.
+#pragma once
+
+#include <ProIntfData.h>
+#include <ProObjects.h>
+#include <ProSelection.h>
+#include <ProToolkit.h>
+
+typedef enum { PRO_IMPORT_BODY_USE_DEFAULT = 0 } ProImportBodyUseOpts;
+
+typedef struct pro_import_feat_attr {
+    unsigned int join_surfaces : 1;
+    unsigned int attempt_make_solid : 1;
+    unsigned int cut_or_add : 1;
+    unsigned int add_bodies : 1;
+    ProImportBodyUseOpts body_use_opt;
+    ProSelection* body_arr;
+} ProImportfeatAttr;
+
+PRO_BEGIN_C_DECLS
+// A new import feature (type 932) at the end of the solid's features, holding the
+// source's geometry placed in the frame of p_csys (a coordinate system of the solid):
+// from in-memory data (PRO_INTF_NEUTRAL) one curve item (PRO_CURVE) per curve of the
+// collection, in its order. p_attributes may be NULL (the defaults).
+PRO_TK_EXPORT ProError ProImportfeatCreate(ProSolid p_solid, ProIntfDataSource* data_source,
+                                           ProCsys p_csys, ProImportfeatAttr* p_attributes,
+                                           ProFeature* p_feat_handle);
+PRO_END_C_DECLS
