@@ -246,6 +246,7 @@ ProError curveLength(const CurveGeometry& g, double* length) {
 namespace {
 
 const bool registered = [] {
+    featureDefaultNameAdd(kFeatImport, "IMPORT");
     featureDeleteHookAdd(
         [](Model& model, int featureId) { curves(model).eraseFeature(featureId); });
     return true;
