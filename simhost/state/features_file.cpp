@@ -2,6 +2,7 @@
 #include <ProObjects.h>
 
 #include <climits>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -105,9 +106,11 @@ void placementWrite(const GeomItem& item, json& entry) {
     }
 }
 
-// Curves of a file without ids: they get new ids once every id of the section is known.
+// Curves of a file without ids: they get new ids once every id of the section is known,
+// and take their place in the feature's items as the file lists them.
 struct PendingCurve {
     int featureId = 0;
+    std::size_t position = 0;  // index into the feature's items
     std::string name;
     CurveGeometry geometry;
 };
@@ -118,12 +121,14 @@ void readCurves(Model& model, Feature& feature, const json& entry,
                 std::vector<PendingCurve>& pending) {
     JsonPlace curvesPlace("curves");
     std::size_t index = 0;
+    std::size_t pendingHere = 0;
     for (const json& curveEntry : keyListOr(entry, "curves")) {
         JsonPlace place(index++);
         std::string name = nameFrom(curveEntry);
         CurveGeometry geometry = curveGeometryFromJson(curveEntry);
         if (!curveEntry.contains("id")) {
-            pending.push_back({feature.id, std::move(name), std::move(geometry)});
+            pending.push_back({feature.id, feature.items.size() + pendingHere++, std::move(name),
+                               std::move(geometry)});
             continue;
         }
         GeomItem item;
@@ -146,6 +151,9 @@ void readPendingCurves(Model& model, std::vector<PendingCurve>& pending) {
         if (item == nullptr) {
             throw std::invalid_argument("no item id left for a curve");
         }
+        feature.items.pop_back();
+        feature.items.insert(feature.items.begin() + static_cast<std::ptrdiff_t>(curve.position),
+                             item->id);
         curves(model).keep({item->id, feature.id, std::move(curve.geometry)});
     }
 }
