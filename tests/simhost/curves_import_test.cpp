@@ -126,8 +126,8 @@ TEST_F(ImportTest, RecordsAndCollectionsCountAsLiveUntilFreed) {
 
 TEST_F(ImportTest, CurvesLandWhereTheCoordinateSystemPutsThem) {
     appendLine({1, 0, 0}, {1, 2, 0});
-    // A half arc turning clockwise about the csys's z, as a chain of elements gives it:
-    // from (3, 0, 0) over (0, -3, 0)... in the csys: end angle below the start.
+    // A quarter arc turning clockwise about the csys's z (end angle below the start), as a
+    // chain of elements may give it: from (3, 0, 0) to (0, -3, 0) in the csys.
     appendArc({1, 0, 0}, {0, 1, 0}, {0, 0, 0}, 0.0, -kPi / 2, 3.0);
     // The record was copied: changing it afterwards changes nothing appended.
     Vec far{50, 50, 50};
