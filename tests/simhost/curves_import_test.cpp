@@ -107,6 +107,9 @@ TEST_F(ImportTest, RecordsAndCollectionsCountAsLiveUntilFreed) {
     ASSERT_EQ(ProLinedataInit(a.data(), b.data(), extra), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProIntfDataCurveAppend(more, extra), PRO_TK_NO_ERROR);
     EXPECT_EQ(simhost::liveObjects(), live + 2);
+    // A record is no geometry data of the host's either.
+    auto* notData = reinterpret_cast<ProGeomitemdata*>(extra);
+    EXPECT_EQ(ProGeomitemdataFree(&notData), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProCurvedataFree(extra), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProCurvedataFree(extra), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProIntfDataFree(more), PRO_TK_NO_ERROR);
