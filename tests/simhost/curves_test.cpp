@@ -291,8 +291,8 @@ TEST_F(CurvesTest, HandlesOfDeletedCurvesOrErasedModelsFindNothing) {
     EXPECT_EQ(ProGeomitemdataGet(&gone, &data), PRO_TK_E_NOT_FOUND);
     EXPECT_EQ(ProGeomitemToCurve(&gone, &none), PRO_TK_E_NOT_FOUND);
 
-    // A reloaded model's handle is found again; once the model is erased it is not.
-    ProSolid other = load("outline.prt", kOutline);
+    // Another model's curve handle works until that model is erased.
+    ProSolid other = load("second.prt", kOutline);
     ASSERT_EQ(lastRc, PRO_TK_NO_ERROR);
     ASSERT_NE(other, nullptr);
     ProCurve arc = curveOf(other, 12);
