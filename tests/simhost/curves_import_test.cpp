@@ -207,6 +207,24 @@ TEST_F(ImportTest, ImportedCurvesAreSavedInModelCoordinates) {
     EXPECT_EQ(type, 932);
 }
 
+TEST_F(ImportTest, CoordinateSystemItemsGiveTheirPlacementAsGeometryData) {
+    const long live = simhost::liveObjects();
+    ProGeomitem item{PRO_CSYS, 4, solid};
+    ProGeomitemdata* got = nullptr;
+    ASSERT_EQ(ProGeomitemdataGet(&item, &got), PRO_TK_NO_ERROR);
+    EXPECT_EQ(got->obj_type, PRO_CSYS);
+    EXPECT_EQ(vec(got->data.p_csys_data->origin), (Vec{100, 0, 50}));
+    EXPECT_EQ(vec(got->data.p_csys_data->x_vector), (Vec{0, 1, 0}));
+    ASSERT_EQ(ProGeomitemdataFree(&got), PRO_TK_NO_ERROR);
+    EXPECT_EQ(simhost::liveObjects(), live);
+
+    // The item must be what the record says it is.
+    ProGeomitem mistyped{PRO_CURVE, 4, solid};
+    EXPECT_EQ(ProGeomitemdataGet(&mistyped, &got), PRO_TK_E_NOT_FOUND);
+    EXPECT_EQ(ProGeomitemdataGet(&item, nullptr), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(ProGeomitemdataGet(nullptr, &got), PRO_TK_BAD_INPUTS);
+}
+
 TEST_F(ImportTest, RefusedImportsMakeNoFeature) {
     ProFeature feature{};
     // An empty collection.
