@@ -66,37 +66,47 @@ struct Ends {
 // cell is that cell's answer. Chained elements are skipped through links to the next slot
 // that may still be live, shortened on every walk, so a removed slot costs O(1) amortized.
 //
-// Cells are centred on the multiples of their width, at least eight tolerances and wide
-// enough that every finite coordinate divided by the width stays within 2^19: the three
+// Cells are centred on the multiples of their width, at least eight tolerances, and a grid
+// holds only points whose coordinates divided by the width stay within 2^19: the three
 // cell numbers pack into one 64-bit key, and a point within the tolerance of a query lies
 // in the query's cell or one neighbour per axis. Points with an infinite or NaN coordinate
 // touch nothing at a finite tolerance and are left out.
 class EndpointGrid {
 public:
-    EndpointGrid(const std::vector<Ends>& ends, double tolerance) : tolerance_(tolerance) {
-        double largest = 0.0;
-        for (const Ends& e : ends) {
-            for (const Point* p : {&e.start, &e.end}) {
-                if (isFinite(*p)) {
-                    largest =
-                        std::max({largest, std::fabs(p->x), std::fabs(p->y), std::fabs(p->z)});
-                }
-            }
-        }
-        cellWidth_ = std::max({8.0 * tolerance, std::ldexp(largest, -kCellBits), DBL_MIN});
-        reach_ = tolerance / cellWidth_ + kRoundingMargin;
+    static constexpr double kCellLimit = 0x1p19;
 
+    // Every coordinate within 2^19 cell widths of the origin.
+    static bool isNear(const Point& p, double cellWidth) {
+        return std::fabs(p.x / cellWidth) <= kCellLimit &&
+               std::fabs(p.y / cellWidth) <= kCellLimit && std::fabs(p.z / cellWidth) <= kCellLimit;
+    }
+
+    // Indexes in cells `cellWidth` wide the finite points of `ends` that are near for
+    // `nearWidth` (see `isNear`), or with `farPoints` the finite ones that are not;
+    // `cellWidth` must keep them all near.
+    EndpointGrid(const std::vector<Ends>& ends, double tolerance, double cellWidth,
+                 double nearWidth, bool farPoints)
+        : tolerance_(tolerance),
+          cellWidth_(cellWidth),
+          reach_(tolerance / cellWidth + kRoundingMargin) {
         const std::size_t entryCount = 2 * ends.size();
+        auto holds = [&](std::size_t entry) {
+            const Point& p = pointOf(ends, entry);
+            return isFinite(p) && isNear(p, nearWidth) != farPoints;
+        };
+        std::size_t held = 0;
+        for (std::size_t entry = 0; entry < entryCount; ++entry) {
+            held += holds(entry) ? 1 : 0;
+        }
         std::size_t capacity = 16;
-        while (capacity < 2 * entryCount) {
+        while (capacity < 2 * held) {
             capacity *= 2;
         }
         cells_.assign(capacity, Cell{kEmptyKey, 0, 0});
         std::vector<Index> cellOfEntry(entryCount, kNone);
         for (std::size_t entry = 0; entry < entryCount; ++entry) {
-            const Point& p = pointOf(ends, entry);
-            if (isFinite(p)) {
-                const Index cell = cellFor(keyOf(p));
+            if (holds(entry)) {
+                const Index cell = cellFor(keyOf(pointOf(ends, entry)));
                 ++cells_[cell].count;
                 cellOfEntry[entry] = cell;
             }
@@ -125,6 +135,9 @@ public:
     // The smallest position below `bound` of a remaining element with its start or end
     // touching `p`; `bound` when there is none.
     Index firstTouching(const Point& p, Index bound) {
+        if (slots_.size() == 1) {
+            return bound;
+        }
         std::int64_t low[3];
         std::int64_t high[3];
         const double coordinates[3] = {p.x, p.y, p.z};
@@ -160,9 +173,8 @@ public:
     }
 
 private:
-    static constexpr int kCellBits = 19;
     // Stored cell numbers lie within 2^19 + 1; a query farther out touches none.
-    static constexpr double kQueryLimit = 0x1p19 + 2.0;
+    static constexpr double kQueryLimit = kCellLimit + 2.0;
     // Covers the rounding of the divisions by the cell width.
     static constexpr double kRoundingMargin = 0x1p-10;
     // 21 bits per axis; the bias makes every cell number within the query limit positive.
@@ -251,11 +263,51 @@ private:
     }
 
     double tolerance_;
-    double cellWidth_ = 0.0;
-    double reach_ = 0.0;
+    double cellWidth_;
+    double reach_;
     std::vector<Cell> cells_;         // open addressing by key
     std::vector<Slot> slots_;         // the cells' runs one after another, then the end
     std::vector<Index> slotOfEntry_;  // entry 2 * position (start) or + 1 (end)
+};
+
+// The points of the elements not yet chained: those near the origin in cells of eight
+// tolerances, the others (hostile or immense coordinates) in a second grid whose cells are
+// wide enough for the largest coordinate, so that they never coarsen the first.
+class Endpoints {
+public:
+    Endpoints(const std::vector<Ends>& ends, double tolerance)
+        : near_(ends, tolerance, nearWidth(tolerance), nearWidth(tolerance), false),
+          far_(ends, tolerance, farWidth(ends, tolerance), nearWidth(tolerance), true) {}
+
+    // The smallest position below `bound` of a remaining element with its start or end
+    // touching `p`; `bound` when there is none.
+    Index firstTouching(const Point& p, Index bound) {
+        return far_.firstTouching(p, near_.firstTouching(p, bound));
+    }
+
+    void remove(Index position) {
+        near_.remove(position);
+        far_.remove(position);
+    }
+
+private:
+    static double nearWidth(double tolerance) { return std::max(8.0 * tolerance, DBL_MIN); }
+
+    static double farWidth(const std::vector<Ends>& ends, double tolerance) {
+        double largest = 0.0;
+        for (const Ends& e : ends) {
+            for (const Point* p : {&e.start, &e.end}) {
+                if (isFinite(*p)) {
+                    largest =
+                        std::max({largest, std::fabs(p->x), std::fabs(p->y), std::fabs(p->z)});
+                }
+            }
+        }
+        return std::max(largest / EndpointGrid::kCellLimit, nearWidth(tolerance));
+    }
+
+    EndpointGrid near_;
+    EndpointGrid far_;
 };
 
 // The grid needs a tolerance whose cells are finite, and positions and entries that fit
@@ -306,7 +358,7 @@ void chainByGrid(ElementList& elements, double tolerance) {
         nodes.push_back(it);
         ends.push_back({it->start, it->end});
     }
-    EndpointGrid grid(ends, tolerance);
+    Endpoints grid(ends, tolerance);
     // The chain grows both ways from the middle of `links`.
     std::vector<Link> links(2 * count);
     std::size_t head = count;

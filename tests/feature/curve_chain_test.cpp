@@ -231,6 +231,30 @@ TEST(CurveChain, ManyElementsAtOnePointJoinInListOrder) {
     }
 }
 
+TEST(CurveChain, ImmenseCoordinatesNeitherJoinNorSlowTheOthersDown) {
+    // A shuffled polyline along x, then two elements far out that join each other only:
+    // they must not put the polyline's points into a few huge cells (seconds here).
+    Elements input;
+    for (int i = 0; i < 40000; ++i) {
+        input.push_back(line({i * 0.5, 0, 0}, {(i + 1) * 0.5, 0, 0}));
+    }
+    std::shuffle(input.begin(), input.end(), std::mt19937(3));
+    const Outcome joined = chainUnderTest(input, 0.01);
+    ASSERT_TRUE(joined.chained);
+    for (std::size_t i = 1; i < joined.elements.size(); ++i) {
+        ASSERT_EQ(joined.elements[i].start.x, joined.elements[i - 1].end.x) << i;
+    }
+    const auto far = line({1e300, 0, 0}, {1e300, 1, 0});
+    const auto farther = line({1e300, 1, 0}, {-DBL_MAX, 1, 0});
+    input.push_back(far);
+    input.push_back(farther);
+    const Outcome got = chainUnderTest(input, 0.01);
+    EXPECT_FALSE(got.chained);
+    ASSERT_EQ(got.elements.size(), 2u);
+    EXPECT_TRUE(sameElement(got.elements[0], far));
+    EXPECT_TRUE(sameElement(got.elements[1], farther));
+}
+
 // --- Random lists against the plain greedy chaining --------------------------------------
 
 class Lists {
