@@ -219,7 +219,7 @@ TEST(CurveChain, ManyElementsAtOnePointJoinInListOrder) {
     // Every element starts and ends at one point: each next one appends as stored. A walk
     // over the chained ones for every join would take seconds here.
     Elements input;
-    for (int i = 0; i < 40000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         input.push_back(line({3, 3, 3}, {3, 3, 3}, i % 3 == 0));
         input.back().center.Set(i, 0, 0);
     }
@@ -327,7 +327,7 @@ private:
 };
 
 TEST(CurveChain, ShuffledContoursChainAsTheGreedyDefinitionDoes) {
-    for (unsigned seed = 0; seed < 1500; ++seed) {
+    for (unsigned seed = 0; seed < 1000; ++seed) {
         SCOPED_TRACE(seed);
         Lists lists(seed);
         const double tol = lists.pick(std::vector<double>{0.01, 0.01, 0.001, 0.1});
@@ -358,7 +358,7 @@ TEST(CurveChain, ShuffledContoursChainAsTheGreedyDefinitionDoes) {
 
 TEST(CurveChain, LatticeListsWithMeetingPointsChainAsTheGreedyDefinitionDoes) {
     // Grid steps equal to the tolerance put many points exactly one tolerance apart.
-    for (unsigned seed = 0; seed < 1500; ++seed) {
+    for (unsigned seed = 0; seed < 1000; ++seed) {
         SCOPED_TRACE(seed);
         Lists lists(seed);
         const double tol = lists.pick(std::vector<double>{0.0, 0.01, 0.1, 1.0, 3e-5, 0.3});
