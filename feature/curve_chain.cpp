@@ -367,9 +367,22 @@ void chainByGrid(ElementList& elements, double tolerance) {
     grid.remove(0);
     Point chainStart = ends[0].start;
     Point chainEnd = ends[0].end;
+    // The first match of a chain end stays the first while that end stays and the match
+    // is not chained: elements only leave. So each join asks again for one end only.
+    Index endMatch = 0;
+    Index startMatch = 0;
+    bool endKnown = false;
+    bool startKnown = false;
     while (tail - head < count) {
-        Index candidate = grid.firstTouching(chainEnd, kNone);
-        candidate = grid.firstTouching(chainStart, candidate);
+        if (!endKnown) {
+            endMatch = grid.firstTouching(chainEnd, kNone);
+            endKnown = true;
+        }
+        if (!startKnown) {
+            startMatch = grid.firstTouching(chainStart, kNone);
+            startKnown = true;
+        }
+        const Index candidate = std::min(endMatch, startMatch);
         if (candidate == kNone) {
             for (std::size_t i = head; i < tail; ++i) {
                 elements.erase(nodes[links[i].position]);
@@ -381,22 +394,29 @@ void chainByGrid(ElementList& elements, double tolerance) {
             case Join::kAppend:
                 links[tail++] = {candidate, false};
                 chainEnd = c.end;
+                endKnown = false;
                 break;
             case Join::kAppendReversed:
                 links[tail++] = {candidate, true};
                 chainEnd = c.start;
+                endKnown = false;
                 break;
             case Join::kPrepend:
                 links[--head] = {candidate, false};
                 chainStart = c.start;
+                startKnown = false;
                 break;
             case Join::kPrependReversed:
             case Join::kNone:  // not reached: the candidate touches
                 links[--head] = {candidate, true};
                 chainStart = c.end;
+                startKnown = false;
                 break;
         }
         grid.remove(candidate);
+        // The end's match always joins at the end (appending is tested first); the start's
+        // match may have been appended.
+        startKnown = startKnown && startMatch != candidate;
     }
     arrange(nodes, &links[head]);
 }
