@@ -14,7 +14,8 @@ namespace Ardo {
 // at the chain's start puts it in front reversed (tested in this order, the first that
 // holds decides). Reversing swaps start and end and negates the normal. Points touch when
 // every coordinate differs by at most `tolerance`; a NaN coordinate touches nothing.
-// Runs in O(n log n) for n elements.
+// Takes time linear in the number of elements as long as few distinct points crowd within
+// a few tolerances of one another (the search walks a hash grid of the end points).
 // Throws ardotk::no_chain (kelt2proe/error.h); `elements` then holds the elements not
 // yet chained, in the order they had before.
 void chainCurveElements(std::list<kelt2pCurveElement>& elements, double tolerance);
