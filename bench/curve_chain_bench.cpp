@@ -23,17 +23,18 @@ constexpr double kTolerance = 0.01;
 
 // `count` elements around a circle one unit apart, alternately lines and arcs, every
 // joint opened by a gap within the tolerance, shuffled, and about half of them reversed.
-std::vector<kelt2pCurveElement> shuffledContour(long count) {
+std::vector<kelt2pCurveElement> shuffledContour(std::size_t count) {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> gap(-0.004, 0.004);
     const double radius = static_cast<double>(count) / 6.283185307179586;
     std::vector<Point> vertices;
-    for (long i = 0; i < count; ++i) {
-        const double angle = 6.283185307179586 * static_cast<double>(i) / count;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double angle =
+            6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
         vertices.emplace_back(radius * std::cos(angle), radius * std::sin(angle), 0.0);
     }
     std::vector<kelt2pCurveElement> elements;
-    for (long i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         kelt2pCurveElement e{};
         e.start = vertices[i];
         e.start.x += gap(rng);
@@ -96,7 +97,7 @@ void rescanningChain(ElementList& elements) {
 
 template <void (*Chain)(ElementList&)>
 void measure(benchmark::State& state) {
-    const auto source = shuffledContour(state.range(0));
+    const auto source = shuffledContour(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         ElementList elements(source.begin(), source.end());

@@ -96,7 +96,9 @@ public:
         };
         std::size_t held = 0;
         for (std::size_t entry = 0; entry < entryCount; ++entry) {
-            held += holds(entry) ? 1 : 0;
+            if (holds(entry)) {
+                ++held;
+            }
         }
         std::size_t capacity = 16;
         while (capacity < 2 * held) {
