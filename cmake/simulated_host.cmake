@@ -33,7 +33,7 @@ endif()
 # are not the project's. The data-exchange targets refer to the visualization and
 # application-framework ones, so those are imported too (not linked).
 option(KELT2PROE_KERNEL "Give the simulated host solid geometry when the kernel is found" ON)
-set(SIMHOST_KERNEL_LIBRARIES TKernel TKMath TKG3d TKGeomBase TKBRep TKTopAlgo TKPrim TKBO
+set(SIMHOST_KERNEL_LIBRARIES TKernel TKMath TKG3d TKGeomBase TKGeomAlgo TKBRep TKTopAlgo TKPrim TKBO
   TKXSBase TKSTEP)
 if(KELT2PROE_KERNEL AND NOT CMAKE_CROSSCOMPILING)
   find_package(OpenCASCADE CONFIG QUIET

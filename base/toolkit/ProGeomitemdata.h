@@ -76,8 +76,9 @@ typedef struct geom_item_data_struct {
 
 PRO_BEGIN_C_DECLS
 // The geometry of a geometry item, allocated by the host: coordinate systems (obj_type
-// PRO_CSYS, data.p_csys_data) and curves (PRO_CURVE, data.p_curve_data). The caller
-// frees it with ProGeomitemdataFree.
+// PRO_CSYS, data.p_csys_data) and curves (PRO_CURVE, data.p_curve_data; a spline's
+// arrays are ProArrays the record owns). The caller frees it with ProGeomitemdataFree.
+// PRO_TK_E_NOT_FOUND when the item is gone; PRO_TK_UNSUPPORTED for other item types.
 PRO_TK_EXPORT ProError ProGeomitemdataGet(ProGeomitem* p_item, ProGeomitemdata** p_data_ptr);
 // Frees data the host allocated (ProCsysDataGet ...) and sets *to_free to NULL.
 PRO_TK_EXPORT ProError ProGeomitemdataFree(ProGeomitemdata** to_free);

@@ -22,7 +22,10 @@ PRO_BEGIN_C_DECLS
 // A new import feature (type 932) at the end of the solid's features, holding the
 // source's geometry placed in the frame of p_csys (a coordinate system of the solid):
 // from in-memory data (PRO_INTF_NEUTRAL) one curve item (PRO_CURVE) per curve of the
-// collection, in its order. p_attributes may be NULL (the defaults).
+// collection, in its order. p_attributes may be NULL (the defaults). The new feature
+// has the host's default name. PRO_TK_BAD_INPUTS for a NULL argument, a coordinate
+// system that is not one of this solid, or an empty collection; file sources (STEP,
+// IGES, ACIS ...) answer PRO_TK_UNSUPPORTED (not read yet).
 PRO_TK_EXPORT ProError ProImportfeatCreate(ProSolid p_solid, ProIntfDataSource* data_source,
                                            ProCsys p_csys, ProImportfeatAttr* p_attributes,
                                            ProFeature* p_feat_handle);

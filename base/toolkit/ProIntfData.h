@@ -41,7 +41,10 @@ PRO_TK_EXPORT ProError ProIntfDataAlloc(ProIntfData** pp_intfdata);
 // Frees the collection with the curves it holds.
 PRO_TK_EXPORT ProError ProIntfDataFree(ProIntfData* p_intfdata);
 // Appends a copy of the curve (a line or an arc) to the collection; the caller keeps
-// and frees its record. PRO_TK_BAD_INPUTS for a record that is not a line or an arc.
+// and frees its record. PRO_TK_BAD_INPUTS for a record that is not a line or an arc, or
+// one whose geometry is not sound: a line with coincident ends, an arc whose vectors are
+// not orthonormal, whose radius is not positive or that sweeps no angle or more than a
+// full turn.
 PRO_TK_EXPORT ProError ProIntfDataCurveAppend(ProIntfData* p_intfdata, ProCurvedata* p_curve);
 // Fills the source: for PRO_INTF_NEUTRAL p_source is a ProIntfData*, for the file kinds
 // the file's wide path. Neither is copied: it must live until the source is used.

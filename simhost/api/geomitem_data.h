@@ -5,9 +5,11 @@
 #include <ProGeomitemdata.h>
 
 #include "simhost/geometry/placement.h"
+#include "simhost/state/curves.h"
 
 namespace simhost::api {
 
 ProGeomitemdata* geomitemdataOfCsys(const geometry::Placement& place);
+ProGeomitemdata* geomitemdataOfCurve(const state::CurveGeometry& geometry);
 
 }  // namespace simhost::api

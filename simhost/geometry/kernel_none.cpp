@@ -1,6 +1,7 @@
 // The geometry calls of a build without the kernel: each answers "not available".
 #ifndef SIMHOST_HAVE_KERNEL
 
+#include "simhost/geometry/curves.h"
 #include "simhost/geometry/kernel.h"
 
 namespace simhost::geometry {
@@ -44,6 +45,19 @@ ProError solidsInterfere(const PlacedSolid&, const PlacedSolid&, bool*) {
 }
 
 ProError solidsStepWrite(const std::vector<PlacedSolid>&, const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError splineEvaluate(const std::vector<Vec3>&, const std::vector<Vec3>&, double, Vec3*, Vec3*,
+                        Vec3*) {
+    return kKernelNotAvailable;
+}
+
+ProError splineLength(const std::vector<Vec3>&, const std::vector<Vec3>&, double*) {
+    return kKernelNotAvailable;
+}
+
+ProError ellipseLength(const EllipseArc&, double*) {
     return kKernelNotAvailable;
 }
 

@@ -2,16 +2,22 @@
 #include <ProObjects.h>
 
 #include <climits>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "simhost/state/curves.h"
+#include "simhost/state/curves_file.h"
 #include "simhost/state/elemtree_json.h"
 #include "simhost/state/features.h"
 #include "simhost/state/id_range.h"
 #include "simhost/state/json_numbers.h"
 #include "simhost/state/json_place.h"
+#include "simhost/state/json_vec3.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/sessions.h"
 
@@ -63,24 +69,6 @@ std::string nameFrom(const json& entry) {
     return name;
 }
 
-geometry::Vec3 vec3From(const json& entry, const char* key) {
-    JsonPlace place(key);
-    const json& list = listOf(entry.at(key));
-    if (list.size() != 3) {
-        throw std::invalid_argument("three numbers expected");
-    }
-    geometry::Vec3 out{};
-    for (std::size_t k = 0; k < 3; ++k) {
-        JsonPlace at(k);
-        out[k] = doubleIn(list[k]);
-    }
-    return out;
-}
-
-json vec3Json(const geometry::Vec3& v) {
-    return json::array({v[0], v[1], v[2]});
-}
-
 // A coordinate system's placement (`placement`: origin and axes) or a datum point's
 // coordinates (`xyz`), optional; without it a coordinate system sits in the model's frame.
 void placementRead(const json& entry, GeomItem& item) {
@@ -95,15 +83,15 @@ void placementRead(const json& entry, GeomItem& item) {
                 throw std::invalid_argument(std::string("no ") + key);
             }
         }
-        item.place.origin = vec3From(placement, "origin");
-        item.place.x = vec3From(placement, "x");
-        item.place.y = vec3From(placement, "y");
-        item.place.z = vec3From(placement, "z");
+        item.place.origin = keyVec3(placement, "origin");
+        item.place.x = keyVec3(placement, "x");
+        item.place.y = keyVec3(placement, "y");
+        item.place.z = keyVec3(placement, "z");
         if (!geometry::orthonormal(item.place, kPlacementFileTolerance)) {
             throw std::invalid_argument("the axes x, y, z are not orthonormal and right-handed");
         }
     } else if (item.type == PRO_POINT && entry.contains("xyz")) {
-        item.place.origin = vec3From(entry, "xyz");
+        item.place.origin = keyVec3(entry, "xyz");
     }
 }
 
@@ -118,7 +106,61 @@ void placementWrite(const GeomItem& item, json& entry) {
     }
 }
 
-void readFeature(FeatureStore& store, const json& entry, const TreeModels& models) {
+// Curves of a file without ids: they get new ids once every id of the section is known,
+// and take their place in the feature's items as the file lists them.
+struct PendingCurve {
+    int featureId = 0;
+    std::size_t position = 0;  // index into the feature's items
+    std::string name;
+    CurveGeometry geometry;
+};
+
+// A feature's `curves`: each one a curve item (type 62) with its geometry, after the
+// feature's other items.
+void readCurves(Model& model, Feature& feature, const json& entry,
+                std::vector<PendingCurve>& pending) {
+    JsonPlace curvesPlace("curves");
+    std::size_t index = 0;
+    std::size_t pendingHere = 0;
+    for (const json& curveEntry : keyListOr(entry, "curves")) {
+        JsonPlace place(index++);
+        std::string name = nameFrom(curveEntry);
+        CurveGeometry geometry = curveGeometryFromJson(curveEntry);
+        if (!curveEntry.contains("id")) {
+            pending.push_back({feature.id, feature.items.size() + pendingHere++, std::move(name),
+                               std::move(geometry)});
+            continue;
+        }
+        GeomItem item;
+        item.id = keyInt(curveEntry, "id", INT_MIN, kIdMax);
+        item.type = PRO_CURVE;
+        item.name = std::move(name);
+        const int itemId = item.id;
+        if (!features(model).itemLoad(feature, std::move(item))) {
+            throw std::invalid_argument("item id " + std::to_string(itemId) + " is taken");
+        }
+        curves(model).keep({itemId, feature.id, std::move(geometry)});
+    }
+}
+
+void readPendingCurves(Model& model, std::vector<PendingCurve>& pending) {
+    FeatureStore& store = features(model);
+    for (PendingCurve& curve : pending) {
+        Feature& feature = *store.find(curve.featureId);
+        GeomItem* item = store.itemAdd(feature, PRO_CURVE, curve.name);
+        if (item == nullptr) {
+            throw std::invalid_argument("no item id left for a curve");
+        }
+        feature.items.pop_back();
+        feature.items.insert(feature.items.begin() + static_cast<std::ptrdiff_t>(curve.position),
+                             item->id);
+        curves(model).keep({item->id, feature.id, std::move(curve.geometry)});
+    }
+}
+
+void readFeature(Model& model, const json& entry, const TreeModels& models,
+                 std::vector<PendingCurve>& pending) {
+    FeatureStore& store = features(model);
     Feature feature;
     feature.id = keyInt(entry, "id", INT_MIN, kIdMax);
     feature.type = keyInt(entry, "type");
@@ -163,29 +205,43 @@ void readFeature(FeatureStore& store, const json& entry, const TreeModels& model
             throw std::invalid_argument("item id " + std::to_string(itemId) + " is taken");
         }
     }
+    readCurves(model, kept, entry, pending);
 }
 
-void readList(FeatureStore& store, const json& list, const TreeModels& models) {
+void readList(Model& model, const json& list, const TreeModels& models,
+              std::vector<PendingCurve>& pending) {
     std::size_t index = 0;
     for (const json& entry : listOf(list)) {
         JsonPlace place(index++);
-        readFeature(store, entry, models);
+        readFeature(model, entry, models, pending);
     }
 }
 
 void readSection(Model& model, const json& section) {
     FeatureStore& store = features(model);
     store = FeatureStore{};
+    curves(model).clear();
     TreeModels models = treeModels(model);
+    std::vector<PendingCurve> pending;
     if (section.is_array()) {
-        readList(store, section, models);
-        return;
+        readList(model, section, models, pending);
+    } else {
+        {
+            JsonPlace place("list");
+            readList(model, section.at("list"), models, pending);
+        }
+        store.reserveIds(keyIntOr(section, "next_id", 1, INT_MIN, kIdMax + 1));
     }
-    {
-        JsonPlace place("list");
-        readList(store, section.at("list"), models);
+    readPendingCurves(model, pending);
+}
+
+json curveJson(const GeomItem& item, const CurveItem& curve) {
+    json entry = {{"id", item.id}};
+    if (!item.name.empty()) {
+        entry["name"] = item.name;
     }
-    store.reserveIds(keyIntOr(section, "next_id", 1, INT_MIN, kIdMax + 1));
+    curveGeometryToJson(curve.geometry, entry);
+    return entry;
 }
 
 json writeSection(Model& model) {
@@ -205,10 +261,15 @@ json writeSection(Model& model) {
         if (feature.ncseq) {
             entry["ncseq"] = true;
         }
+        json curveList = json::array();
         if (!feature.items.empty()) {
             json items = json::array();
             for (int itemId : feature.items) {
                 const GeomItem& item = *store.item(itemId);
+                if (const CurveItem* curve = curveFind(model, itemId)) {
+                    curveList.push_back(curveJson(item, *curve));
+                    continue;
+                }
                 json itemEntry = {{"id", item.id}, {"type", item.type}};
                 if (!item.name.empty()) {
                     itemEntry["name"] = item.name;
@@ -216,7 +277,12 @@ json writeSection(Model& model) {
                 placementWrite(item, itemEntry);
                 items.push_back(std::move(itemEntry));
             }
-            entry["items"] = std::move(items);
+            if (!items.empty()) {
+                entry["items"] = std::move(items);
+            }
+        }
+        if (!curveList.empty()) {
+            entry["curves"] = std::move(curveList);
         }
         entry["tree"] = treeToJson(feature.tree, models);
         list.push_back(std::move(entry));
