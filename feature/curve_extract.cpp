@@ -9,6 +9,7 @@
 #include "feature/curve_geometry.h"
 #include "kelt2proe/error.h"
 #include "model/solid.h"
+#include "toolkit/check.h"
 #include "toolkit/curve.h"
 #include "toolkit/feature.h"
 

@@ -9,10 +9,6 @@ namespace curves {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-// |E x S| below this share of r^2 leaves the arc's plane undetermined by its ends.
-constexpr double kPlaneless = 1e-9;
-
 Vector vectorOf(const double* xyz) {
     return Vector(xyz[0], xyz[1], xyz[2]);
 }
@@ -48,14 +44,11 @@ kelt2pCurveElement arcElement(const ProArcdata& arc, bool mark) {
     element.start = element.center + s;
     element.end = element.center + e;
 
-    Vector normal = e % s;
-    if (normal.Length() <= kPlaneless * r * r) {
-        normal = e1 % e2;
-        element.normal = !normal.Norm();
-        return element;
-    }
+    // The arc turns about e1 x e2 from the start angle up to a larger end angle, and the
+    // other way down to a smaller one, whatever its sweep.
+    Vector normal = e1 % e2;
     normal.Norm();
-    if (a1 <= a0 || a1 - a0 > kPi) {
+    if (a1 >= a0) {
         !normal;
     }
     element.normal = normal;

@@ -11,8 +11,8 @@ namespace Ardo {
 namespace curves {
 
 // The element of a host arc: its ends, its centre and its unit normal, opposite to the
-// axis the arc turns about (from the start angle to the end angle). An arc whose ends
-// give no plane (half a turn) takes the negated e1 x e2 of its data.
+// axis the arc turns about from its start angle to its end angle. The normal comes from
+// the arc's plane (e1 x e2), not from its ends, which give no plane for half a turn.
 kelt2pCurveElement arcElement(const ProArcdata& arc, bool mark);
 
 // The displacement from `from` to `to`.

@@ -26,12 +26,14 @@ void copyTo(const Point& p, ProVector out) {
 void appendArc(ProIntfData* data, const kelt2pCurveElement& element) {
     const Vector fromCenter = curves::between(element.center, element.start);
     const Vector toEnd = curves::between(element.center, element.end);
+    // The angle first: it refuses a normal in the arc's plane, for which the second
+    // vector of the plane would be null.
+    const double endAngle = curves::signedAngle(fromCenter, toEnd, element.normal);
     const double radius = fromCenter.Length();
     Vector vector1 = fromCenter;
     vector1.Norm();
     Vector vector2 = element.normal % vector1;
     vector2.Norm();
-    const double endAngle = curves::signedAngle(fromCenter, toEnd, element.normal);
     ProVector v1 = {};
     ProVector v2 = {};
     ProVector origin = {};

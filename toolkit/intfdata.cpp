@@ -8,9 +8,9 @@ namespace ardotk {
 
 namespace {
 
+// The collection takes a copy; the record is freed by its owner.
 void appendRecord(ProIntfData* data, CurvedataOwner& record) {
     check(ProIntfDataCurveAppend(data, record.get()));
-    check(record.release());
 }
 
 }  // namespace
