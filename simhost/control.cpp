@@ -11,6 +11,7 @@
 #include "simhost/core/platform.h"
 #include "simhost/core/wide.h"
 #include "simhost/geometry/kernel.h"
+#include "simhost/geometry/kernel_revolve.h"
 #include "simhost/state/commands.h"
 #include "simhost/state/fixtures.h"
 #include "simhost/state/highlights.h"
@@ -18,6 +19,7 @@
 #include "simhost/state/macros.h"
 #include "simhost/state/message_log.h"
 #include "simhost/state/models.h"
+#include "simhost/state/placed_solids.h"
 #include "simhost/state/placement_dialog.h"
 #include "simhost/state/sessions.h"
 #include "simhost/state/variants.h"
@@ -180,6 +182,21 @@ state::Model* connectedModel(const std::string& text, int type) {
 
 bool geometryKernelAvailable() {
     return geometry::kernelAvailable();
+}
+
+ProError modelVolume(ProMdl model, double* volume) {
+    state::Session* session = state::connected();
+    state::Model* found =
+        session != nullptr ? session->area<state::ModelStore>().byHandle(model) : nullptr;
+    if (found == nullptr || volume == nullptr ||
+        (found->type != state::kPart && found->type != state::kAssembly)) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    if (!geometry::kernelAvailable()) {
+        return geometry::kKernelNotAvailable;
+    }
+    return geometry::solidsUnionVolume(
+        state::modelSolidsPlaced(*session, *found, geometry::Placement{}), volume);
 }
 
 int activeFixture(const std::string& model) {

@@ -8,6 +8,7 @@
 
 #include "simhost/api/feature_args.h"
 #include "simhost/core/entry.h"
+#include "simhost/state/feature_hooks.h"
 #include "simhost/state/feature_trees.h"
 #include "simhost/state/features.h"
 #include "simhost/state/modelitems.h"
@@ -39,6 +40,15 @@ bool treeOf(ProElement elemtree, TreeNode& out) {
     }
     out = treeSnapshot(*root);
     return true;
+}
+
+bool optionGiven(const ProFeatureCreateOptions* options, int count, int wanted) {
+    for (int i = 0; i < count; ++i) {
+        if (static_cast<int>(options[i]) == wanted) {
+            return true;
+        }
+    }
+    return false;
 }
 
 ProItemerror elementError(int elementId, ProError error) {
@@ -101,6 +111,7 @@ ProError ProFeatureCreate(ProSelection model, ProElement elemtree,
     if (type && name.empty()) {
         name = featureDefaultName(*m, *type);
     }
+    FeatureCreateIncomplete incomplete(optionGiven(options, num_opts, PRO_FEAT_CR_INCOMPLETE_FEAT));
     if (type && errors.empty()) {
         if (std::optional<TreeFault> fault = featureCreateCheck(*m, *type, tree)) {
             errors.push_back(elementError(fault->elementId, fault->code));
@@ -179,6 +190,7 @@ ProError ProFeatureElemtreeCreate(ProFeature* feature, ProElement* p_elem) try {
         return PRO_TK_BAD_INPUTS;
     }
     *p_elem = treeInstantiate(f->tree);
+    featureElemtreeHooksRun(*m, *f, *p_elem);
     return PRO_TK_NO_ERROR;
 }
 SIMHOST_CATCH

@@ -12,6 +12,7 @@
 #include "simhost/geometry/placement.h"
 #include "simhost/state/components.h"
 #include "simhost/state/dims.h"
+#include "simhost/state/feature_hooks.h"
 #include "simhost/state/features.h"
 #include "simhost/state/model_files.h"
 #include "simhost/state/sessions.h"
@@ -369,6 +370,8 @@ void datumFeaturePlace(Model& model, Feature& feature) {
         csysPlace(model, feature);
     } else if (feature.type == kFeatDatumPoint) {
         pointPlace(model, feature);
+    } else {
+        featurePlaceHooksRun(model, feature);
     }
 }
 

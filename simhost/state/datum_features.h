@@ -49,10 +49,10 @@ constexpr int kOffsetCartesian = 0;
 
 struct Feature;
 
-// Recomputes the placement of one coordinate-system or datum-point feature (other
-// features are left alone).
+// Recomputes the placement of one coordinate-system or datum-point feature; other
+// features through their area's place hook (featurePlaceHookAdd).
 void datumFeaturePlace(Model& model, Feature& feature);
-// Recomputes the placements of the model's coordinate systems and datum points.
+// Recomputes the placements of the model's features in regeneration order.
 void datumPlacementsRegenerate(Model& model);
 
 }  // namespace simhost::state

@@ -1,5 +1,6 @@
 // The feature store of a model and the hooks of other host areas.
 #include "simhost/state/features.h"
+#include "simhost/state/feature_hooks.h"
 
 #include <ProObjects.h>
 
@@ -40,6 +41,21 @@ std::map<int, std::vector<CreateCheck>>& createChecks() {
 std::unordered_map<int, std::string>& defaultNamePrefixes() {
     static std::unordered_map<int, std::string> prefixes;
     return prefixes;
+}
+
+std::map<int, std::vector<std::function<void(Model&, Feature&)>>>& placeHooks() {
+    static std::map<int, std::vector<std::function<void(Model&, Feature&)>>> hooks;
+    return hooks;
+}
+
+std::vector<std::function<void(Model&, const Feature&, ProElement)>>& elemtreeHooks() {
+    static std::vector<std::function<void(Model&, const Feature&, ProElement)>> hooks;
+    return hooks;
+}
+
+bool& incompleteAsked() {
+    static bool asked = false;
+    return asked;
 }
 
 std::unordered_set<int>& ncseqTypes() {
@@ -305,6 +321,41 @@ void featureRedefineHooksRun(Model& model, Feature& feature) {
     for (const auto& hook : redefineHooks()) {
         hook(model, feature);
     }
+}
+
+void featurePlaceHookAdd(int type, std::function<void(Model&, Feature&)> hook) {
+    placeHooks()[type].push_back(std::move(hook));
+}
+
+void featurePlaceHooksRun(Model& model, Feature& feature) {
+    auto it = placeHooks().find(feature.type);
+    if (it != placeHooks().end()) {
+        for (const auto& hook : it->second) {
+            hook(model, feature);
+        }
+    }
+}
+
+void featureElemtreeHookAdd(std::function<void(Model&, const Feature&, ProElement)> hook) {
+    elemtreeHooks().push_back(std::move(hook));
+}
+
+void featureElemtreeHooksRun(Model& model, const Feature& feature, ProElement root) {
+    for (const auto& hook : elemtreeHooks()) {
+        hook(model, feature, root);
+    }
+}
+
+FeatureCreateIncomplete::FeatureCreateIncomplete(bool incomplete) {
+    incompleteAsked() = incomplete;
+}
+
+FeatureCreateIncomplete::~FeatureCreateIncomplete() {
+    incompleteAsked() = false;
+}
+
+bool FeatureCreateIncomplete::asked() {
+    return incompleteAsked();
 }
 
 void featureDefaultNameAdd(int type, std::string prefix) {

@@ -2,6 +2,7 @@
 #include "simhost/state/placed_solids.h"
 
 #include "simhost/state/components.h"
+#include "simhost/state/revolves.h"
 #include "simhost/state/solids.h"
 
 namespace simhost::state {
@@ -28,16 +29,20 @@ ProError pathEndResolve(Session& session, const ProAsmcomppath& path, PathEnd& e
 std::vector<geo::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
                                                 const geo::Placement& place) {
     std::vector<geo::PlacedSolid> out;
-    if (model.type == kPart) {
-        for (int id : partSolids(model).ids()) {
-            out.push_back({id, place});
+    auto add = [&out](Model& part, const geo::Placement& at) {
+        for (int id : partSolids(part).ids()) {
+            out.push_back({id, at});
         }
+        for (int id : revolveSolids(part)) {
+            out.push_back({id, at});
+        }
+    };
+    if (model.type == kPart) {
+        add(model, place);
         return out;
     }
     for (const PlacedPart& placed : placedParts(session, model)) {
-        for (int id : partSolids(*placed.part).ids()) {
-            out.push_back({id, geo::compose(place, placed.placement)});
-        }
+        add(*placed.part, geo::compose(place, placed.placement));
     }
     return out;
 }
@@ -45,7 +50,7 @@ std::vector<geo::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
 bool modelDeclaresSolids(Session& session, Model& model) {
     auto declares = [](Model& part) {
         const nlohmann::json& section = partSolids(part).section();
-        return section.is_array() && !section.empty();
+        return (section.is_array() && !section.empty()) || revolvesDeclared(part);
     };
     if (model.type == kPart) {
         return declares(model);

@@ -22,12 +22,14 @@ struct PathEnd {
 // PRO_TK_NO_ERROR, or PRO_TK_BAD_INPUTS for a path that names no model of the session.
 ProError pathEndResolve(Session& session, const ProAsmcomppath& path, PathEnd& end);
 
-// The solids of `model` placed by `place`: a part's own solids; for an assembly those of
-// every part placed below it, placements composed.
+// The solids of `model` placed by `place`: a part's own solids (those its file declares,
+// then those of its revolved features); for an assembly those of every part placed
+// below it, placements composed.
 std::vector<geometry::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
                                                      const geometry::Placement& place);
 
-// True when `model`, or a part placed below it, declares solids in its file: in a build
+// True when `model`, or a part placed below it, declares solids in its file or has
+// complete revolved features: in a build
 // without the kernel those hold no solids, and measuring them is not available.
 bool modelDeclaresSolids(Session& session, Model& model);
 

@@ -1,6 +1,7 @@
 #include "simhost/state/values.h"
 
 #include "simhost/state/handles.h"
+#include "simhost/state/sections.h"
 
 namespace simhost::state {
 namespace {
@@ -77,6 +78,9 @@ bool valueContentFrom(const ProValueData& data, ValueContent& out) {
 }
 
 void valueContentSet(Value& value, ValueContent content) {
+    if (value.content.type == PRO_VALUE_TYPE_POINTER) {
+        sectionFreeOwnedBy(value.handle, value.content.p);
+    }
     if (value.selection != nullptr) {
         selectionErase(value.selection);
         value.selection = nullptr;
@@ -124,6 +128,10 @@ void valueDataGet(Value& value, ProValueData& out) {
 }
 
 void valueErase(Value& value) {
+    // A section that a feature's tree hands out goes with the value that holds it.
+    if (value.content.type == PRO_VALUE_TYPE_POINTER) {
+        sectionFreeOwnedBy(value.handle, value.content.p);
+    }
     if (value.selection != nullptr) {
         selectionErase(value.selection);
     }

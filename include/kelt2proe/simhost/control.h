@@ -1,6 +1,9 @@
 // Control API of the simulated host: what a test needs beyond the toolkit itself.
 #pragma once
 
+#include <ProObjects.h>
+#include <ProToolkit.h>
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -120,6 +123,12 @@ SIMHOST_API int activeFixture(const std::string& model);
 // True when this build of the host has its geometry kernel (solids, outlines, clearances);
 // without it those calls answer PRO_TK_UNSUPPORTED.
 SIMHOST_API bool geometryKernelAvailable();
+
+// The volume of a part's or an assembly's solid: the union of the solids of the part
+// (those its file declares and those of its revolved features), or of every part placed
+// below the assembly, overlaps counted once. PRO_TK_BAD_INPUTS for a handle that is no
+// part or assembly of the connected session, PRO_TK_UNSUPPORTED without the kernel.
+SIMHOST_API ProError modelVolume(ProMdl model, double* volume);
 
 // Makes the component `componentId` of the assembly named `assembly` ("FRAME" or
 // "FRAME.ASM", in the connected session) a flexible one that varies these dimensions
