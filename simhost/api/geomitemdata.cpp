@@ -6,8 +6,8 @@
 
 #include "simhost/api/curve_records.h"
 #include "simhost/api/geomitem_data.h"
+#include "simhost/api/live_kind.h"
 #include "simhost/api/model_args.h"
-#include "simhost/core/allocations.h"
 #include "simhost/core/entry.h"
 #include "simhost/state/features.h"
 
@@ -28,8 +28,14 @@ struct GeomitemdataBlock {
     ProCurvedata curve;
 };
 
+LiveKind& blocks() {
+    static auto* kind = new LiveKind;
+    return *kind;
+}
+
 // Frees the block with what it owns (a spline's arrays).
 void blockRelease(const void* p) {
+    blocks().forget(p);
     auto* block = static_cast<GeomitemdataBlock*>(const_cast<void*>(p));
     if (block->data.obj_type == PRO_CURVE) {
         curveRecordRelease(block->curve);
@@ -53,7 +59,7 @@ ProGeomitemdata* geomitemdataOfCsys(const geometry::Placement& place) {
     copyVec(place.y, block->csys.y_vector);
     copyVec(place.z, block->csys.z_vector);
     copyVec(place.origin, block->csys.origin);
-    core::allocationAdd(&block->data, blockRelease);
+    blocks().add(&block->data, blockRelease);
     return &block->data;
 }
 
@@ -63,7 +69,7 @@ ProGeomitemdata* geomitemdataOfCurve(const state::CurveGeometry& geometry) {
     block->data.data.p_curve_data = &block->curve;
     curveRecordFill(geometry, block->curve);
     ProGeomitemdata* out = &block.release()->data;
-    core::allocationAdd(out, blockRelease);
+    blocks().add(out, blockRelease);
     return out;
 }
 
@@ -105,7 +111,7 @@ SIMHOST_CATCH
 
 ProError ProGeomitemdataFree(ProGeomitemdata** to_free) try {
     SIMHOST_ENTER("ProGeomitemdataFree");
-    if (to_free == nullptr || *to_free == nullptr || !simhost::core::allocationRemove(*to_free)) {
+    if (to_free == nullptr || !simhost::api::blocks().remove(*to_free)) {
         return PRO_TK_BAD_INPUTS;
     }
     simhost::api::blockRelease(*to_free);

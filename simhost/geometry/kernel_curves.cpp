@@ -23,6 +23,8 @@ namespace simhost::geometry {
 
 namespace {
 
+constexpr double kQuarterTurn = 1.5707963267948966;
+
 using detail::finite;
 using detail::guarded;
 
@@ -147,7 +149,7 @@ ProError ellipseLength(const EllipseArc& arc, double* length) {
             xDir = normal.Crossed(gp_Dir(x));
             major = arc.yRadius;
             minor = arc.xRadius;
-            shift = -M_PI / 2.0;
+            shift = -kQuarterTurn;
         }
         Handle(Geom_Ellipse) ellipse =
             new Geom_Ellipse(gp_Elips(gp_Ax2(pointOf(arc.center), normal, xDir), major, minor));

@@ -15,7 +15,7 @@ namespace {
 using geometry::Vec3;
 
 constexpr double kDirectionTolerance = 1e-6;
-constexpr double kTwoPi = 2.0 * M_PI;
+constexpr double kTwoPi = 6.283185307179586;
 
 double dot(const Vec3& a, const Vec3& b) {
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];

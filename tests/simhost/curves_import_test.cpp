@@ -107,6 +107,9 @@ TEST_F(ImportTest, RecordsAndCollectionsCountAsLiveUntilFreed) {
     ASSERT_EQ(ProLinedataInit(a.data(), b.data(), extra), PRO_TK_NO_ERROR);
     ASSERT_EQ(ProIntfDataCurveAppend(more, extra), PRO_TK_NO_ERROR);
     EXPECT_EQ(simhost::liveObjects(), live + 2);
+    // A record is no geometry data of the host's either.
+    auto* notData = reinterpret_cast<ProGeomitemdata*>(extra);
+    EXPECT_EQ(ProGeomitemdataFree(&notData), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProCurvedataFree(extra), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProCurvedataFree(extra), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProIntfDataFree(more), PRO_TK_NO_ERROR);
@@ -126,8 +129,8 @@ TEST_F(ImportTest, RecordsAndCollectionsCountAsLiveUntilFreed) {
 
 TEST_F(ImportTest, CurvesLandWhereTheCoordinateSystemPutsThem) {
     appendLine({1, 0, 0}, {1, 2, 0});
-    // A half arc turning clockwise about the csys's z, as a chain of elements gives it:
-    // from (3, 0, 0) over (0, -3, 0)... in the csys: end angle below the start.
+    // A quarter arc turning clockwise about the csys's z (end angle below the start), as a
+    // chain of elements may give it: from (3, 0, 0) to (0, -3, 0) in the csys.
     appendArc({1, 0, 0}, {0, 1, 0}, {0, 0, 0}, 0.0, -kPi / 2, 3.0);
     // The record was copied: changing it afterwards changes nothing appended.
     Vec far{50, 50, 50};
