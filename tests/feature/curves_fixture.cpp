@@ -25,6 +25,11 @@ constexpr const char* kPart = R"({"type": "PRT", "features": [
         {"id": 201, "spline": {"points": [[0, 0, 0], [4, 0, 0], [10, 0, 0]],
                                "tangents": [[1, 0, 0], [1, 0, 0], [1, 0, 0]]}}]},
     {"id": 30, "type": 949, "name": "EMPTY", "curves": []},
+    {"id": 50, "type": 949, "name": "PROFILE", "curves": [
+        {"id": 501, "line": {"from": [0, 0, 0], "to": [5, 0, 0]}},
+        {"id": 502, "line": {"from": [5, 0, 0], "to": [5, 0, 20]}},
+        {"id": 503, "line": {"from": [5, 0, 20], "to": [0, 0, 32]}},
+        {"id": 504, "line": {"from": [0, 0, 32], "to": [0, 0, 0]}}]},
     {"id": 40, "type": 931, "name": "P1", "items": [{"id": 41, "type": 66, "xyz": [1, 2, 3]}]}
 ]})";
 

@@ -19,8 +19,11 @@ constexpr double kTol = 1e-9;
 // Features of the part: CS0 (the model's frame), CS01 at (10, 20, 30) turned 90 degrees
 // about Z, CS02 in the model's frame; OUTLINE, a datum curve of a line, a quarter arc, an
 // arc run backwards and a half turn; STRAIGHT, a spline along X of length 10; EMPTY, a
-// datum curve without curves; and a datum point, which is no curve.
+// datum curve without curves; PROFILE, a closed outline in CS0's XZ plane of a cylinder
+// of radius 5 and height 20 with a cone of height 12; and a datum point, which is no
+// curve.
 constexpr int kOutline = 10;
+constexpr int kProfile = 50;
 constexpr int kStraight = 20;
 constexpr int kEmpty = 30;
 constexpr int kPoint = 40;
