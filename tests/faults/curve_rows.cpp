@@ -20,11 +20,13 @@ constexpr const char* kRevolveText = "Ardo::kelt2pMdl::CreateRevolveFeature";
 constexpr const char* kSearchText = "ardotk::CsysSearch";
 constexpr int kOutline = 10;
 constexpr int kMixed = 20;
+constexpr int kLoop = 30;
 
 Ardo::kelt2pMdl part;
 int result = 0;
 
-// CS0 and CS01; OUTLINE of a line and an arc, MIXED of a line, an arc and a spline.
+// CS0 and CS01; OUTLINE of a line and an arc, MIXED of a line, an arc and a spline, LOOP
+// a closed rectangle in the XZ plane.
 void toolLoaded() {
     freshHost();
     writeTextFile("tool.prt", R"({"type": "PRT", "features": [
@@ -42,7 +44,12 @@ void toolLoaded() {
             {"id": 202, "arc": {"origin": [10, 5, 0], "vector1": [0, -1, 0],
                                 "vector2": [1, 0, 0], "start": 0, "end": 1.5707963267948966,
                                 "radius": 5}},
-            {"id": 203, "spline": {"points": [[15, 5, 0], [15, 8, 0], [15, 10, 0]]}}]}
+            {"id": 203, "spline": {"points": [[15, 5, 0], [15, 8, 0], [15, 10, 0]]}}]},
+        {"id": 30, "type": 949, "name": "LOOP", "curves": [
+            {"id": 301, "line": {"from": [0, 0, 0], "to": [5, 0, 0]}},
+            {"id": 302, "line": {"from": [5, 0, 0], "to": [5, 0, 20]}},
+            {"id": 303, "line": {"from": [5, 0, 20], "to": [0, 0, 20]}},
+            {"id": 304, "line": {"from": [0, 0, 20], "to": [0, 0, 0]}}]}
     ]})");
     part = Ardo::kelt2pMdl();
     part.Load("tool.prt", Ardo::KELT2P_MDL_PART, false);
@@ -253,7 +260,7 @@ std::vector<SweepRow> featureRows() {
                     revolveBuilding(false)),
          listKept(4)},
         {"Ardo::kelt2pMdl::CreateRevolveFeature(int, char const*, char const*, bool)", toolLoaded,
-         [] { result = part.CreateRevolveFeature(kOutline, "CS0", "TOOL", false); },
+         [] { result = part.CreateRevolveFeature(kLoop, "CS0", "TOOL", false); },
          searchThen(Outcome::library(PRO_TK_E_NOT_FOUND, "no csys found"), revolveBuilding(true))},
     };
     for (SweepRow& row : rows) {

@@ -22,8 +22,7 @@ constexpr const char* kPart = R"({"type": "PRT", "features": [
         {"id": 104, "arc": {"origin": [0, 0, 5], "vector1": [1, 0, 0], "vector2": [0, 1, 0],
                             "start": 0, "end": 3.141592653589793, "radius": 3}}]},
     {"id": 20, "type": 949, "name": "STRAIGHT", "curves": [
-        {"id": 201, "spline": {"points": [[0, 0, 0], [4, 0, 0], [10, 0, 0]],
-                               "tangents": [[1, 0, 0], [1, 0, 0], [1, 0, 0]]}}]},
+        {"id": 201, "spline": {"points": [[0, 0, 0], [5, 0, 0], [10, 0, 0]]}}]},
     {"id": 30, "type": 949, "name": "EMPTY", "curves": []},
     {"id": 50, "type": 949, "name": "PROFILE", "curves": [
         {"id": 501, "line": {"from": [0, 0, 0], "to": [5, 0, 0]}},
