@@ -48,7 +48,8 @@ TEST_F(CurvesTest, ChainJoinsEndsWithinTheChainToleranceOnly) {
     EXPECT_TRUE(listed().empty());
     EXPECT_EQ(Point::ToleranceGet(), 0.01);
     // Every later comparison of the process uses it.
-    EXPECT_TRUE(Point(1, 1, 1) == Point(1.009, 0.991, 1.01));
+    EXPECT_TRUE(Point(1, 1, 1) == Point(1.009, 0.991, 1.0099));
+    EXPECT_FALSE(Point(1, 1, 1) == Point(1, 1, 1.011));
 
     kelt2pMdl::CurveElementsAdd(line(Point(0, 0, 0), Point(10, 0, 0)));
     kelt2pMdl::CurveElementsAdd(line(Point(10, 0.005, 0), Point(10, 5, 0)));
