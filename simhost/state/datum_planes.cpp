@@ -30,11 +30,14 @@ GeomItem* csysOf(Model& model, const SelectionData* selection) {
     return item != nullptr && item->type == PRO_CSYS ? item : nullptr;
 }
 
+// A tree with constraints places its plane; one without is a plane the host keeps
+// without geometry (as files and older callers give it).
+bool placed(const TreeNode& tree) {
+    return treeChild(&tree, kElemDtmplnConstraints) != nullptr;
+}
+
 std::optional<TreeFault> planeRead(Model& model, const TreeNode& tree, PlaneTree& out) {
     const TreeNode* constraints = treeChild(&tree, kElemDtmplnConstraints);
-    if (constraints == nullptr) {
-        return TreeFault{kElemDtmplnConstraints, PRO_TK_E_NOT_FOUND};
-    }
     if (constraints->children.size() != 1 || constraints->children[0].id != kElemDtmplnConstraint) {
         return TreeFault{kElemDtmplnConstraints, PRO_TK_BAD_INPUTS};
     }
@@ -76,7 +79,7 @@ Placement planeOf(const Placement& csys, int axis, double offset) {
 
 void planePlace(Model& model, Feature& feature) {
     PlaneTree tree;
-    if (planeRead(model, feature.tree, tree)) {
+    if (!placed(feature.tree) || planeRead(model, feature.tree, tree)) {
         return;
     }
     const GeomItem* csys = csysOf(model, tree.csys);
@@ -89,7 +92,7 @@ void planePlace(Model& model, Feature& feature) {
 }
 
 void planeMake(Model& model, Feature& feature) {
-    if (feature.type != kFeatDatumPlane) {
+    if (feature.type != kFeatDatumPlane || !placed(feature.tree)) {
         return;
     }
     features(model).itemAdd(feature, PRO_SURFACE);
@@ -99,11 +102,10 @@ void planeMake(Model& model, Feature& feature) {
 const bool registered = [] {
     featureCreateCheckAdd(kFeatDatumPlane, [](Model& model, const TreeNode& tree) {
         PlaneTree read;
-        return planeRead(model, tree, read);
+        return placed(tree) ? planeRead(model, tree, read) : std::nullopt;
     });
     featureCreateHookAdd(planeMake);
     featurePlaceHookAdd(kFeatDatumPlane, planePlace);
-    featureDefaultNameAdd(kFeatDatumPlane, "DTM");
     return true;
 }();
 

@@ -1,5 +1,6 @@
 // Datum-plane features (923) offset from a coordinate system of the model, and the
-// frames of their planes.
+// frames of their planes. A datum-plane tree without constraints (410) is kept as it
+// is, without geometry.
 //
 // The tree holds one constraint (410 holding 411) of type 3 (412, offset from a
 // coordinate system) with the coordinate system (413, a selection of the model's own,

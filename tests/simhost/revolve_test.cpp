@@ -4,12 +4,14 @@
 #include <ProDimension.h>
 #include <ProSolid.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "revolve_helpers.h"
 #include "simhost/geometry/kernel.h"
+#include "simhost/geometry/kernel_revolve.h"
 #include "simhost/state/curves.h"
 #include "simhost/state/features.h"
 #include "simhost/state/placed_solids.h"
@@ -28,10 +30,56 @@ namespace state = simhost::state;
 
 constexpr double kRelative = 1e-6;
 
+// The outline of the solid alone, without coordinate-system origins.
+ProSolidOutlExclTypes solidOnly[] = {PRO_OUTL_EXC_DATUM_POINT, PRO_OUTL_EXC_DATUM_CSYS};
+
 double volumeOf(ProSolid solid) {
     double volume = -1.0;
     EXPECT_EQ(simhost::modelVolume(solid, &volume), PRO_TK_NO_ERROR);
     return volume;
+}
+
+TEST(RevolveKernel, ProfilesOfEitherSenseGiveAPositiveVolumeAndOpenOnesAreRefused) {
+    REQUIRE_KERNEL();
+    // A 1 x 2 rectangle in the XZ plane, 1 to 2 from the Z axis: a tube.
+    std::vector<geo::ProfileEdge> loop;
+    const geo::Vec3 corners[] = {{1, 0, 0}, {2, 0, 0}, {2, 0, 2}, {1, 0, 2}};
+    for (int k = 0; k < 4; ++k) {
+        geo::ProfileEdge edge;
+        edge.start = corners[k];
+        edge.end = corners[(k + 1) % 4];
+        loop.push_back(edge);
+    }
+    const double tube = kPi * (4.0 - 1.0) * 2.0;
+    for (bool reversed : {false, true}) {
+        std::vector<geo::ProfileEdge> edges = loop;
+        if (reversed) {
+            std::reverse(edges.begin(), edges.end());
+            for (geo::ProfileEdge& edge : edges) {
+                std::swap(edge.start, edge.end);
+            }
+        }
+        int id = 0;
+        ASSERT_EQ(geo::solidRevolve(edges, {0, 0, 0}, {0, 0, 1}, 0.0, 2 * kPi, &id),
+                  PRO_TK_NO_ERROR);
+        double volume = 0.0;
+        ASSERT_EQ(geo::solidVolume(id, &volume), PRO_TK_NO_ERROR);
+        EXPECT_NEAR(volume, tube, kRelative * tube) << reversed;
+        // Two overlapping copies hold the volume once.
+        double both = 0.0;
+        ASSERT_EQ(geo::solidsUnionVolume({{id, geo::Placement{}}, {id, geo::Placement{}}}, &both),
+                  PRO_TK_NO_ERROR);
+        EXPECT_NEAR(both, tube, kRelative * tube);
+        geo::solidFree(id);
+    }
+    int id = 0;
+    std::vector<geo::ProfileEdge> open(loop.begin(), loop.end() - 1);
+    EXPECT_EQ(geo::solidRevolve(open, {0, 0, 0}, {0, 0, 1}, 0.0, kPi, &id), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(geo::solidRevolve(loop, {0, 0, 0}, {0, 0, 1}, 0.0, 0.0, &id), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(geo::solidRevolve(loop, {0, 0, 0}, {0, 0, 0}, 0.0, kPi, &id), PRO_TK_BAD_INPUTS);
+    double none = -1.0;
+    EXPECT_EQ(geo::solidsUnionVolume({}, &none), PRO_TK_NO_ERROR);
+    EXPECT_EQ(none, 0.0);
 }
 
 class RevolveTest : public modeltest::ConnectedTest {
@@ -96,7 +144,7 @@ TEST_F(RevolveTest, PartialTurnsSweepTheSumOfBothSides) {
     // way and 45 the other reaches 90 degrees from X on one side only.
     ProMatrix identity = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
     Pro3dPnt box[2];
-    ASSERT_EQ(ProSolidOutlineCompute(at.solid, identity, nullptr, 0, box), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProSolidOutlineCompute(at.solid, identity, solidOnly, 2, box), PRO_TK_NO_ERROR);
     EXPECT_NEAR(box[1][2], l, 1e-6);
     EXPECT_NEAR(std::max(std::fabs(box[0][1]), std::fabs(box[1][1])), r, 1e-6);
     EXPECT_NEAR(std::min(std::fabs(box[0][1]), std::fabs(box[1][1])), r * std::sin(kPi / 4), 1e-6);
@@ -210,7 +258,7 @@ TEST_F(RevolveTest, TheSolidFollowsItsCoordinateSystem) {
               PRO_TK_NO_ERROR);
     ProMatrix identity = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
     Pro3dPnt box[2];
-    ASSERT_EQ(ProSolidOutlineCompute(at.solid, identity, nullptr, 0, box), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProSolidOutlineCompute(at.solid, identity, solidOnly, 2, box), PRO_TK_NO_ERROR);
     const double min[3] = {10 - r, 20 - l, 30 - r};
     const double max[3] = {10 + r, 20, 30 + r};
     for (int k = 0; k < 3; ++k) {
@@ -235,7 +283,7 @@ TEST_F(RevolveTest, TheSolidFollowsItsCoordinateSystem) {
     ASSERT_EQ(dims.size(), 4u) << csysFeature;
     ProDimensionValueSet(&dims[0], -7.0);
     ProSolidRegenerate(at.solid, PRO_REGEN_NO_FLAGS);
-    ASSERT_EQ(ProSolidOutlineCompute(at.solid, identity, nullptr, 0, box), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProSolidOutlineCompute(at.solid, identity, solidOnly, 2, box), PRO_TK_NO_ERROR);
     EXPECT_NEAR(box[0][0], -7 - r, 1e-6);
     EXPECT_NEAR(box[1][0], -7 + r, 1e-6);
     double cylinder = kPi * r * r * l;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "revolve_helpers.h"
+#include "simhost/state/sections.h"
 
 namespace {
 
@@ -115,7 +116,8 @@ TEST_F(SectionTest, AClosedProfileSolvesAndOpenOrBranchedOnesAreListed) {
 }
 
 TEST_F(SectionTest, EndsMeetWithinTheSectionsEpsilon) {
-    addPolygon(held.section, {{0, 0}, {2, 0}, {2, 5}});
+    addLine(held.section, 0, 0, 2, 0);
+    addLine(held.section, 2, 0, 2, 5);
     addLine(held.section, 2, 5, 0, 0.05);  // misses the start by 0.05
     EXPECT_EQ(ProSectionSolve(held.section, &errors), PRO_TK_GENERAL_ERROR);
     EXPECT_EQ(ProSectionEpsilonSet(held.section, 0.0), PRO_TK_BAD_INPUTS);
@@ -154,6 +156,12 @@ TEST_F(SectionTest, ProjectedCoordinateSystemsLandWhereTheSketchFrameSeesThem) {
     EXPECT_EQ(ProSectionEntityFromProjection(held.section, csys, &id), PRO_TK_NO_ERROR);
     EXPECT_GT(id, 0);
     ProSelectionFree(&csys);
+    const simhost::state::SectionEntity* projected =
+        &simhost::state::sectionFind(held.section)->entities.back();
+    EXPECT_EQ(projected->type, PRO_2D_COORD_SYS);
+    EXPECT_TRUE(projected->construction);
+    EXPECT_NEAR(projected->a[0], 0.0, 1e-12);
+    EXPECT_NEAR(projected->a[1], 0.0, 1e-12);
 
     // A system moved 2 along X and 3 along Z sits at (2, 3): sketch u is X, v is Z.
     int moved = makeCsys(at.solid, L"MOVED", {{0, 2.0}, {2, 3.0}});
@@ -161,8 +169,9 @@ TEST_F(SectionTest, ProjectedCoordinateSystemsLandWhereTheSketchFrameSeesThem) {
     ProModelitem movedItem{PRO_CSYS, moved, at.solid};
     ProSelectionAlloc(nullptr, &movedItem, &csys);
     ASSERT_EQ(ProSectionEntityFromProjection(fresh.section, csys, &id), PRO_TK_NO_ERROR);
-    // A profile drawn from the projected point closes only if the point is (2, 3).
-    addPolygon(fresh.section, {{2, 3}, {4, 3}, {4, 4}});
+    projected = &simhost::state::sectionFind(fresh.section)->entities.back();
+    EXPECT_NEAR(projected->a[0], 2.0, 1e-12);
+    EXPECT_NEAR(projected->a[1], 3.0, 1e-12);
     ProSelectionFree(&csys);
     ProModelitem plane{PRO_SURFACE, at.sketchPlane, at.solid};
     ProSelectionAlloc(nullptr, &plane, &csys);
