@@ -5,6 +5,7 @@
 #include <ProMdl.h>
 #include <ProToolkit.h>
 
+#include <cmath>
 #include <vector>
 
 #include "feature/curves_fixture.h"
@@ -51,6 +52,18 @@ double partVolume() {
     return volume;
 }
 
+// The lengths of the list's elements, all lines.
+std::vector<double> lineLengths() {
+    std::vector<double> lengths;
+    for (const Ardo::kelt2pCurveElement& element : listed()) {
+        EXPECT_TRUE(element.isLine);
+        lengths.push_back(std::hypot(element.end.x - element.start.x,
+                                     element.end.y - element.start.y,
+                                     element.end.z - element.start.z));
+    }
+    return lengths;
+}
+
 class RevolveTest : public CurvesTest {
 protected:
     void SetUp() override {
@@ -81,6 +94,15 @@ TEST_F(RevolveTest, ChainedContourMovedIntoTheSketchGivesTheBodyOfRevolution) {
     int id = part.CreateRevolveFeature("CS01", "CONE_TOOL");
     EXPECT_STREQ(part.FeatureName(id), "CONE_TOOL");
     EXPECT_NEAR(partVolume(), kConeToolVolume, 1e-6 * kConeToolVolume);
+
+    // The same contour as a datum curve: its curves, read back, have the lengths drawn.
+    std::vector<double> drawn = lineLengths();
+    int curve = part.CreateIntfCurveFeature("CS01", "CONE_CURVE");
+    ASSERT_EQ(part.CurveElements(curve, false, 1.0), 4);
+    std::vector<double> read = lineLengths();
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        EXPECT_NEAR(read[i], drawn[i], 1e-9) << "curve " << i;
+    }
 }
 
 TEST_F(RevolveTest, ArcOfTheContourIsRevolvedAsDrawn) {
