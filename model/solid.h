@@ -87,6 +87,16 @@ public:
     Vector TransGet(const kelt2pPointData& point);
     Vector TransGet(const char* csysName, const kelt2pPointData& point, const Matrix& m);
 
+    // Curves and the features made from them (feature/curve_*.cpp, intf_curve.cpp,
+    // revolve*.cpp); the curve-element list itself is in feature/curve_elements.h.
+    // Reading a curve feature refuses a tolerance that is not a positive number with
+    // (-2, operation text) before any host call.
+    int CurveElements(int curveFeatureId, bool mark, double tolerance);
+    int CurveElementsAdd(int curveFeatureId, bool mark, double tolerance);
+    int CreateIntfCurveFeature(const char* csysPattern, const char* name);
+    int CreateRevolveFeature(const char* csysPattern, const char* name);
+    int CreateRevolveFeature(int curveFeatureId, const char* csysPattern, const char* name);
+
     // Assemblies (feature/assembly_*.cpp). Every added component is a direct child of
     // this model: the returned path has this model as root and depth 1.
     CompPath Add(Solid& component);
