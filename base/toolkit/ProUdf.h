@@ -51,7 +51,9 @@ PRO_TK_EXPORT ProError ProUdfrequiredrefPromptGet(ProUdfRequiredRef reference, P
 // The item type (PRO_CSYS, PRO_POINT ...) the reference needs.
 PRO_TK_EXPORT ProError ProUdfrequiredrefTypeGet(ProUdfRequiredRef reference, ProType* type);
 // A reference answering the prompt with the selected item (copied); external when the
-// item lies in another model of the assembly (the selection's path leads to it).
+// item lies in another model of the assembly (the selection's path leads to it). The
+// host keeps the reference until ProUdfdataReferenceAdd gives it to data; one never
+// given goes when the session ends.
 PRO_TK_EXPORT ProError ProUdfreferenceAlloc(ProLine prompt, ProSelection ref_item,
                                             ProBoolean external, ProUdfreference* reference);
 // Adds the reference to the data, which takes it over (freed with the data).
