@@ -110,7 +110,7 @@ Outcome tipOutcome(const HostCall& call, int code) {
     // "TIP" itself: the reference's selection with the offset's text, the tree with the
     // empty one, the naming of its dimensions with the facade's.
     if (is(call, "ProMdlTypeGet") || is(call, "ProAsmcomppathInit") ||
-        is(call, "ProSelectionAlloc")) {
+        is(call, "ProSelectionAlloc", 3)) {
         return Outcome::library(code, kOffsetText);
     }
     if (is(call, "ProFeatureDimensionVisit")) {
