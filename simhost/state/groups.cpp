@@ -266,8 +266,12 @@ ProError udfPlace(Session& s, Model& model, const UdfDefinition& definition,
         return PRO_TK_BAD_INPUTS;
     }
     FeatureStore& store = features(model);
+    // The group takes the definition's name unless the solid or one of the members
+    // (made after it) holds that name.
     std::string groupName = upperName(definition.name);
-    if (store.byName(groupName) != nullptr) {
+    bool memberHoldsIt = std::any_of(definition.features.begin(), definition.features.end(),
+                                     [&](const UdfFeature& f) { return f.name == groupName; });
+    if (memberHoldsIt || store.byName(groupName) != nullptr) {
         groupName = featureDefaultName(model, kFeatGroup);
     }
     std::vector<int> made;

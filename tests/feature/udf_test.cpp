@@ -132,6 +132,7 @@ TEST_F(UdfTest, AUdfIsPlacedOnTheChosenItem) {
     kelt2pMdl::UdfAddSetRef(0, "CS1", here);
     part.UdfAdd(true, true);
     EXPECT_EQ(groups(), 0);
+    // The UDF is named as its one feature: the feature keeps the name, not the group.
     Ardo::Matrix mark = part.CsysGetTransform("MARK");
     EXPECT_NEAR(mark.TransGetX(), 5.0, 1e-9);
     EXPECT_NEAR(mark.TransGetZ(), 7.0, 1e-9);
