@@ -50,7 +50,8 @@ void plateWithUdfs() {
 // The holder with the point PNT_TIP placed in the assembly on CS0.
 void assemblyWithTip() {
     plateWithUdfs();
-    std::filesystem::copy_file(KELT2PROE_SOURCE_DIR "/tests/data/tip_gauge.gph", "tip_gauge.gph");
+    std::filesystem::copy_file(KELT2PROE_SOURCE_DIR "/tests/data/tip_gauge.gph", "tip_gauge.gph",
+                               std::filesystem::copy_options::overwrite_existing);
     holder = Ardo::kelt2pMdl();
     holder.Create("HOLDER", Ardo::KELT2P_MDL_PART);
     holder.CsysCreate("CS0");

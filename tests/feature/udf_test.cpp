@@ -33,7 +33,7 @@ protected:
             {"type": "point", "name": "STD_PNT", "reference": "STD_CS", "at": [1, 0, 0]}]})");
         part.Create("plate", Ardo::KELT2P_MDL_PART);
         part.CsysCreate("CS0");
-        part.CsysCreateOffSet("CS1", "CS0", 0, 0, 0, 5, 0, 0, 0);
+        part.CsysCreateOffSet("CS1", "CS0", 0, 5, 0, 0, 0, 0, 0);
     }
     // The names of the model's features in the host's order.
     std::vector<std::string> featureNames() {
