@@ -38,7 +38,8 @@ PRO_TK_EXPORT ProError ProUdfdataAlloc(ProUdfdata* data);
 PRO_TK_EXPORT ProError ProUdfdataFree(ProUdfdata data);
 // The UDF to place: the name of a group definition of the host's UDF library (with or
 // without its file extension); instance may be NULL. PRO_TK_E_NOT_FOUND when the library
-// has no such definition.
+// has no such definition, PRO_TK_BAD_INPUTS for a name that is no definition name,
+// PRO_TK_INVALID_FILE for a definition the host cannot read.
 PRO_TK_EXPORT ProError ProUdfdataNameSet(ProUdfdata data, ProName udf_name, ProName instance);
 PRO_TK_EXPORT ProError ProUdfdataDependencySet(ProUdfdata data, ProUdfdependency dependency);
 PRO_TK_EXPORT ProError ProUdfdataScaleSet(ProUdfdata data, ProUdfscaletype type, double scale);
