@@ -134,6 +134,23 @@ public:
     int CsysExtRefs(const char* featureName, CompPath& path);
     static const CompPath& CsysExtRefPath(int index);
     static int CsysExtRefId(int index);
+    // UDFs (feature/udf*.cpp): the current UDF and its reference list are process-wide
+    // (feature/udf_current.h). UdfRef and UdfAddSetRef act on an index from 0 to the
+    // number of entries: that number itself raises the subscript error, a larger or
+    // negative index does nothing. UdfRef writes at most 80 bytes to `prompt` and 32 to
+    // `name`, always terminated; null outputs are skipped.
+    static int UdfInit(const char* name);
+    static void UdfRef(int index, char* prompt, kelt2pFeaturetype* type, char* name,
+                       CompPath* path);
+    static void UdfAddSetRef(int index, const char* name, const CompPath& path);
+    void UdfAdd(bool ungroup, bool regenerate);
+    // A failure after insert mode began ends it with the suppressed features resumed.
+    void UdfAddStd(const char* name);
+    void UdfAddTip(const char* csysName, CompPath& path, const char* pointName, bool regenerate);
+    // Insert mode (feature/insert_mode.cpp).
+    void InsertModeActivate(int featureId);
+    void InsertModeCancel(bool resume);
+    bool InsertModeIsActive();
 
     // Parameters (model/params*.cpp). `feature` is a feature owner by name: the one
     // feature whose whole name matches it as a pattern.

@@ -38,7 +38,8 @@ PRO_TK_EXPORT ProError ProUdfdataAlloc(ProUdfdata* data);
 PRO_TK_EXPORT ProError ProUdfdataFree(ProUdfdata data);
 // The UDF to place: the name of a group definition of the host's UDF library (with or
 // without its file extension); instance may be NULL. PRO_TK_E_NOT_FOUND when the library
-// has no such definition.
+// has no such definition, PRO_TK_BAD_INPUTS for a name that is no definition name,
+// PRO_TK_INVALID_FILE for a definition the host cannot read.
 PRO_TK_EXPORT ProError ProUdfdataNameSet(ProUdfdata data, ProName udf_name, ProName instance);
 PRO_TK_EXPORT ProError ProUdfdataDependencySet(ProUdfdata data, ProUdfdependency dependency);
 PRO_TK_EXPORT ProError ProUdfdataScaleSet(ProUdfdata data, ProUdfscaletype type, double scale);
@@ -51,7 +52,9 @@ PRO_TK_EXPORT ProError ProUdfrequiredrefPromptGet(ProUdfRequiredRef reference, P
 // The item type (PRO_CSYS, PRO_POINT ...) the reference needs.
 PRO_TK_EXPORT ProError ProUdfrequiredrefTypeGet(ProUdfRequiredRef reference, ProType* type);
 // A reference answering the prompt with the selected item (copied); external when the
-// item lies in another model of the assembly (the selection's path leads to it).
+// item lies in another model of the assembly (the selection's path leads to it). The
+// host keeps the reference until ProUdfdataReferenceAdd gives it to data; one never
+// given goes when the session ends.
 PRO_TK_EXPORT ProError ProUdfreferenceAlloc(ProLine prompt, ProSelection ref_item,
                                             ProBoolean external, ProUdfreference* reference);
 // Adds the reference to the data, which takes it over (freed with the data).

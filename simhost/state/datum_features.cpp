@@ -70,11 +70,11 @@ void doubleSet(TreeNode* node, double d) {
     }
 }
 
-// Where the coordinate system that a selection element names sits in this model's
-// frame: a coordinate system of the model itself, or one inside a component at any
-// depth, the selection's path leading from this model to the item's model. Nullopt
-// when the selection names no such coordinate system.
-std::optional<Placement> csysSelected(Model& model, const TreeNode* node) {
+// Where the coordinate system (or datum point: its origin) that a selection element
+// names sits in this model's frame: an item of the model itself, or one inside a
+// component at any depth, the selection's path leading from this model to the item's
+// model. Nullopt when the selection names no such item.
+std::optional<Placement> itemSelected(Model& model, const TreeNode* node, int type) {
     const ValueContent* value = valueOf(node);
     if (value == nullptr || value->type != PRO_VALUE_TYPE_SELECTION || !value->r) {
         return std::nullopt;
@@ -96,15 +96,19 @@ std::optional<Placement> csysSelected(Model& model, const TreeNode* node) {
     // A selection read from a file before the component models came into session has
     // lost its owner; its path still names the model.
     bool ownerLost = selection.item.owner == nullptr && end != &model;
-    if (selection.item.type != PRO_CSYS ||
+    if (selection.item.type != type ||
         (selection.item.owner != modelHandle(end->id) && !ownerLost)) {
         return std::nullopt;
     }
     GeomItem* item = features(*end).item(selection.item.id);
-    if (item == nullptr || item->type != PRO_CSYS) {
+    if (item == nullptr || item->type != type) {
         return std::nullopt;
     }
     return geometry::compose(along, item->place);
+}
+
+std::optional<Placement> csysSelected(Model& model, const TreeNode* node) {
+    return itemSelected(model, node, PRO_CSYS);
 }
 
 // --- coordinate systems ---------------------------------------------------------
@@ -117,8 +121,23 @@ struct Move {
 
 struct CsysTree {
     const TreeNode* reference = nullptr;  // the selection element; null: no reference
+    const TreeNode* origin = nullptr;     // a datum point the origin sits at, or null
     std::vector<Move> moves;
 };
+
+// Where the tree's system sits before its moves: the reference coordinate system, moved
+// to the origin point when it has one.
+std::optional<Placement> csysBase(Model& model, const CsysTree& tree) {
+    std::optional<Placement> reference = csysSelected(model, tree.reference);
+    if (reference && tree.origin != nullptr) {
+        std::optional<Placement> point = itemSelected(model, tree.origin, PRO_POINT);
+        if (!point) {
+            return std::nullopt;
+        }
+        reference->origin = point->origin;
+    }
+    return reference;
+}
 
 // Reads an offset coordinate system's tree; a fault names the element the host refuses.
 std::optional<TreeFault> csysRead(Model& model, TreeNode& tree, CsysTree& out) {
@@ -126,15 +145,29 @@ std::optional<TreeFault> csysRead(Model& model, TreeNode& tree, CsysTree& out) {
     if (constrs == nullptr) {
         return std::nullopt;  // the default coordinate system
     }
-    // One origin reference: a coordinate system of this model.
-    if (constrs->children.size() != 1 || constrs->children[0].id != kElemCsysOriginConstr) {
+    // One origin reference, a coordinate system the new one is offset from; a second one
+    // may name a datum point where the origin sits, the axes staying those of the
+    // coordinate system.
+    if (constrs->children.empty() || constrs->children.size() > 2) {
         return TreeFault{kElemCsysOriginConstrs, PRO_TK_BAD_INPUTS};
     }
-    out.reference = childOf(constrs->children[0], kElemCsysOriginConstrRef);
-    if (out.reference == nullptr) {
-        return TreeFault{kElemCsysOriginConstrRef, PRO_TK_E_NOT_FOUND};
+    for (const TreeNode& constr : constrs->children) {
+        const TreeNode* ref = childOf(constr, kElemCsysOriginConstrRef);
+        if (constr.id != kElemCsysOriginConstr) {
+            return TreeFault{kElemCsysOriginConstrs, PRO_TK_BAD_INPUTS};
+        }
+        if (ref == nullptr) {
+            return TreeFault{kElemCsysOriginConstrRef, PRO_TK_E_NOT_FOUND};
+        }
+        if (out.reference == nullptr && csysSelected(model, ref)) {
+            out.reference = ref;
+        } else if (out.origin == nullptr && itemSelected(model, ref, PRO_POINT)) {
+            out.origin = ref;
+        } else {
+            return TreeFault{kElemCsysOriginConstrRef, PRO_TK_BAD_INPUTS};
+        }
     }
-    if (!csysSelected(model, out.reference)) {
+    if (out.reference == nullptr) {
         return TreeFault{kElemCsysOriginConstrRef, PRO_TK_BAD_INPUTS};
     }
     if (const TreeNode* type = childOf(tree, kElemCsysOffsetType)) {
@@ -184,7 +217,7 @@ void csysPlace(Model& model, Feature& feature) {
     if (csysRead(model, feature.tree, tree) || tree.reference == nullptr) {
         return;  // the default or a placed coordinate system keeps its placement
     }
-    std::optional<Placement> reference = csysSelected(model, tree.reference);
+    std::optional<Placement> reference = csysBase(model, tree);
     GeomItem* own = nullptr;
     for (int id : feature.items) {
         GeomItem* item = features(model).item(id);

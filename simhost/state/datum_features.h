@@ -8,9 +8,10 @@
 // the reference's axes, the origin staying for a rotation. Rotations about X, then Y,
 // then Z give the rotation Rz * Ry * Rx, so the new system's transform is the
 // reference's times [Rz * Ry * Rx | (x, y, z)]. Each move gets one dimension, in the
-// order of the moves. A datum-point feature offsets its points (x, y, z) in the frame of
-// its reference coordinate system, three dimensions per point (x, y, z) when it asks for
-// dimensions.
+// order of the moves. A second origin reference, a datum point, puts the origin at the
+// point before the moves, the axes staying the reference's. A datum-point feature offsets its
+// points (x, y, z) in the frame of its reference coordinate system, three dimensions per point (x,
+// y, z) when it asks for dimensions.
 //
 // A reference coordinate system may lie inside a component at any depth: the
 // selection's path leads from this model to it, and the placement composes along the

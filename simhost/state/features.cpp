@@ -99,7 +99,42 @@ Feature* FeatureStore::add(int type, TreeNode tree, const std::string& name) {
     feature.tree = std::move(tree);
     feature.ncseq = featureNcseqType(type);
     int id = feature.id;
-    return load(std::move(feature)) ? find(id) : nullptr;
+    if (!load(std::move(feature))) {
+        return nullptr;
+    }
+    if (insertAfter_ != 0) {
+        int after = number(insertAfter_);
+        if (after != 0 && after < static_cast<int>(order_.size())) {
+            order_.pop_back();
+            order_.insert(order_.begin() + after, id);
+            positionsStale_ = true;
+        }
+        insertAfter_ = id;
+    }
+    return find(id);
+}
+
+bool FeatureStore::move(const std::vector<int>& ids, int number) {
+    std::unordered_set<int> moving;
+    for (int id : ids) {
+        if (find(id) == nullptr || !moving.insert(id).second) {
+            return false;
+        }
+    }
+    std::vector<int> rest;
+    rest.reserve(order_.size());
+    for (int id : order_) {
+        if (moving.count(id) == 0) {
+            rest.push_back(id);
+        }
+    }
+    if (ids.empty() || number < 1 || number - 1 > static_cast<int>(rest.size())) {
+        return false;
+    }
+    rest.insert(rest.begin() + (number - 1), ids.begin(), ids.end());
+    order_ = std::move(rest);
+    positionsStale_ = true;
+    return true;
 }
 
 bool FeatureStore::load(Feature feature) {
@@ -160,6 +195,19 @@ void FeatureStore::erase(const std::vector<int>& ids) {
     }
     if (gone.empty()) {
         return;
+    }
+    // The insertion point falls back to the nearest feature before it that stays.
+    if (gone.count(insertAfter_) != 0) {
+        int fallback = 0;
+        for (int id : order_) {
+            if (id == insertAfter_) {
+                break;
+            }
+            if (gone.count(id) == 0) {
+                fallback = id;
+            }
+        }
+        insertAfter_ = fallback;
     }
     order_.erase(
         std::remove_if(order_.begin(), order_.end(), [&](int id) { return gone.count(id) != 0; }),

@@ -3,8 +3,9 @@
 //
 // Feature ids and geometry-item ids come from one counter per model, in order from 1,
 // and are never reused. Names are kept in upper case and are unique among the model's
-// features. The visit order is the regeneration order: creation appends, deletion
-// removes.
+// features. The visit order is the regeneration order: creation appends (in insert
+// mode: inserts after the insertion point, which then moves to the new feature),
+// deletion removes.
 #pragma once
 
 #include <algorithm>
@@ -71,6 +72,14 @@ public:
     // Removes the features and their geometry items.
     void erase(const std::vector<int>& ids);
 
+    // The feature after which new features go, 0 when they are appended.
+    int insertAfter() const { return insertAfter_; }
+    void insertAfterSet(int id) { insertAfter_ = id; }
+    // Moves the features (each once, in the given order) so that the first of them
+    // takes the 1-based number `number` among all features; false, changing nothing, for
+    // an unknown or repeated id or a number past the end.
+    bool move(const std::vector<int>& ids, int number);
+
     // Feature ids in regeneration order.
     const std::vector<int>& order() const { return order_; }
     // 1-based position in the regeneration order, 0 when there is no such feature.
@@ -120,6 +129,7 @@ private:
     std::unordered_map<int, int> position_;  // id -> index into order_
     bool positionsStale_ = false;
     int nextId_ = 1;
+    int insertAfter_ = 0;
     std::unordered_map<std::string, int> defaultNameNext_;
 };
 
