@@ -6,7 +6,6 @@ namespace {
 
 // Element ids and values of the revolve feature tree.
 constexpr ProElemId kFeatureTree = 386;
-constexpr ProElemId kFeatureType = 387;
 constexpr ProElemId kFeatureName = 1964;
 constexpr ProElemId kFeatureForm = 388;
 constexpr ProElemId kSolidType = 1956;
@@ -26,7 +25,6 @@ constexpr ProElemId kSketchPlane = 451;
 constexpr ProElemId kViewDirection = 452;
 constexpr ProElemId kOrientDirection = 454;
 constexpr ProElemId kOrientReference = 455;
-constexpr int kProtrusion = 917;
 constexpr int kRevolveForm = 2;
 constexpr int kSolid = 917;
 constexpr int kAddMaterial = -1;
@@ -40,8 +38,6 @@ constexpr int kOrientUp = 1;
 
 ElemTree RevolveTree(const wchar_t* name, ProSelection sketchPlane, ProSelection orientation) {
     ElemTree tree = ElementAlloc(kFeatureTree);
-    // The host makes no feature of a tree that does not say its type.
-    ElementAdd(tree.get(), ElementInteger(kFeatureType, kProtrusion));
     if (name[0] != L'\0') {
         ElementAdd(tree.get(), ElementWstring(kFeatureName, name));
     }

@@ -20,6 +20,12 @@ const TreeNode* childOf(const TreeNode& root, int id) {
 
 std::optional<int> featureTreeType(const TreeNode& root) {
     const TreeNode* node = childOf(root, kElemFeatureType);
+    if (node == nullptr) {
+        // A sketched feature may say what it is by its form and its kind alone: a solid
+        // (917) made by extrusion, revolution ... is a protrusion, type 917.
+        const TreeNode* form = childOf(root, kElemFeatureForm);
+        node = form != nullptr ? childOf(root, kElemSolidType) : nullptr;
+    }
     if (node == nullptr || node->values.size() != 1 ||
         node->values.front().type != PRO_VALUE_TYPE_INT) {
         return std::nullopt;

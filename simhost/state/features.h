@@ -26,6 +26,9 @@ namespace simhost::state {
 constexpr int kElemFeatureTree = 386;
 constexpr int kElemFeatureType = 387;
 constexpr int kElemFeatureName = 1964;
+// A sketched feature's form (extrusion, revolution ...) and kind (solid 917, surface ...).
+constexpr int kElemFeatureForm = 388;
+constexpr int kElemSolidType = 1956;
 
 // Feature types the host builds geometry for.
 constexpr int kFeatDatumPoint = 931;

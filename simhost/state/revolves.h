@@ -22,14 +22,13 @@
 
 #include <vector>
 
+#include "simhost/state/features.h"
 #include "simhost/state/models.h"
 
 namespace simhost::state {
 
 constexpr int kFeatSolid = 917;
-constexpr int kElemFeatureForm = 388;
 constexpr int kFeatureFormRevolve = 2;
-constexpr int kElemSolidType = 1956;
 constexpr int kElemRemoveMaterial = 2023;
 constexpr int kElemIsThin = 3176;
 constexpr int kElemRevAngle = 6;

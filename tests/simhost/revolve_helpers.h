@@ -104,10 +104,12 @@ inline int makePlane(ProSolid solid, int csysItem, int axis, double offset = 0.0
 }
 
 // The revolve tree the library builds: sketch plane and orientation reference, the first
-// and second side's angles.
+// and second side's angles. It has no type element: form and kind say what it is.
 inline ProElement revolveTree(ProSolid solid, int sketchPlane, int referencePlane,
                               double first = 360.0, double second = 0.0) {
-    ProElement t = tree(917, L"TURNED");
+    ProElement t = nullptr;
+    ProElementAlloc(386, &t);
+    addText(t, 1964, L"TURNED");
     addInt(t, 388, 2);
     addInt(t, 1956, 917);
     addInt(t, 2023, -1);
