@@ -93,9 +93,15 @@ const pro_udf_required_ref* liveRequired(ProUdfRequiredRef reference) {
 // An enumerator given by the caller read as a plain int, so that a value outside the
 // enumeration is refused rather than loaded.
 template <typename Enum>
-bool enumIn(const Enum& value, int low, int high) {
+int rawValue(const Enum& value) {
     int raw = 0;
     std::memcpy(&raw, &value, sizeof raw);
+    return raw;
+}
+
+template <typename Enum>
+bool enumIn(const Enum& value, int low, int high) {
+    const int raw = rawValue(value);
     return raw >= low && raw <= high;
 }
 
@@ -156,7 +162,7 @@ ProError ProUdfdataNameSet(ProUdfdata data, ProName udf_name, ProName instance) 
 SIMHOST_CATCH
 
 ProError ProUdfdataDependencySet(ProUdfdata data, ProUdfdependency dependency) try {
-    SIMHOST_ENTER("ProUdfdataDependencySet", dataArg(data), std::to_string(dependency));
+    SIMHOST_ENTER("ProUdfdataDependencySet", dataArg(data), std::to_string(rawValue(dependency)));
     if (liveData(data) == nullptr ||
         !enumIn(dependency, PROUDFDEPENDENCY_INDEPENDENT, PROUDFDEPENDENCY_UDF_DRIVEN)) {
         return PRO_TK_BAD_INPUTS;
@@ -167,7 +173,8 @@ ProError ProUdfdataDependencySet(ProUdfdata data, ProUdfdependency dependency) t
 SIMHOST_CATCH
 
 ProError ProUdfdataScaleSet(ProUdfdata data, ProUdfscaletype type, double scale) try {
-    SIMHOST_ENTER("ProUdfdataScaleSet", dataArg(data), std::to_string(type), std::to_string(scale));
+    SIMHOST_ENTER("ProUdfdataScaleSet", dataArg(data), std::to_string(rawValue(type)),
+                  std::to_string(scale));
     if (liveData(data) == nullptr ||
         !enumIn(type, PROUDFSCALETYPE_SAME_SIZE, PROUDFSCALETYPE_USER) || !(scale > 0.0) ||
         scale > 1e6) {
@@ -180,7 +187,7 @@ ProError ProUdfdataScaleSet(ProUdfdata data, ProUdfscaletype type, double scale)
 SIMHOST_CATCH
 
 ProError ProUdfdataDimdisplaySet(ProUdfdata data, ProUdfdimdisplay dim_display) try {
-    SIMHOST_ENTER("ProUdfdataDimdisplaySet", dataArg(data), std::to_string(dim_display));
+    SIMHOST_ENTER("ProUdfdataDimdisplaySet", dataArg(data), std::to_string(rawValue(dim_display)));
     if (liveData(data) == nullptr ||
         !enumIn(dim_display, PROUDFDIMDISP_NORMAL, PROUDFDIMDISP_BLANK)) {
         return PRO_TK_BAD_INPUTS;
