@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "kelt2proe/comp_path.h"
@@ -50,8 +51,11 @@ void plateWithUdfs() {
 // The holder with the point PNT_TIP placed in the assembly on CS0.
 void assemblyWithTip() {
     plateWithUdfs();
-    std::filesystem::copy_file(KELT2PROE_SOURCE_DIR "/tests/data/tip_gauge.gph", "tip_gauge.gph",
-                               std::filesystem::copy_options::overwrite_existing);
+    // Removed first: the Windows runtime refuses to copy over an existing file even when
+    // asked to overwrite it.
+    std::error_code ignored;
+    std::filesystem::remove("tip_gauge.gph", ignored);
+    std::filesystem::copy_file(KELT2PROE_SOURCE_DIR "/tests/data/tip_gauge.gph", "tip_gauge.gph");
     holder = Ardo::kelt2pMdl();
     holder.Create("HOLDER", Ardo::KELT2P_MDL_PART);
     holder.CsysCreate("CS0");
