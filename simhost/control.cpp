@@ -184,10 +184,11 @@ bool geometryKernelAvailable() {
     return geometry::kernelAvailable();
 }
 
-ProError modelVolume(ProMdl model, double* volume) {
+int modelVolume(const void* model, double* volume) {
     state::Session* session = state::connected();
+    ProMdl handle = static_cast<ProMdl>(const_cast<void*>(model));
     state::Model* found =
-        session != nullptr ? session->area<state::ModelStore>().byHandle(model) : nullptr;
+        session != nullptr ? session->area<state::ModelStore>().byHandle(handle) : nullptr;
     if (found == nullptr || volume == nullptr ||
         (found->type != state::kPart && found->type != state::kAssembly)) {
         return PRO_TK_BAD_INPUTS;

@@ -1,9 +1,6 @@
 // Control API of the simulated host: what a test needs beyond the toolkit itself.
 #pragma once
 
-#include <ProObjects.h>
-#include <ProToolkit.h>
-
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -128,7 +125,9 @@ SIMHOST_API bool geometryKernelAvailable();
 // (those its file declares and those of its revolved features), or of every part placed
 // below the assembly, overlaps counted once. PRO_TK_BAD_INPUTS for a handle that is no
 // part or assembly of the connected session, PRO_TK_UNSUPPORTED without the kernel.
-SIMHOST_API ProError modelVolume(ProMdl model, double* volume);
+// `model` is the model's toolkit handle (ProMdl); the answer is a toolkit result code.
+// Plain types here: the control API's header needs no toolkit header.
+SIMHOST_API int modelVolume(const void* model, double* volume);
 
 // Makes the component `componentId` of the assembly named `assembly` ("FRAME" or
 // "FRAME.ASM", in the connected session) a flexible one that varies these dimensions
