@@ -5,33 +5,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <new>
-#include <system_error>
-#include <unordered_map>
 
-#include <APIHeaderSection_MakeHeader.hxx>
-#include <BRepAlgoAPI_Common.hxx>
-#include <BRepBndLib.hxx>
-#include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
-#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRep_Builder.hxx>
-#include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
-#include <IFSelect_ReturnStatus.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
-#include <STEPControl_Reader.hxx>
 #include <STEPControl_Writer.hxx>
-#include <Standard_Failure.hxx>
-#include <TCollection_HAsciiString.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopLoc_Location.hxx>
-#include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Shape.hxx>
-#include <gp_Ax2.hxx>
 #include <gp_Trsf.hxx>
 
 // Sanitizer builds check for leaks (gcc names AddressSanitizer with a macro, clang
