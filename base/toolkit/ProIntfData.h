@@ -16,9 +16,9 @@ typedef enum {
     PRO_INTF_SET = 6,
     PRO_INTF_PDGS = 7,
     PRO_INTF_ICEM = 8,
-    PRO_INTF_ACIS = 9,
+    PRO_INTF_CDRS = 9,
     PRO_INTF_DXF = 10,
-    PRO_INTF_CDRS = 11,
+    PRO_INTF_ACIS = 11,
     PRO_INTF_STL = 12,
     PRO_INTF_VRML = 13,
     PRO_INTF_PARASOLID = 14

@@ -170,6 +170,60 @@ enum DimDisplayMode : std::int32_t {
 };
 
 // ---------------------------------------------------------------------------
+// Display, views and layers
+
+// The host's layer display status number, passed unchanged.
+enum kelt2pLayerDisplay : std::int32_t {
+    KELT2P_LAYER_NONE = -1,
+    KELT2P_LAYER_NORMAL = 1,
+    KELT2P_LAYER_DISPLAY = 2,
+    KELT2P_LAYER_BLANK = 3,
+    KELT2P_LAYER_HIDDEN = 5,
+    KELT2P_LAYER_SKIP = 6,
+};
+
+// ---------------------------------------------------------------------------
+// External data
+
+// A slot's value, passed by value: `type` 1 integer, 2 double, 3 text names the member
+// of `value` that holds it.
+struct kelt2pExtdataSlotValue {
+    std::int32_t type;
+    union {
+        std::int32_t i;  // 1
+        double d;        // 2
+        char s[512];     // 3, narrow, at most 511 characters
+    } value;
+};
+
+// ---------------------------------------------------------------------------
+// Import and export
+
+// The host's 3D export format number, passed unchanged.
+enum kelt2p3D_Export_Type : std::int32_t {
+    KELT2P_EXPORT_STEP = 1,
+    KELT2P_EXPORT_IGES = 4,
+    KELT2P_EXPORT_SAT = 7,
+};
+
+// The host's assembly configuration of a 3D export, passed unchanged.
+enum kelt2pOutput_AsmCfg : std::int32_t {
+    KELT2P_OUTPUT_FLAT_FILE = 0,
+    KELT2P_OUTPUT_SINGLE_FILE = 1,
+    KELT2P_OUTPUT_MULTI_FILES = 2,
+    KELT2P_OUTPUT_PARTS = 3,
+};
+
+// The host's interface-file type number of an import into a new model, passed unchanged.
+enum kelt2pIntfImportType : std::int32_t {
+    KELT2P_IMPORT_IGES = 1,
+    KELT2P_IMPORT_STEP = 6,
+    KELT2P_IMPORT_STL = 7,
+    KELT2P_IMPORT_VRML = 8,
+    KELT2P_IMPORT_ACIS = 14,
+};
+
+// ---------------------------------------------------------------------------
 class KELT2PROE_API kelt2pMdl {
 public:
     // Unbound and unnamed.
@@ -447,6 +501,90 @@ public:
     static int RelationsSize();
     // Line i; valid until the buffer next changes.
     static const char* RelationAt(int i);
+
+    // --- Display, views and layers ----------------------------------------------
+    // Each switch sets a display option of the whole host session and returns whether
+    // it was on before; a change invalidates the model's display list and repaints it.
+    bool DispModePlane(bool on);
+    bool DispModePoint(bool on);
+    bool DispModeCsys(bool on);
+    bool DispModeAxis(bool on);
+    bool DispModeNote(bool on);
+    void ViewRetrieve(const char* name);
+    void ViewStore(const char* name);
+    void ViewReset();
+    void ViewRefit();
+    // The orientation of the named view (the empty name: the current view); columns
+    // 0..2 the view's axes.
+    Matrix ViewMatrixGet(const char* name);
+    // Orients the current view by `m`, which is normalised in place first (rotation
+    // scaled to unit axes, no translation).
+    void ViewMatrixSet(Matrix& m);
+    // Returns the new layer's id.
+    int LayerCreate(const char* name);
+    // The status of the one layer whose whole name matches `pattern`.
+    kelt2pLayerDisplay LayerDisplaystatus(const char* pattern);
+    // Sets the status of every layer whose whole name matches `pattern`.
+    void LayerDisplaystatus(const char* pattern, kelt2pLayerDisplay status);
+    // Puts the model item `id` on the layer named `layerName`.
+    void LayerItemAdd(const char* layerName, int id);
+    // Lists the layers whose whole name matches `pattern` (one list shared by all
+    // models); returns their number. LayerList(i) is the name of entry i, valid until
+    // the next call.
+    int LayerList(const char* pattern);
+    const char* LayerList(int i);
+
+    // --- External data --------------------------------------------------------------
+    // Classes and slots the application keeps in the model, saved with it. Without
+    // `strict`, registering an existing class and unregistering a missing one raise
+    // nothing.
+    void ExtdataClassRegister(const char* className, bool strict);
+    void ExtdataClassUnRegister(const char* className, bool strict);
+    // Lists the classes whose whole name matches `pattern` (one list shared by all
+    // models, in the host's order); returns their number. ExtdataClassNames(i) is the
+    // name of entry i, valid until the next call.
+    int ExtdataClassNames(const char* pattern);
+    const char* ExtdataClassNames(int i);
+    // Lists the class's slots whose whole name matches `pattern`, sorted by name (one
+    // list shared by all models); returns their number. ExtdataSlotList(i) is the name
+    // of entry i, valid until the next call.
+    int ExtdataSlotList(const char* className, const char* pattern);
+    const char* ExtdataSlotList(int i);
+    kelt2pExtdataSlotValue ExtdataSlot(const char* className, const char* slot);
+    // A write creates a missing slot; the class must be registered.
+    void ExtdataSlot(const char* className, const char* slot, const char* text);
+    void ExtdataSlot(const char* className, const char* slot, int value);
+    void ExtdataSlot(const char* className, const char* slot, double value);
+    void ExtdataSlot(const char* className, const char* slot, kelt2pExtdataSlotValue value);
+    void ExtdataDelete(const char* className, const char* slot);
+
+    // --- Import and export ------------------------------------------------------------
+    // The model's geometry in the frame of the first coordinate system whose whole
+    // name matches `csysPattern`: as surfaces or as a solid, with datums (incl1) and
+    // blanked items (incl2).
+    void WriteSTEP(const char* file, const char* csysPattern, bool surfaces, bool incl1,
+                   bool incl2);
+    void WriteACIS(const char* file, const char* csysPattern, bool surfaces, bool incl1,
+                   bool incl2);
+    void WriteExport(const char* file, const char* csysPattern, kelt2p3D_Export_Type format,
+                     kelt2pOutput_AsmCfg cfg, bool surfaces, bool incl1, bool incl2);
+    // Writes "<name>.stl": each point p of the model as m · A⁻¹ · p, A the placement of
+    // the coordinate system named `csysName`. `m` is left inverted.
+    void WriteSTL(const char* name, Matrix& m, const char* csysName, double chord, double angle);
+    void WritePDF(const char* file);
+    void ExportVRML(const char* file);
+    // Brings the file's solid into the model as an import feature.
+    void ImportSTEP(const char* file);
+    void ImportACIS(const char* file);
+    // The shrinkwrap of the model into a faceted file, or into the model `target`;
+    // returns the host's code of releasing the options. `level` is not read.
+    int ShrinkwrapCreate(const char* file, int level, bool holes);
+    int ShrinkwrapCreate(kelt2pMdl& target, int level, bool holes);
+    // A new model `name` of `type` from an interface file. With `split`, an imported
+    // assembly's first component takes `name`, the others "<name>_<i>", and the
+    // assembly "_<name>".
+    kelt2pMdl& Create(const char* name, kelt2pMdlType type, const char* file,
+                      kelt2pIntfImportType itype, bool split);
 
 private:
     friend struct FacadeAccess;
