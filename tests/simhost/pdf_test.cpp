@@ -115,11 +115,6 @@ TEST_F(PdfTest, OptionObjectsAreLiveUntilFreed) {
               PRO_TK_NO_ERROR);
     EXPECT_EQ(ProPDFoptionsIntpropertySet(options, static_cast<ProPDFOptionType>(48), 1),
               PRO_TK_BAD_INPUTS);
-    EXPECT_EQ(ProPDFoptionsIntpropertySet(options, static_cast<ProPDFOptionType>(-1), 1),
-              PRO_TK_BAD_INPUTS);
-    EXPECT_EQ(
-        ProPDFoptionsBoolpropertySet(options, PRO_PDFOPT_HYPERLINKS, static_cast<ProBoolean>(2)),
-        PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProPDFoptionsAlloc(nullptr), PRO_TK_BAD_INPUTS);
 
     // A free of another kind of object is refused and leaves it live.
