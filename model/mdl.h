@@ -63,6 +63,28 @@ public:
     void Repaint();
     void Refresh();
 
+    // Display, views and layers
+    bool DispModePlane(bool on);
+    bool DispModePoint(bool on);
+    bool DispModeCsys(bool on);
+    bool DispModeAxis(bool on);
+    bool DispModeNote(bool on);
+    void ViewRetrieve(const char* viewName);
+    void ViewStore(const char* viewName);
+    void ViewReset();
+    void ViewRefit();
+    // The named view's matrix (the empty name: the current view's), transposed from the
+    // host's layout; the name's lookup fails with "Ardo::kelt2pMdl::ViewMatrixGet".
+    Matrix ViewMatrixGet(const char* viewName);
+    // Normalises `m` in place and orients the current view by it.
+    void ViewMatrixSet(Matrix& m);
+    int LayerCreate(const char* layerName);
+    kelt2pLayerDisplay LayerDisplaystatus(const char* pattern);
+    void LayerDisplaystatus(const char* pattern, kelt2pLayerDisplay displayStatus);
+    void LayerItemAdd(const char* layerName, int id);
+    // Fills the process-wide layer list; returns its length.
+    int LayerList(const char* pattern);
+
     ProMdl handle = nullptr;
     // Result code of the last host call made through this object.
     std::int32_t status = 0;
@@ -81,6 +103,8 @@ protected:
 private:
     // The host's type of the bound model through ardotk::MdlType, status recorded.
     kelt2pMdlType hostType();
+    // Switches the yes/no display option on or off; every failure raises with `text`.
+    bool displaySwitch(const wchar_t* option, bool on, const char* text);
 };
 
 }  // namespace Ardo

@@ -62,5 +62,10 @@ ProError solidsDistance(const PlacedSolid& a, const PlacedSolid& b, double* dist
 ProError solidsInterfere(const PlacedSolid& a, const PlacedSolid& b, bool* interfere);
 // Writes the placed solids as one STEP file (AP214). PRO_TK_CANT_WRITE when it cannot.
 ProError solidsStepWrite(const std::vector<PlacedSolid>& solids, const std::filesystem::path& file);
+// The edges of the placed solids as polylines (curved edges cut into chords), each point
+// in the coordinates of the view whose axes are view.x, view.y and view.z (its origin is
+// not used): (view.x·p, view.y·p, view.z·p). PRO_TK_BAD_INPUTS for an unknown solid.
+ProError solidsEdgesInView(const std::vector<PlacedSolid>& solids, const Placement& view,
+                           std::vector<std::vector<Vec3>>* polylines);
 
 }  // namespace simhost::geometry

@@ -48,6 +48,14 @@ ProError solidsStepWrite(const std::vector<PlacedSolid>&, const std::filesystem:
     return kKernelNotAvailable;
 }
 
+ProError solidsEdgesInView(const std::vector<PlacedSolid>&, const Placement&,
+                           std::vector<std::vector<Vec3>>* polylines) {
+    if (polylines != nullptr) {
+        polylines->clear();
+    }
+    return kKernelNotAvailable;
+}
+
 ProError splineEvaluate(const std::vector<Vec3>&, const std::vector<Vec3>&, double, Vec3*, Vec3*,
                         Vec3*) {
     return kKernelNotAvailable;

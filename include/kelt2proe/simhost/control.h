@@ -157,4 +157,13 @@ SIMHOST_API void queuePlacementCancel();
 SIMHOST_API void queuePlacementMatrix(const double matrix[4][4]);
 SIMHOST_API void queuePlacementDefault();
 
+// What the host drew: how often the display lists of the model `model` (its toolkit
+// handle, ProMdl) were invalidated (ProDisplistInvalidate) and its view refitted
+// (ProViewRefit), and how often the open window `windowId` was repainted
+// (ProWindowRepaint, ProWindowClear). -1 for a handle or id that names nothing in the
+// connected session.
+SIMHOST_API int displayListInvalidations(const void* model);
+SIMHOST_API int viewRefits(const void* model);
+SIMHOST_API int windowRepaints(int windowId);
+
 }  // namespace simhost

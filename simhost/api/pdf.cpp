@@ -1,0 +1,141 @@
+// PDF export of a model: option objects and ProPDFExport, which writes one page showing
+// the edges of the model's solids in its current view, fitted to the page.
+#include <ProPDF.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "simhost/api/live_kind.h"
+#include "simhost/api/model_args.h"
+#include "simhost/core/entry.h"
+#include "simhost/geometry/kernel.h"
+#include "simhost/state/pdf_writer.h"
+#include "simhost/state/placed_solids.h"
+#include "simhost/state/views.h"
+
+// The option object: the values set, by option type.
+struct _pdfconfig {
+    std::map<int, int> values;
+};
+
+using namespace simhost::state;
+using simhost::api::handleArg;
+using simhost::api::modelOf;
+using simhost::api::wideArg;
+using simhost::api::wideText;
+namespace geometry = simhost::geometry;
+
+namespace {
+
+constexpr int kLastOption = PRO_PDFOPT_INCL_ANNOT;
+
+simhost::api::LiveKind& optionObjects() {
+    static auto* kind = new simhost::api::LiveKind;
+    return *kind;
+}
+
+void optionsRelease(const void* p) {
+    optionObjects().forget(p);
+    delete static_cast<const _pdfconfig*>(p);
+}
+
+ProError propertySet(ProPDFOptions options, ProPDFOptionType type, int value) {
+    if (!optionObjects().live(options) || type < 0 || type > kLastOption) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    options->values[type] = value;
+    return PRO_TK_NO_ERROR;
+}
+
+// The page of a model: the edges of its solids seen in its current view (x to the
+// right, y up); a model without solids, or a host without its geometry kernel, gives an
+// empty page.
+PdfPage modelPage(Session& s, Model& model) {
+    std::vector<PagePolyline> lines;
+    if (model.type == kPart || model.type == kAssembly || model.type == kMfg) {
+        std::vector<std::vector<geometry::Vec3>> edges;
+        const geometry::Placement view = viewState(model).current;
+        if (geometry::solidsEdgesInView(modelSolidsPlaced(s, model, geometry::Placement{}), view,
+                                        &edges) == PRO_TK_NO_ERROR) {
+            for (const auto& edge : edges) {
+                PagePolyline line;
+                for (const geometry::Vec3& p : edge) {
+                    line.push_back({p[0], p[1]});
+                }
+                lines.push_back(std::move(line));
+            }
+        }
+    }
+    return pdfPageFitted(lines);
+}
+
+}  // namespace
+
+extern "C" {
+
+ProError ProPDFoptionsAlloc(ProPDFOptions* options) try {
+    SIMHOST_ENTER("ProPDFoptionsAlloc");
+    if (options == nullptr) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    auto* made = new _pdfconfig;
+    optionObjects().add(made, optionsRelease);
+    *options = made;
+    return PRO_TK_NO_ERROR;
+}
+SIMHOST_CATCH
+
+ProError ProPDFoptionsFree(ProPDFOptions options) try {
+    SIMHOST_ENTER("ProPDFoptionsFree");
+    if (!optionObjects().remove(options)) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    optionsRelease(options);
+    return PRO_TK_NO_ERROR;
+}
+SIMHOST_CATCH
+
+ProError ProPDFoptionsIntpropertySet(ProPDFOptions options, ProPDFOptionType type, int value) try {
+    SIMHOST_ENTER("ProPDFoptionsIntpropertySet", std::to_string(type), std::to_string(value));
+    return propertySet(options, type, value);
+}
+SIMHOST_CATCH
+
+ProError ProPDFoptionsBoolpropertySet(ProPDFOptions options, ProPDFOptionType type,
+                                      ProBoolean value) try {
+    SIMHOST_ENTER("ProPDFoptionsBoolpropertySet", std::to_string(type), std::to_string(value));
+    if (value != PRO_B_FALSE && value != PRO_B_TRUE) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    return propertySet(options, type, value);
+}
+SIMHOST_CATCH
+
+ProError ProPDFExport(ProMdl model, ProPath output_file, ProPDFOptions options) try {
+    SIMHOST_ENTER("ProPDFExport", handleArg(model), wideArg(output_file, PRO_PATH_SIZE));
+    SIMHOST_SESSION(s);
+    Model* m = modelOf(s, model);
+    std::string name;
+    if (m == nullptr || !wideText(output_file, PRO_PATH_SIZE, name) || name.empty() ||
+        (options != nullptr && !optionObjects().live(options))) {
+        return PRO_TK_BAD_INPUTS;
+    }
+    const std::string document = pdfDocument(modelPage(*s, *m), m->name);
+    std::filesystem::path file = std::filesystem::u8path(name);
+    if (file.is_relative()) {
+        file = s->workDir / file;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return PRO_TK_GENERAL_ERROR;
+    }
+    out << document;
+    out.close();
+    return out ? PRO_TK_NO_ERROR : PRO_TK_GENERAL_ERROR;
+}
+SIMHOST_CATCH
+
+}  // extern "C"
