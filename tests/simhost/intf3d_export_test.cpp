@@ -188,6 +188,26 @@ TEST_F(Intf3dExportTest, OptionObjectsAreLiveObjectsOfTheirOwnKind) {
     EXPECT_EQ(ProOutputBrepRepresentationFree(nullptr), PRO_TK_BAD_INPUTS);
 }
 
+TEST_F(Intf3dExportTest, OptionObjectsLeftLiveAreTakenBackAtTheSessionsEnd) {
+    const long before = simhost::liveObjects();
+    ProOutputBrepRepresentation brep = nullptr;
+    ProOutputInclusion inclusion = nullptr;
+    ProOutputLayerOptions layers = nullptr;
+    ASSERT_EQ(ProOutputBrepRepresentationAlloc(&brep), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProOutputInclusionAlloc(&inclusion), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProOutputLayerOptionsAlloc(&layers), PRO_TK_NO_ERROR);
+    EXPECT_EQ(simhost::liveObjects(), before + 3);
+    simhost::injectFault("ProOutputInclusionFree", PRO_TK_GENERAL_ERROR);
+    EXPECT_EQ(ProOutputInclusionFree(inclusion), PRO_TK_GENERAL_ERROR);
+
+    simhost::reset();
+    EXPECT_EQ(simhost::liveObjects(), 0);
+    // Taken back: a free after the end is refused, not made twice.
+    EXPECT_EQ(ProOutputBrepRepresentationFree(brep), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(ProOutputInclusionFree(inclusion), PRO_TK_BAD_INPUTS);
+    EXPECT_EQ(ProOutputLayerOptionsFree(layers), PRO_TK_BAD_INPUTS);
+}
+
 TEST_F(Intf3dExportTest, StepOfAPartIsInTheSelectedFrame) {
     REQUIRE_KERNEL();
     Options options;
