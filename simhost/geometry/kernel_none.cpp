@@ -56,6 +56,32 @@ ProError solidsEdgesInView(const std::vector<PlacedSolid>&, const Placement&,
     return kKernelNotAvailable;
 }
 
+ProError solidsStepExport(const std::vector<PlacedSolid>&, const std::string&, ExportShape,
+                          const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError assemblyStepExport(const ExportAssembly&, ExportShape, const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsIgesExport(const std::vector<PlacedSolid>&, ExportShape,
+                          const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsBrepText(const std::vector<PlacedSolid>&, std::string*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsMesh(const std::vector<PlacedSolid>&, double, double, std::size_t, TriangleMesh*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsDiagonal(const std::vector<PlacedSolid>&, double*) {
+    return kKernelNotAvailable;
+}
+
 ProError splineEvaluate(const std::vector<Vec3>&, const std::vector<Vec3>&, double, Vec3*, Vec3*,
                         Vec3*) {
     return kKernelNotAvailable;
