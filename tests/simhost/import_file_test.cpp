@@ -118,6 +118,11 @@ TEST_F(ImportFileTest, MissingForeignAndMisplacedFilesAreRefused) {
     writeFile("words.stp", "this is no STEP file\n");
     EXPECT_EQ(import(PRO_INTF_STEP, "words.stp"), PRO_TK_INVALID_FILE);
     ASSERT_TRUE(testkit::writeStepSolids(at("cube.stp"), {kCube}));
+    const std::string step = readText("cube.stp");
+    writeFile("half.stp", step.substr(0, step.size() / 2));
+    EXPECT_EQ(import(PRO_INTF_STEP, "half.stp"), PRO_TK_INVALID_FILE);
+    std::filesystem::create_directory(workDir / "folder.stp");
+    EXPECT_EQ(import(PRO_INTF_STEP, "folder.stp"), PRO_TK_CANT_OPEN);
     EXPECT_EQ(import(PRO_INTF_IGES, "cube.stp"), PRO_TK_UNSUPPORTED);
     // A STEP file is not an ACIS stand-in.
     EXPECT_EQ(import(PRO_INTF_ACIS, "cube.stp"), PRO_TK_INVALID_FILE);

@@ -2,12 +2,14 @@
 // assembly into another part (with inner cavities filled on request), faceted STL files
 // whose fineness follows the quality, part model files, and the refusals.
 #include <ProImportfeat.h>
+#include <ProIntfimport.h>
 #include <ProShrinkwrap.h>
 #include <ProSolid.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "import_helpers.h"
 
@@ -151,6 +153,30 @@ TEST_F(ShrinkwrapTest, HoleFillingFillsInnerCavitiesOnly) {
     ASSERT_EQ(ProSolidShrinkwrapCreate(source, filled, nullptr, filling.handle), PRO_TK_NO_ERROR);
     EXPECT_NEAR(volumeOf(kept), boxVolume(hollow), kVolumeTolerance);
     EXPECT_NEAR(volumeOf(filled), 64000.0, kVolumeTolerance);
+}
+
+TEST_F(ShrinkwrapTest, AnAssemblyWrapsItsPlacedPartsIntoOneSolid) {
+    REQUIRE_IMPORT_KERNEL();
+    // Two cubes of 20, the second moved by (10, 10, 10) and turned a quarter about z
+    // (which maps it onto the same place as unturned): they overlap in a cube of 10.
+    const std::vector<testkit::FilePart> parts = {
+        {"left", BoxShape{{0, 0, 0}, {20, 20, 20}, false}, 0.0, {0, 0, 0}},
+        {"right", BoxShape{{0, -20, 0}, {20, 20, 20}, false}, 90.0, {10, 10, 10}},
+    };
+    ASSERT_TRUE(testkit::writeStepAssembly((workDir / "pair.stp").string(), "pair", parts));
+    modeltest::Path path("pair.stp");
+    modeltest::Name name(L"PAIR");
+    ProMdl assembly = nullptr;
+    ASSERT_EQ(ProIntfimportModelCreate(path.text, PRO_INTF_IMPORT_STEP, PRO_MDL_ASSEMBLY, name.text,
+                                       nullptr, nullptr, &assembly),
+              PRO_TK_NO_ERROR);
+    ProSolid target = static_cast<ProSolid>(modeltest::create(L"WRAP"));
+    Options options(PRO_SWCREATE_MERGED_SOLID);
+    ASSERT_EQ(
+        ProSolidShrinkwrapCreate(static_cast<ProSolid>(assembly), target, nullptr, options.handle),
+        PRO_TK_NO_ERROR);
+    EXPECT_NEAR(volumeOf(target), kUnion, kVolumeTolerance);
+    expectBounds(boundsOf(target), {0, 0, 0}, {30, 30, 30});
 }
 
 TEST_F(ShrinkwrapTest, StlFilesAreRealMeshesThatFollowTheQuality) {
