@@ -205,6 +205,28 @@ public:
     static int RelationsSize();
     static const char* RelationAt(int i);
 
+    // Import and export (model/export_*.cpp, import_feature.cpp, shrinkwrap.cpp,
+    // create_from_file.cpp). The 3D export writes in the frame of the first coordinate
+    // system matching `csysPattern`; none raises (-4, "Ardo::Solid::WriteExport").
+    void WriteExport(const char* file, const char* csysPattern, kelt2p3D_Export_Type format,
+                     kelt2pOutput_AsmCfg cfg, bool surfaces, bool incl1, bool incl2);
+    // Leaves `m` inverted: callers rely on it.
+    void WriteSTL(const char* name, Matrix& m, const char* csysName, double chord, double angle);
+    void WritePDF(const char* file);
+    // Hands the host whatever handle this object holds; the result is not examined.
+    void ExportVRML(const char* file);
+    void ImportSTEP(const char* file);
+    void ImportACIS(const char* file);
+    // Both return the host's code of releasing the options (of allocating them when that
+    // failed); the export's own result is not examined.
+    int ShrinkwrapCreate(const char* file, bool holes);
+    int ShrinkwrapCreate(Solid& target, bool holes);
+    // Binds this object to a new model made from an interface file; with `split`, an
+    // assembly's components are renamed after `name`. A formed name over 31 characters is
+    // refused with (-6, "Ardo::kelt2pMdl::Create") before the first rename.
+    void Create(const char* name, kelt2pMdlType type, const char* file, kelt2pIntfImportType itype,
+                bool split);
+
     // Result lists of the model, each filled by one listing operation.
     std::vector<ProParameter> paramList;
     std::vector<ProModelitem> dimList;

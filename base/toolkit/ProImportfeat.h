@@ -28,7 +28,8 @@ PRO_BEGIN_C_DECLS
 // host's default name. PRO_TK_BAD_INPUTS for a NULL argument, a coordinate system that
 // is not one of this solid, or an empty collection; PRO_TK_CANT_OPEN for a file that
 // does not exist or cannot be read; PRO_TK_INVALID_FILE for a file that is not in the
-// source's format or holds no solid; PRO_TK_UNSUPPORTED for another file kind.
+// source's format or holds no solid; PRO_TK_UNSUPPORTED for another file kind. In-memory
+// data needs p_csys; a file source needs a part (PRO_TK_BAD_CONTEXT for an assembly).
 PRO_TK_EXPORT ProError ProImportfeatCreate(ProSolid p_solid, ProIntfDataSource* data_source,
                                            ProCsys p_csys, ProImportfeatAttr* p_attributes,
                                            ProFeature* p_feat_handle);

@@ -49,8 +49,9 @@ PRO_BEGIN_C_DECLS
 // component path whose root is the solid for an assembly). The three option objects
 // must be live ones of their kind. PRO_TK_BAD_INPUTS for a NULL or wrong argument;
 // PRO_TK_E_NOT_FOUND when the selection is not a coordinate system of the solid;
-// PRO_TK_GENERAL_ERROR when the file cannot be written; PRO_TK_UNSUPPORTED for a
-// format the host does not write.
+// PRO_TK_BAD_CONTEXT for a solid without geometry to write; PRO_TK_GENERAL_ERROR when
+// the file cannot be written; PRO_TK_UNSUPPORTED for a format the host does not write,
+// or an assembly written as several files.
 PRO_TK_EXPORT ProError ProIntf3DFileWrite(ProSolid solid, ProIntf3DExportType file_type,
                                           ProPath output_file,
                                           ProOutputAssemblyConfiguration configuration,
@@ -60,6 +61,7 @@ PRO_TK_EXPORT ProError ProIntf3DFileWrite(ProSolid solid, ProIntf3DExportType fi
                                           ProOutputLayerOptions layer_options);
 
 // Option objects: allocated by the host, released with their free function (by value).
+// Setting all four representation flags off is refused (PRO_TK_BAD_INPUTS).
 PRO_TK_EXPORT ProError
 ProOutputBrepRepresentationAlloc(ProOutputBrepRepresentation* representation);
 PRO_TK_EXPORT ProError ProOutputBrepRepresentationFlagsSet(

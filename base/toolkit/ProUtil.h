@@ -45,7 +45,8 @@ PRO_TK_EXPORT ProError ProConfigoptArrayGet(ProName option, ProPath** value_arra
 // Writes the model as a VRML file into output_path (a file name, or a directory that
 // receives <model>.wrl); direct and input_file are for converting a file instead and
 // are not read when model is given. PRO_TK_BAD_INPUTS without a model or path;
-// PRO_TK_GENERAL_ERROR when the file cannot be written.
+// PRO_TK_BAD_CONTEXT for a model without solids; PRO_TK_GENERAL_ERROR when the file
+// cannot be written.
 PRO_TK_EXPORT ProError ProExportVRML(ProBoolean direct, ProMdl model, ProPath input_file,
                                      ProPath output_path);
 // Writes the model's solids triangulated as a slice file (PRO_SLA_ASCII_FILE or
@@ -53,8 +54,9 @@ PRO_TK_EXPORT ProError ProExportVRML(ProBoolean direct, ProMdl model, ProPath in
 // angle between neighbouring facet normals (radians; 0 leaves the host's default);
 // every vertex p is written as p·transf (row vector; NULL: the identity); comp_path,
 // when given, restricts the output to that component. PRO_TK_BAD_INPUTS for a NULL
-// model or name, a non-positive or non-finite deviation, or another file type;
-// PRO_TK_GENERAL_ERROR when the file cannot be written.
+// model or name, a non-positive or non-finite deviation, a bound so fine that the mesh
+// would grow beyond the host's limit, or another file type; PRO_TK_BAD_CONTEXT for a
+// model without solids; PRO_TK_GENERAL_ERROR when the file cannot be written.
 PRO_TK_EXPORT ProError ProIntfSliceFileExport(ProMdl model, ProFileName out_file_name,
                                               ProImportExportFile file_type, double quality[2],
                                               ProMatrix transf, ProAsmcomppath* comp_path);

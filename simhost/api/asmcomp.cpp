@@ -9,6 +9,7 @@
 #include "simhost/core/allocations.h"
 #include "simhost/core/arrays.h"
 #include "simhost/core/entry.h"
+#include "simhost/state/component_add.h"
 #include "simhost/state/components.h"
 #include "simhost/state/placement_dialog.h"
 #include "simhost/state/selections.h"
@@ -97,32 +98,10 @@ ProError ProAsmcompAssemble(ProAssembly owner_assembly, ProSolid component_model
         1 + componentLevels(*s, *model) > kComponentLevelsMax) {
         return PRO_TK_BAD_CONTEXT;
     }
-    TreeNode tree;
-    tree.id = kElemFeatureTree;
-    tree.kind = ElementKind::Compound;
-    TreeNode type;
-    type.id = kElemFeatureType;
-    type.values.push_back(ValueContent{});
-    type.values.back().type = PRO_VALUE_TYPE_INT;
-    type.values.back().i = kFeatComponent;
-    TreeNode pointer;
-    pointer.id = kElemComponentModel;
-    pointer.values.push_back(ValueContent{});
-    pointer.values.back().type = PRO_VALUE_TYPE_POINTER;
-    pointer.values.back().p = component_model;
-    tree.children = {type, pointer};
-    Feature* made = features(*owner).add(kFeatComponent, std::move(tree), std::string());
-    if (made == nullptr) {
-        return PRO_TK_MAX_LIMIT_REACHED;
+    Feature* made = nullptr;
+    if (ProError rc = componentAdd(*owner, *model, placement, &made)) {
+        return rc;
     }
-    // The hooks make the record (no constraints) as for any component tree.
-    featureCreateHooksRun(*owner, *made);
-    Component* component = componentOf(*owner, made->id);
-    if (component == nullptr) {
-        return PRO_TK_GENERAL_ERROR;
-    }
-    component->placement = placement;
-    owner->touch();
     *feature = featureHandle(*owner, made->id);
     return PRO_TK_NO_ERROR;
 }

@@ -7,7 +7,10 @@
 // kKernelNotAvailable to every call; no exception of the kernel leaves this module.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include <ProToolkit.h>
@@ -67,5 +70,58 @@ ProError solidsStepWrite(const std::vector<PlacedSolid>& solids, const std::file
 // not used): (view.x·p, view.y·p, view.z·p). PRO_TK_BAD_INPUTS for an unknown solid.
 ProError solidsEdgesInView(const std::vector<PlacedSolid>& solids, const Placement& view,
                            std::vector<std::vector<Vec3>>* polylines);
+
+// Interface files and triangulations (kernel_export.cpp, kernel_mesh.cpp). Every solid is
+// written where its placement puts it; the caller composes the export frame into the
+// placements.
+
+// What the solids are written as: closed solids, their faces as a surface model, or
+// their edges as curves.
+enum class ExportShape { Solid, Surfaces, Wireframe };
+
+// An assembly for a structured file: one product per part (its solids in the part's own
+// frame) and the placed instances of the parts.
+struct ExportPart {
+    std::string name;
+    std::vector<int> solids;
+};
+struct ExportInstance {
+    std::size_t part = 0;  // index into `parts`
+    Placement placement;
+};
+struct ExportAssembly {
+    std::string name;
+    std::vector<ExportPart> parts;
+    std::vector<ExportInstance> instances;
+};
+
+// STEP (AP214), the solids as one product named `name`. PRO_TK_BAD_INPUTS for an empty
+// list or an unknown solid; PRO_TK_CANT_WRITE when the file cannot be written.
+ProError solidsStepExport(const std::vector<PlacedSolid>& solids, const std::string& name,
+                          ExportShape shape, const std::filesystem::path& file);
+// STEP (AP214) with the assembly's structure: a product per part and one per assembly,
+// the instances with their placements. Codes as solidsStepExport.
+ProError assemblyStepExport(const ExportAssembly& assembly, ExportShape shape,
+                            const std::filesystem::path& file);
+// IGES 5.3 in millimetres, faces as trimmed surfaces (wireframe: the edges only).
+ProError solidsIgesExport(const std::vector<PlacedSolid>& solids, ExportShape shape,
+                          const std::filesystem::path& file);
+// The kernel's own text form of one compound of the placed solids.
+ProError solidsBrepText(const std::vector<PlacedSolid>& solids, std::string* text);
+
+// A triangulation: vertices and triangles (indices into them), each triangle ordered so
+// that its normal by the right-hand rule points out of the solid.
+struct TriangleMesh {
+    std::vector<Vec3> vertices;
+    std::vector<std::array<int, 3>> triangles;
+};
+// Triangulates the placed solids: no chord further than `deflection` from its surface,
+// no two neighbouring facets turned by more than `angle` radians (both > 0).
+// PRO_TK_BAD_INPUTS for an empty list, an unknown solid, a bound that is not positive
+// and finite, or one that would take more than `maxTriangles` triangles.
+ProError solidsMesh(const std::vector<PlacedSolid>& solids, double deflection, double angle,
+                    std::size_t maxTriangles, TriangleMesh* mesh);
+// The diagonal of the placed solids' bounding box (for bounds relative to the size).
+ProError solidsDiagonal(const std::vector<PlacedSolid>& solids, double* diagonal);
 
 }  // namespace simhost::geometry

@@ -155,6 +155,21 @@ double volumeOf(const TopoDS_Shape& shape) {
     return volume;
 }
 
+bool placedCompound(const std::vector<PlacedSolid>& solids, TopoDS_Shape& out) {
+    BRep_Builder builder;
+    TopoDS_Compound all;
+    builder.MakeCompound(all);
+    for (const PlacedSolid& solid : solids) {
+        TopoDS_Shape shape;
+        if (!placed(solid, gp_Trsf(), shape)) {
+            return false;
+        }
+        builder.Add(all, shape);
+    }
+    out = all;
+    return true;
+}
+
 }  // namespace simhost::geometry::detail
 
 #endif

@@ -8,6 +8,7 @@
 
 #include <new>
 #include <unordered_map>
+#include <vector>
 
 #include <Standard_Failure.hxx>
 #include <TopoDS_Shape.hxx>
@@ -61,6 +62,9 @@ bool placed(const PlacedSolid& solid, const gp_Trsf& outer, TopoDS_Shape& out);
 bool hasSolid(const TopoDS_Shape& shape);
 // The volume of the solids of a shape (faces and shells outside solids hold none).
 double volumeOf(const TopoDS_Shape& shape);
+// One compound of the placed solids; false for an unknown id or a placement whose axes
+// are not orthonormal.
+bool placedCompound(const std::vector<PlacedSolid>& solids, TopoDS_Shape& out);
 
 }  // namespace simhost::geometry::detail
 

@@ -3,6 +3,8 @@
 
 #include "simhost/geometry/curves.h"
 #include "simhost/geometry/kernel.h"
+#include "simhost/geometry/kernel_import.h"
+#include "simhost/geometry/kernel_shrinkwrap.h"
 
 namespace simhost::geometry {
 
@@ -53,6 +55,61 @@ ProError solidsEdgesInView(const std::vector<PlacedSolid>&, const Placement&,
     if (polylines != nullptr) {
         polylines->clear();
     }
+    return kKernelNotAvailable;
+}
+
+ProError solidsStepExport(const std::vector<PlacedSolid>&, const std::string&, ExportShape,
+                          const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError assemblyStepExport(const ExportAssembly&, ExportShape, const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsIgesExport(const std::vector<PlacedSolid>&, ExportShape,
+                          const std::filesystem::path&) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsBrepText(const std::vector<PlacedSolid>&, std::string*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsMesh(const std::vector<PlacedSolid>&, double, double, std::size_t, TriangleMesh*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsDiagonal(const std::vector<PlacedSolid>&, double*) {
+    return kKernelNotAvailable;
+}
+
+// Interface files, kept solids and shrinkwrap.
+ProError solidFileRead(const std::filesystem::path&, SolidFileKind, int*) {
+    return kKernelNotAvailable;
+}
+
+ProError stepPartsRead(const std::filesystem::path&, std::vector<StepPart>*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidPlacedCopy(const PlacedSolid&, int*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidBrepText(int, std::string*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidFromBrepText(const std::string&, int*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidsShrinkwrap(const std::vector<PlacedSolid>&, bool, int*) {
+    return kKernelNotAvailable;
+}
+
+ProError solidStlWrite(int, const std::filesystem::path&, int, int*) {
     return kKernelNotAvailable;
 }
 

@@ -2,6 +2,7 @@
 #include "simhost/state/placed_solids.h"
 
 #include "simhost/state/components.h"
+#include "simhost/state/imported_solids.h"
 #include "simhost/state/revolves.h"
 #include "simhost/state/solids.h"
 
@@ -36,6 +37,9 @@ std::vector<geo::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
         for (int id : revolveSolids(part)) {
             out.push_back({id, at});
         }
+        for (int id : importedSolidIds(part)) {
+            out.push_back({id, at});
+        }
     };
     if (model.type == kPart) {
         add(model, place);
@@ -50,7 +54,8 @@ std::vector<geo::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
 bool modelDeclaresSolids(Session& session, Model& model) {
     auto declares = [](Model& part) {
         const nlohmann::json& section = partSolids(part).section();
-        return (section.is_array() && !section.empty()) || revolvesDeclared(part);
+        return (section.is_array() && !section.empty()) || revolvesDeclared(part) ||
+               importedSolidsDeclared(part);
     };
     if (model.type == kPart) {
         return declares(model);

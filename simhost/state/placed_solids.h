@@ -23,8 +23,8 @@ struct PathEnd {
 ProError pathEndResolve(Session& session, const ProAsmcomppath& path, PathEnd& end);
 
 // The solids of `model` placed by `place`: a part's own solids (those its file declares,
-// then those of its revolved features); for an assembly those of every part placed
-// below it, placements composed.
+// then those of its revolved features, then those of its import features); for an assembly those of
+// every part placed below it, placements composed.
 std::vector<geometry::PlacedSolid> modelSolidsPlaced(Session& session, Model& model,
                                                      const geometry::Placement& place);
 

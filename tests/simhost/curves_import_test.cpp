@@ -243,10 +243,12 @@ TEST_F(ImportTest, RefusedImportsMakeNoFeature) {
     EXPECT_EQ(ProImportfeatCreate(other, &source, turned, nullptr, &feature), PRO_TK_BAD_INPUTS);
     EXPECT_TRUE(featuretest::idsOf(other).empty());
 
-    // File sources are not read.
+    // A file that is not there, and a file kind the host does not read.
     wchar_t path[] = L"shape.stp";
     ProIntfDataSource file{};
     ASSERT_EQ(ProIntfDataSourceInit(PRO_INTF_STEP, path, &file), PRO_TK_NO_ERROR);
+    EXPECT_EQ(ProImportfeatCreate(solid, &file, turned, nullptr, &feature), PRO_TK_CANT_OPEN);
+    ASSERT_EQ(ProIntfDataSourceInit(PRO_INTF_IGES, path, &file), PRO_TK_NO_ERROR);
     EXPECT_EQ(ProImportfeatCreate(solid, &file, turned, nullptr, &feature), PRO_TK_UNSUPPORTED);
 
     // A source whose collection is freed, and a coordinate system whose feature is gone.
