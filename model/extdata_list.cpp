@@ -1,6 +1,4 @@
 // Listing the classes of a model and the slots of a class into the process-wide lists.
-#include <iterator>
-
 #include "base/subscript.h"
 #include "base/text.h"
 #include "kelt2proe/error.h"
@@ -41,16 +39,19 @@ int SlotList(ProMdl model, const char* className, const char* pattern) {
         entry.second.p_class = &state.slotClass;
     }
     state.slots.swap(found);
+    state.slotOrder.clear();
+    for (const auto& entry : state.slots) {
+        state.slotOrder.push_back(&entry.first);
+    }
     return static_cast<int>(state.slots.size());
 }
 
 const char* SlotNameAt(int index) {
     Lists& state = lists();
-    if (index < 0 || static_cast<std::size_t>(index) >= state.slots.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= state.slotOrder.size()) {
         throw Error(-2, "range");
     }
-    auto entry = std::next(state.slots.begin(), index);
-    state.slotName = text::toNarrow(entry->first.c_str());
+    state.slotName = text::toNarrow(state.slotOrder[static_cast<std::size_t>(index)]->c_str());
     return state.slotName.c_str();
 }
 

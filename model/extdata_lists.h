@@ -16,6 +16,8 @@ struct Lists {
     // The class of the last slot listing; its slots' records point to it.
     ProExtdataClass slotClass{};
     std::map<std::wstring, ProExtdataSlot> slots;
+    // The names of `slots` in its order, so that entry i is found without a walk.
+    std::vector<const std::wstring*> slotOrder;
     std::string className;
     std::string slotName;
 };

@@ -451,6 +451,20 @@ TEST_F(ExtdataTest, TheSectionIsWrittenOnlyForAModelWithClasses) {
     EXPECT_EQ(readText("box.prt").find("\"extdata\""), std::string::npos);
 }
 
+TEST_F(ExtdataTest, ACopyOfTheModelHasDataOfItsOwn) {
+    ASSERT_EQ(create(L"N"), PROEXTDATA_TK_NO_ERROR);
+    ASSERT_EQ(writeInt(L"N", 1), PROEXTDATA_TK_NO_ERROR);
+    Name copyName(L"box_copy");
+    ProMdl copy = nullptr;
+    ASSERT_EQ(ProMdlCopy(part, copyName.text, &copy), PRO_TK_NO_ERROR);
+    ProExtdataClass original = owner;
+    owner.p_model = copy;
+    EXPECT_EQ(readInt(L"N"), 1);
+    ASSERT_EQ(writeInt(L"N", 2), PROEXTDATA_TK_NO_ERROR);
+    owner = original;
+    EXPECT_EQ(readInt(L"N"), 1);
+}
+
 class ExtdataFileTest : public modeltest::ConnectedTest {
 protected:
     // Loads "bad.prt" holding `section` as its "extdata"; the diagnostic, or "" when it
