@@ -106,6 +106,32 @@ std::vector<std::pair<double, double>> pointsOf(const std::string& content) {
     return points;
 }
 
+// True when qpdf is there to check files (scripts/setup installs it).
+bool qpdfAvailable() {
+#if defined(_WIN32)
+    return false;
+#else
+    return std::system("qpdf --version > /dev/null 2>&1") == 0;
+#endif
+}
+
+TEST_F(PdfTest, QpdfFindsNothingWrong) {
+    if (!qpdfAvailable()) {
+        GTEST_SKIP() << "qpdf is not installed";
+    }
+    ProMdl plain = create(L"plain");
+    exported(plain, "plain.pdf");
+    writeFile("block.prt", kBlock);
+    ProMdl block = nullptr;
+    ASSERT_EQ(load("block.prt", &block), PRO_TK_NO_ERROR);
+    exported(block, "block.pdf");
+    for (const char* file : {"plain.pdf", "block.pdf"}) {
+        const std::string command =
+            "qpdf --check \"" + (workDir / file).string() + "\" > /dev/null 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << file;
+    }
+}
+
 TEST_F(PdfTest, OptionObjectsAreLiveUntilFreed) {
     ProPDFOptions options = nullptr;
     ASSERT_EQ(ProPDFoptionsAlloc(&options), PRO_TK_NO_ERROR);
