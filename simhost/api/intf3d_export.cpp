@@ -3,9 +3,11 @@
 // (docs/interface-files.md).
 #include <ProIntf3Dexport.h>
 
+#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,30 +83,83 @@ geo::ExportShape shapeOf(const pro_output_brep& brep) {
     return brep.surfaces || brep.quilts ? geo::ExportShape::Surfaces : geo::ExportShape::Wireframe;
 }
 
-// The assembly's parts as products, placed in the export frame: one product per part
-// model, one instance per placed part.
-geo::ExportAssembly structureOf(Session& s, Model& assembly, const geo::Placement& toFrame) {
-    geo::ExportAssembly out;
-    out.name = assembly.name;
-    std::map<const Model*, std::size_t> index;
-    for (const PlacedPart& placed : placedParts(s, assembly)) {
-        auto found = index.find(placed.part);
-        if (found == index.end()) {
-            geo::ExportPart part;
-            part.name = placed.part->name;
-            for (const geo::PlacedSolid& solid : modelSolidsPlaced(s, *placed.part, {})) {
-                part.solids.push_back(solid.solid);
-            }
-            if (part.solids.empty()) {
+// The assembly's structure in the export frame: one product per model (parts with
+// solids, assemblies), each assembly product holding its components' instances. An
+// assembly used several times is described once, from its first place.
+class Structure {
+public:
+    Structure(Session& s, Model& top, const geo::Placement& toFrame)
+        : session_(s), top_(top), toFrame_(toFrame) {
+        out_.products.push_back({top.name, {}, {}});
+        product_.emplace(&top, 0);
+    }
+
+    geo::ExportAssembly build() {
+        for (const PlacedPart& placed : placedParts(session_, top_)) {
+            if (partSolidIds(*placed.part).empty()) {
                 continue;
             }
-            found = index.emplace(placed.part, out.parts.size()).first;
-            out.parts.push_back(part);
+            std::size_t holder = 0;
+            geo::Placement holderPlace;
+            bool described = true;  // the holder's children are written from this place
+            for (std::size_t depth = 1; depth <= placed.ids.size(); ++depth) {
+                Model* model = placed.part;
+                geo::Placement place = placed.placement;
+                if (depth < placed.ids.size() &&
+                    componentPathResolve(session_, top_, placed.ids.data(), static_cast<int>(depth),
+                                         &model, &place) != PRO_TK_NO_ERROR) {
+                    break;  // not met: the path came from the same components
+                }
+                const std::vector<int> path(
+                    placed.ids.begin(), placed.ids.begin() + static_cast<std::ptrdiff_t>(depth));
+                const std::size_t product = productOf(*model, path);
+                if (described && written_.insert(path).second) {
+                    geo::Placement relative = geo::compose(placementInverse(holderPlace), place);
+                    if (holder == 0) {
+                        relative = geo::compose(toFrame_, relative);
+                    }
+                    out_.products[holder].children.push_back({product, relative});
+                }
+                described = described && firstPath_[model] == path;
+                holder = product;
+                holderPlace = place;
+            }
         }
-        out.instances.push_back({found->second, geo::compose(toFrame, placed.placement)});
+        return out_;
     }
-    return out;
-}
+
+private:
+    std::vector<int> partSolidIds(Model& part) {
+        std::vector<int> ids;
+        for (const geo::PlacedSolid& solid : modelSolidsPlaced(session_, part, {})) {
+            ids.push_back(solid.solid);
+        }
+        return ids;
+    }
+
+    std::size_t productOf(Model& model, const std::vector<int>& path) {
+        auto found = product_.find(&model);
+        if (found != product_.end()) {
+            return found->second;
+        }
+        geo::ExportProduct product;
+        product.name = model.name;
+        if (model.type == kPart) {
+            product.solids = partSolidIds(model);
+        }
+        firstPath_.emplace(&model, path);
+        out_.products.push_back(product);
+        return product_.emplace(&model, out_.products.size() - 1).first->second;
+    }
+
+    Session& session_;
+    Model& top_;
+    geo::Placement toFrame_;
+    geo::ExportAssembly out_;
+    std::map<const Model*, std::size_t> product_;
+    std::map<const Model*, std::vector<int>> firstPath_;
+    std::set<std::vector<int>> written_;
+};
 
 ProError acisStandinWrite(const std::vector<geo::PlacedSolid>& solids, const fs::path& file) {
     std::string text;
@@ -161,7 +216,7 @@ ProError ProIntf3DFileWrite(ProSolid solid, ProIntf3DExportType file_type, ProPa
     const geo::ExportShape shape = shapeOf(*brep);
     ProError rc = PRO_TK_NO_ERROR;
     if (type == PRO_INTF_EXPORT_STEP && assembly && config == PRO_OUTPUT_ASSEMBLY_SINGLE_FILE) {
-        rc = geo::assemblyStepExport(structureOf(*s, *model, toFrame), shape, file);
+        rc = geo::assemblyStepExport(Structure(*s, *model, toFrame).build(), shape, file);
     } else if (type == PRO_INTF_EXPORT_STEP) {
         rc = geo::solidsStepExport(solids, model->name, shape, file);
     } else if (type == PRO_INTF_EXPORT_IGES) {

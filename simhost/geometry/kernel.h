@@ -79,28 +79,28 @@ ProError solidsEdgesInView(const std::vector<PlacedSolid>& solids, const Placeme
 // their edges as curves.
 enum class ExportShape { Solid, Surfaces, Wireframe };
 
-// An assembly for a structured file: one product per part (its solids in the part's own
-// frame) and the placed instances of the parts.
-struct ExportPart {
-    std::string name;
-    std::vector<int> solids;
-};
+// An assembly for a structured file: products[0] is the top one. A product holds solids
+// (a part's, in its own frame) or placed instances of other products (an assembly's);
+// the instances form a tree below the top one.
 struct ExportInstance {
-    std::size_t part = 0;  // index into `parts`
+    std::size_t product = 0;  // index into `products`
     Placement placement;
 };
-struct ExportAssembly {
+struct ExportProduct {
     std::string name;
-    std::vector<ExportPart> parts;
-    std::vector<ExportInstance> instances;
+    std::vector<int> solids;
+    std::vector<ExportInstance> children;
+};
+struct ExportAssembly {
+    std::vector<ExportProduct> products;
 };
 
 // STEP (AP214), the solids as one product named `name`. PRO_TK_BAD_INPUTS for an empty
 // list or an unknown solid; PRO_TK_CANT_WRITE when the file cannot be written.
 ProError solidsStepExport(const std::vector<PlacedSolid>& solids, const std::string& name,
                           ExportShape shape, const std::filesystem::path& file);
-// STEP (AP214) with the assembly's structure: a product per part and one per assembly,
-// the instances with their placements. Codes as solidsStepExport.
+// STEP (AP214) with the assembly's structure: a product per part and per assembly, the
+// instances with their placements. Codes as solidsStepExport.
 ProError assemblyStepExport(const ExportAssembly& assembly, ExportShape shape,
                             const std::filesystem::path& file);
 // IGES 5.3 in millimetres, faces as trimmed surfaces (wireframe: the edges only).

@@ -118,34 +118,44 @@ ProError solidsStepExport(const std::vector<PlacedSolid>& solids, const std::str
 
 ProError assemblyStepExport(const ExportAssembly& assembly, ExportShape shape,
                             const std::filesystem::path& file) {
-    if (assembly.instances.empty()) {
+    if (assembly.products.empty()) {
         return PRO_TK_BAD_INPUTS;
     }
     return guarded([&] {
         Document document;
         Handle(XCAFDoc_ShapeTool) tool = XCAFDoc_DocumentTool::ShapeTool(document.doc()->Main());
-        std::vector<TDF_Label> parts;
-        for (const ExportPart& part : assembly.parts) {
-            std::vector<PlacedSolid> own;
-            for (int id : part.solids) {
-                own.push_back({id, Placement{}});
-            }
-            TopoDS_Shape solids;
-            if (own.empty() || !placedCompound(own, solids)) {
+        // Every product's label first (parts with their solids, assemblies empty), then
+        // the instances: an assembly may hold a product listed before or after it.
+        std::vector<TDF_Label> labels;
+        for (const ExportProduct& product : assembly.products) {
+            if (product.solids.empty() == product.children.empty()) {
                 return PRO_TK_BAD_INPUTS;
             }
-            parts.push_back(tool->AddShape(solids, false));
-            TDataStd_Name::Set(parts.back(), TCollection_ExtendedString(part.name.c_str()));
+            if (product.solids.empty()) {
+                labels.push_back(tool->NewShape());
+            } else {
+                std::vector<PlacedSolid> own;
+                for (int id : product.solids) {
+                    own.push_back({id, Placement{}});
+                }
+                TopoDS_Shape solids;
+                if (!placedCompound(own, solids)) {
+                    return PRO_TK_BAD_INPUTS;
+                }
+                labels.push_back(tool->AddShape(solids, false));
+            }
+            TDataStd_Name::Set(labels.back(), TCollection_ExtendedString(product.name.c_str()));
         }
-        TDF_Label top = tool->NewShape();
-        TDataStd_Name::Set(top, TCollection_ExtendedString(assembly.name.c_str()));
-        for (const ExportInstance& instance : assembly.instances) {
-            if (instance.part >= parts.size() ||
-                !orthonormal(instance.placement, kPlacementTolerance)) {
-                return PRO_TK_BAD_INPUTS;
+        for (std::size_t i = 0; i < assembly.products.size(); ++i) {
+            for (const ExportInstance& child : assembly.products[i].children) {
+                // The top product and an assembly itself are no instances of it.
+                if (child.product == 0 || child.product == i || child.product >= labels.size() ||
+                    !orthonormal(child.placement, kPlacementTolerance)) {
+                    return PRO_TK_BAD_INPUTS;
+                }
+                tool->AddComponent(labels[i], labels[child.product],
+                                   TopLoc_Location(transformOf(child.placement)));
             }
-            tool->AddComponent(top, parts[instance.part],
-                               TopLoc_Location(transformOf(instance.placement)));
         }
         tool->UpdateAssemblies();
         STEPCAFControl_Writer writer;

@@ -38,6 +38,18 @@ const std::string kCell = R"({"type": "ASM", "features": {"list": [)" +
                           component(1, "block", {100, 0, 0}, 0) + ", " +
                           component(2, "block", {0, 100, 0}, 90) + "]}";
 
+// Twice a sub-assembly (a block at (0, 0, 50)): at the origin and at (0, 0, 200); and a
+// block of its own at (300, 0, 0).
+const std::string kPair =
+    R"({"type": "ASM", "components": [)" + component(1, "block", {0, 0, 50}, 0) + "]}";
+const std::string kRack = R"({"type": "ASM", "features": {"list": [)" +
+                          csysFeature(20, "BASE", {0, 0, 0}, 0) + R"(]}, "components": [
+    {"id": 1, "model": "pair", "type": "ASM", "placement": )" +
+                          placement({0, 0, 0}, 0) + R"(},
+    {"id": 2, "model": "pair", "type": "ASM", "placement": )" +
+                          placement({0, 0, 200}, 0) + "}, " +
+                          component(3, "block", {300, 0, 0}, 0) + "]}";
+
 // The box's corners given in a frame turned `degrees` about z at `origin`.
 geo::Box3 expectedBox(const Vec& origin, double degrees, const Vec& size = {10, 20, 30},
                       const Vec& corner = {0, 0, 0}, double cornerDegrees = 0.0) {
@@ -159,14 +171,6 @@ TEST_F(Intf3dExportTest, OptionObjectsAreLiveObjectsOfTheirOwnKind) {
     EXPECT_EQ(ProOutputBrepRepresentationFlagsSet(brep, PRO_B_TRUE, PRO_B_FALSE, PRO_B_FALSE,
                                                   PRO_B_FALSE),
               PRO_TK_NO_ERROR);
-    EXPECT_EQ(ProOutputBrepRepresentationFlagsSet(brep, asEnum<ProBoolean>(2), PRO_B_FALSE,
-                                                  PRO_B_TRUE, PRO_B_FALSE),
-              PRO_TK_BAD_INPUTS);
-    EXPECT_EQ(
-        ProOutputInclusionFlagsSet(inclusion, asEnum<ProBoolean>(-1), PRO_B_FALSE, PRO_B_FALSE),
-        PRO_TK_BAD_INPUTS);
-    EXPECT_EQ(ProOutputLayerOptionsAutoidSet(layers, asEnum<ProBoolean>(7)), PRO_TK_BAD_INPUTS);
-
     // One kind's object passed as another's: refused, and it stays live.
     auto* brepAsInclusion = reinterpret_cast<ProOutputInclusion>(brep);
     auto* inclusionAsLayers = reinterpret_cast<ProOutputLayerOptions>(inclusion);
@@ -306,6 +310,32 @@ TEST_F(Intf3dExportTest, AssemblyStepKeepsItsProductsAndPlacements) {
     }
     expectBox(box, both);
     expectBox(seenSecond, expectedBox({5, 0, 0}, 90));
+}
+
+TEST_F(Intf3dExportTest, SubAssembliesAreProductsOfTheirOwn) {
+    REQUIRE_KERNEL();
+    writeFile("pair.asm", kPair);
+    writeFile("rack.asm", kRack);
+    ProMdl rack = nullptr;
+    ASSERT_EQ(load("rack.asm", &rack), PRO_TK_NO_ERROR) << simhost::lastLoadDiagnostic();
+    Options options;
+    ItemSelection base(rack, {}, rack, 21);
+    ASSERT_EQ(write(rack, PRO_INTF_EXPORT_STEP, "rack.stp", PRO_OUTPUT_ASSEMBLY_SINGLE_FILE,
+                    base.selection, options),
+              PRO_TK_NO_ERROR);
+    const std::string text = readText("rack.stp");
+    for (const char* product : {"PRODUCT('RACK'", "PRODUCT('PAIR'", "PRODUCT('BLOCK'"}) {
+        EXPECT_EQ(count(text, product), 1) << product;
+    }
+    // Rack: pair, pair, block; pair: block, described once.
+    EXPECT_EQ(count(text, "NEXT_ASSEMBLY_USAGE_OCCURRENCE("), 4);
+    EXPECT_EQ(count(text, "MANIFOLD_SOLID_BREP("), 1);
+    geo::Box3 box;
+    double volume = 0.0;
+    readStep("rack.stp", box, volume);
+    EXPECT_NEAR(volume, 3 * 6000.0, 1e-6);
+    // The rack's own block stands on z = 0; the upper pair's block reaches 200 + 50 + 30.
+    expectBox(box, {{0, 0, 0}, {310, 20, 280}});
 }
 
 TEST_F(Intf3dExportTest, IgesAndAcisStandinAreWritten) {
