@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/model_args.h"
 #include "simhost/api/path_args.h"
 #include "simhost/core/entry.h"
@@ -21,20 +22,12 @@
 using namespace simhost::state;
 namespace geo = simhost::geometry;
 using simhost::api::handleArg;
+using simhost::api::plainInt;
 using simhost::api::wideArg;
 
 namespace {
 
 constexpr std::size_t kNameMax = 31;
-
-// The type read as a plain int: a value outside the enumeration is not loaded as one.
-template <typename Enum>
-int plainInt(Enum value) {
-    static_assert(sizeof(Enum) == sizeof(int), "enumerations are int-sized");
-    int out = 0;
-    std::memcpy(&out, &value, sizeof out);
-    return out;
-}
 
 // A product name made a model name: letters, digits, '_' and '-' kept (others become
 // '_'), upper case, at most 31 characters; "PART" for an empty name.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/live_kind.h"
 #include "simhost/api/model_args.h"
 #include "simhost/api/path_args.h"
@@ -19,6 +20,7 @@ using namespace simhost::state;
 namespace geo = simhost::geometry;
 using simhost::api::handleArg;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 
 struct sw_options {
     int method = PRO_SWCREATE_MERGED_SOLID;
@@ -44,14 +46,6 @@ void optionsRelease(const void* p) {
 
 sw_options* live(ProShrinkwrapOptions options) {
     return optionObjects().live(options) ? options : nullptr;
-}
-
-template <typename Enum>
-int plainInt(Enum value) {
-    static_assert(sizeof(Enum) == sizeof(int), "enumerations are int-sized");
-    int out = 0;
-    std::memcpy(&out, &value, sizeof out);
-    return out;
 }
 
 // The file with `extension` appended when it has none.

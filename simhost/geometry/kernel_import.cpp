@@ -61,10 +61,12 @@ ProError fileUsable(const fs::path& file) {
     return probe ? PRO_TK_NO_ERROR : PRO_TK_CANT_OPEN;
 }
 
-// The BRep reader loops over the counts its sections announce and trusts them: a
-// count above the text's line count (every entry takes at least a line) is refused
-// before the reader sees it.
-bool brepCountsBounded(const std::string& text) {
+// The BRep reader loops over the counts its sections announce and trusts them, and it
+// reads on past the end of a cut text from buffers it never filled. So the text is
+// checked first: every count at most the text's line count (every entry takes at least
+// a line), and the last section (TShapes) complete: as many records, each closed by a
+// line ending in '*', as it announces, followed by the line naming the shape.
+bool brepComplete(const std::string& text) {
     static const char* const kSections[] = {
         "Locations", "Curve2ds",       "Curves", "Polygon3D", "PolygonOnTriangulations",
         "Surfaces",  "Triangulations", "TShapes"};
@@ -74,7 +76,22 @@ bool brepCountsBounded(const std::string& text) {
     }
     std::istringstream in(text);
     std::string line;
+    bool inShapes = false;
+    unsigned long long shapes = 0;
+    unsigned long long closed = 0;
+    bool named = false;
     while (std::getline(in, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+            line.pop_back();
+        }
+        if (inShapes) {
+            if (closed < shapes) {
+                closed += !line.empty() && line.back() == '*' ? 1 : 0;
+            } else {
+                named = named || !line.empty();
+            }
+            continue;
+        }
         for (const char* section : kSections) {
             const std::string key = std::string(section) + ' ';
             if (line.compare(0, key.size(), key) != 0) {
@@ -86,9 +103,13 @@ bool brepCountsBounded(const std::string& text) {
             if (end == digits || count > lines) {
                 return false;
             }
+            if (std::string(section) == "TShapes") {
+                inShapes = true;
+                shapes = count;
+            }
         }
     }
-    return true;
+    return inShapes && closed == shapes && named;
 }
 
 // True when the text carries the kernel's topology header, which its reader reports
@@ -103,7 +124,7 @@ bool brepHeaderPresent(const std::string& text) {
 // gives up on it half-way.
 TopoDS_Shape shapeOfBrep(const std::string& text) {
     TopoDS_Shape shape;
-    if (text.size() > kImportBytesMax || !brepHeaderPresent(text) || !brepCountsBounded(text)) {
+    if (text.size() > kImportBytesMax || !brepHeaderPresent(text) || !brepComplete(text)) {
         return shape;
     }
     try {

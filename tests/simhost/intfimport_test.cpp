@@ -148,6 +148,7 @@ TEST_F(IntfImportTest, RefusalsLeaveNoModelBehind) {
     REQUIRE_IMPORT_KERNEL();
     ASSERT_TRUE(testkit::writeStepAssembly(at("rig.stp"), "rig", kParts));
     writeFile("words.stp", "ISO-10303-21;\nHEADER;\nnonsense\n");
+    const int solidsBefore = simhost::geometry::solidCount();
     ProMdl out = nullptr;
     EXPECT_EQ(create("absent.stp", PRO_INTF_IMPORT_STEP, PRO_MDL_ASSEMBLY, L"RIG", &out),
               PRO_TK_CANT_OPEN);
@@ -170,6 +171,7 @@ TEST_F(IntfImportTest, RefusalsLeaveNoModelBehind) {
     EXPECT_EQ(create("rig.stp", PRO_INTF_IMPORT_STEP, PRO_MDL_ASSEMBLY, L"rig", &out),
               PRO_TK_E_FOUND);
     EXPECT_EQ(modelCount(), 1u);
+    EXPECT_EQ(simhost::geometry::solidCount(), solidsBefore);
     // The same name as a part is another model; a part PIN in session makes the
     // products' parts PIN_2 and PIN_3.
     ASSERT_NE(modeltest::create(L"PIN"), nullptr);

@@ -210,7 +210,10 @@ TEST_F(ShrinkwrapTest, PartFormatsWriteALoadablePartFile) {
     Options options(PRO_SWCREATE_FACETED_SOLID);
     ASSERT_EQ(ProShrinkwrapoptionsFacetedformatSet(options.handle, PRO_SWFACETED_PART),
               PRO_TK_NO_ERROR);
+    const int solidsBefore = simhost::geometry::solidCount();
     ASSERT_EQ(toFile(pair, "outer", options), PRO_TK_NO_ERROR);
+    // The file's part is not in session, nor are its solids.
+    EXPECT_EQ(simhost::geometry::solidCount(), solidsBefore);
     ASSERT_EQ(ProShrinkwrapoptionsFacetedformatSet(options.handle, PRO_SWFACETED_VRML),
               PRO_TK_NO_ERROR);
     EXPECT_EQ(toFile(pair, "outer.wrl", options), PRO_TK_UNSUPPORTED);
@@ -238,6 +241,12 @@ TEST_F(ShrinkwrapTest, WrongTargetsAreRefused) {
     EXPECT_EQ(ProSolidShrinkwrapCreate(pair, nullptr, path.text, merged.handle), PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProSolidShrinkwrapCreate(pair, nullptr, path.text, subset.handle),
               PRO_TK_UNSUPPORTED);
+    // A part file needs a name that can be a model's.
+    ASSERT_EQ(ProShrinkwrapoptionsFacetedformatSet(faceted.handle, PRO_SWFACETED_PART),
+              PRO_TK_NO_ERROR);
+    modeltest::Path spaced("two words.prt");
+    EXPECT_EQ(ProSolidShrinkwrapCreate(pair, nullptr, spaced.text, faceted.handle),
+              PRO_TK_BAD_INPUTS);
     EXPECT_EQ(ProSolidShrinkwrapCreate(empty, target, nullptr, merged.handle), PRO_TK_E_NOT_FOUND);
     EXPECT_EQ(ProSolidShrinkwrapCreate(nullptr, target, nullptr, merged.handle), PRO_TK_BAD_INPUTS);
     EXPECT_NEAR(volumeOf(target), 0.0, kVolumeTolerance);
