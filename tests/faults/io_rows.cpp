@@ -129,13 +129,17 @@ SweepRow::Check shrinkwrapAnswer() {
     };
 }
 
-// The new model and its split: the listing of the components reports the model's type
-// under its own name and passes over a component it cannot read; no component listed
+// The new model and its split: the listing of the components refuses a pattern the host
+// cannot widen as (-1, "UNBEKANNTER FEHLER"), reports the model's type under its own name
+// and passes over a component it cannot read; no component listed
 // reaches the subscript error; paths and renames fail under their own names.
 Expectation createdFromFile() {
     return [](const HostCall& call, int code) {
         if (call.function == "ProIntfimportModelCreate") {
             return Outcome::library(code, "Ardo::Solid::Create");
+        }
+        if (call.function == "ProStringToWstring") {
+            return Outcome::toolkit(-1, "UNBEKANNTER FEHLER");
         }
         if (call.function == "ProMdlTypeGet" && call.occurrence == 1) {
             return Outcome::library(code, "Ardo::Solid::ComponetList");

@@ -92,6 +92,25 @@ TEST_F(IoExportTest, StepOfAPartSelectsItsSystemWithoutPathAndReleasesInOrder) {
     simhost::clearJournal();
     box.WriteSTEP("box.stp", "MOV.*", true, true, false);
     EXPECT_EQ(callsAmong(kExportCalls), kExportCalls);
+    // Surfaces, not solid; datums, not blanked; automatic layer ids; STEP as one file.
+    EXPECT_EQ(entriesOf("ProOutputBrepRepresentationFlagsSet"),
+              Strings{"ProOutputBrepRepresentationFlagsSet 0 1 0 0"});
+    EXPECT_EQ(entriesOf("ProOutputInclusionFlagsSet"), Strings{"ProOutputInclusionFlagsSet 1 0 0"});
+    EXPECT_EQ(entriesOf("ProOutputLayerOptionsAutoidSet"),
+              Strings{"ProOutputLayerOptionsAutoidSet 1"});
+    ASSERT_EQ(entriesOf("ProIntf3DFileWrite").size(), 1u);
+    EXPECT_NE(entriesOf("ProIntf3DFileWrite")[0].find(" 1 box.stp 1"), std::string::npos)
+        << entriesOf("ProIntf3DFileWrite")[0];
+    EXPECT_EQ(entriesOf("ProSelectionAlloc"), Strings{"ProSelectionAlloc 25 12"});
+
+    simhost::clearJournal();
+    box.WriteACIS("box.sat", "CS0", false, false, true);
+    EXPECT_EQ(entriesOf("ProOutputBrepRepresentationFlagsSet"),
+              Strings{"ProOutputBrepRepresentationFlagsSet 0 0 1 0"});
+    EXPECT_EQ(entriesOf("ProOutputInclusionFlagsSet"), Strings{"ProOutputInclusionFlagsSet 0 1 0"});
+    ASSERT_EQ(entriesOf("ProIntf3DFileWrite").size(), 1u);
+    EXPECT_NE(entriesOf("ProIntf3DFileWrite")[0].find(" 7 box.sat 0"), std::string::npos)
+        << entriesOf("ProIntf3DFileWrite")[0];
     EXPECT_EQ(simhost::liveObjects(), live);
     EXPECT_TRUE(std::filesystem::exists("box.stp"));
 }
@@ -218,11 +237,20 @@ TEST_F(IoExportTest, PdfOptionsAreSetAndReleasedWhateverTheExportAnswers) {
     simhost::clearJournal();
     EXPECT_FAULT("ProPDFExport", -1, box.WritePDF("box.pdf"), Ardo::Error, "Ardo::Solid::WritePDF");
     EXPECT_EQ(callsAmong(pdfCalls), pdfCalls);
+    EXPECT_EQ(entriesOf("ProPDFoptionsIntpropertySet"),
+              Strings{"ProPDFoptionsIntpropertySet 30 2"});
+    EXPECT_EQ(entriesOf("ProPDFoptionsBoolpropertySet"),
+              Strings{"ProPDFoptionsBoolpropertySet 5 0"});
     EXPECT_EQ(simhost::liveObjects(), live);
 
-    // A refused option is only recorded.
+    // A refused option is only recorded; a path of 259 characters is taken.
+    std::string dir = nameOf(100) + "/" + nameOf(100);
+    std::filesystem::create_directories(dir);
+    std::string path = dir + "/" + nameOf(53) + ".pdf";
+    ASSERT_EQ(path.size(), 259u);
     simhost::injectFault("ProPDFoptionsIntpropertySet", -2);
-    EXPECT_NO_THROW(box.WritePDF(nameOf(259).c_str()));
+    EXPECT_NO_THROW(box.WritePDF(path.c_str()));
+    EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(simhost::liveObjects(), live);
 }
 

@@ -178,6 +178,16 @@ std::vector<std::string> callsAmong(const std::vector<std::string>& functions) {
     return calls;
 }
 
+std::vector<std::string> entriesOf(const std::string& function) {
+    std::vector<std::string> entries;
+    for (const std::string& entry : simhost::journal()) {
+        if (entry == function || entry.rfind(function + " ", 0) == 0) {
+            entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
 namespace {
 
 float floatAt(const std::string& bytes, std::size_t offset) {

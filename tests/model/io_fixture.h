@@ -31,6 +31,9 @@ std::string boxStep(const Vertex& corner, const Vertex& size);
 // the order of the calls.
 std::vector<std::string> callsAmong(const std::vector<std::string>& functions);
 
+// The journal's entries of `function`, with their arguments, in the order of the calls.
+std::vector<std::string> entriesOf(const std::string& function);
+
 // The distinct vertices of the triangles of binary STL file `path`, and its triangle
 // count through `triangles`. An unreadable or malformed file adds a test failure.
 std::vector<Vertex> stlVertices(const std::string& path, int* triangles);

@@ -240,6 +240,14 @@ TEST_F(IoImportTest, ShrinkwrapIgnoresTheLevelAndAnswersTheRelease) {
     for (const auto& journal : journals) {
         EXPECT_EQ(journal, journals.front());
     }
+    // Faceted into a file, as STL, at the finest quality, holes filled as asked.
+    EXPECT_EQ(entriesOf("ProShrinkwrapoptionsAlloc"), Strings{"ProShrinkwrapoptionsAlloc 1"});
+    EXPECT_EQ(entriesOf("ProShrinkwrapoptionsAutoholefillingSet"),
+              Strings{"ProShrinkwrapoptionsAutoholefillingSet 1"});
+    EXPECT_EQ(entriesOf("ProShrinkwrapoptionsFacetedformatSet"),
+              Strings{"ProShrinkwrapoptionsFacetedformatSet 2"});
+    EXPECT_EQ(entriesOf("ProShrinkwrapoptionsQualitySet"),
+              Strings{"ProShrinkwrapoptionsQualitySet 10"});
 
     long live = simhost::liveObjects();
     simhost::injectFault("ProSolidShrinkwrapCreate", -1);
@@ -268,6 +276,9 @@ TEST_F(IoImportTest, ShrinkwrapIntoAModelUsesTheMergedMethod) {
               (Strings{"ProShrinkwrapoptionsAlloc", "ProShrinkwrapoptionsAutoholefillingSet",
                        "ProShrinkwrapoptionsQualitySet", "ProSolidShrinkwrapCreate",
                        "ProShrinkwrapoptionsFree"}));
+    EXPECT_EQ(entriesOf("ProShrinkwrapoptionsAlloc"), Strings{"ProShrinkwrapoptionsAlloc 2"});
+    EXPECT_EQ(entriesOf("ProShrinkwrapoptionsAutoholefillingSet"),
+              Strings{"ProShrinkwrapoptionsAutoholefillingSet 0"});
     if (kernelReads()) {
         EXPECT_NEAR(volumeOf(L"FRESH"), 6000.0, 1.0);
     }
