@@ -6,9 +6,10 @@
 namespace simhost::api {
 
 // The value read as a plain int: a number outside the enumeration is not loaded as an
-// enumerator (which would be undefined), so that it can be refused.
+// enumerator (which would be undefined), so that it can be refused. Taken by reference,
+// since a copy would load it.
 template <typename Enum>
-int plainInt(Enum value) {
+int plainInt(const Enum& value) {
     static_assert(sizeof(Enum) == sizeof(int), "enumerations are int-sized");
     int out = 0;
     std::memcpy(&out, &value, sizeof out);

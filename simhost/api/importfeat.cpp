@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/feature_args.h"
 #include "simhost/api/geom_args.h"
 #include "simhost/api/intf_data.h"
@@ -20,15 +21,14 @@ using namespace simhost::core;
 using namespace simhost::state;
 using simhost::api::geomArg;
 using simhost::api::handleArg;
+using simhost::api::plainInt;
 
 namespace {
 
 // The source's kind read as a plain int: a value outside the enumeration is not loaded
 // as an enumerator.
 int sourceType(const ProIntfDataSource& source) {
-    int type = 0;
-    std::memcpy(&type, &source.intf_type, sizeof type);
-    return type;
+    return plainInt(source.intf_type);
 }
 
 // The file's solids as an import feature of the part, placed in the frame `frame`.

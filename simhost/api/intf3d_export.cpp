@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/export_args.h"
 #include "simhost/api/model_args.h"
 #include "simhost/api/output_options.h"
@@ -23,6 +24,7 @@
 using namespace simhost::state;
 using simhost::api::handleArg;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 using simhost::api::wideArg;
 namespace geo = simhost::geometry;
 namespace fs = std::filesystem;
@@ -31,16 +33,6 @@ namespace {
 
 // The first two lines of the ACIS stand-in; the kernel's text form of the solids follows.
 constexpr const char* kAcisStandinHeader = "SIMHOST-ACIS-STANDIN 1\nunits mm\n";
-
-// An enumeration argument read as the int it is: a value outside the enumeration is
-// refused, not loaded as it.
-template <typename Enum>
-int enumValue(Enum value) {
-    int number = 0;
-    static_assert(sizeof number == sizeof value, "the enumeration is passed as an int");
-    std::memcpy(&number, &value, sizeof number);
-    return number;
-}
 
 // Where the selected coordinate system sits in the solid's frame. The selection names a
 // coordinate system of the solid, or, through a component path whose root is the solid,
@@ -181,8 +173,8 @@ ProError ProIntf3DFileWrite(ProSolid solid, ProIntf3DExportType file_type, ProPa
                             ProSelection reference_csys,
                             ProOutputBrepRepresentation brep_representation,
                             ProOutputInclusion inclusion, ProOutputLayerOptions layer_options) try {
-    const int type = enumValue(file_type);
-    const int config = enumValue(configuration);
+    const int type = plainInt(file_type);
+    const int config = plainInt(configuration);
     SIMHOST_ENTER("ProIntf3DFileWrite", handleArg(solid), std::to_string(type),
                   wideArg(output_file, PRO_PATH_SIZE), std::to_string(config));
     SIMHOST_SESSION(s);

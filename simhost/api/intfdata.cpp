@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "simhost/api/curve_records.h"
+#include "simhost/api/enum_args.h"
 #include "simhost/api/intf_data.h"
 #include "simhost/api/live_kind.h"
 #include "simhost/core/entry.h"
@@ -74,10 +75,8 @@ SIMHOST_CATCH
 
 ProError ProIntfDataSourceInit(ProIntfType intf_type, void* p_source,
                                ProIntfDataSource* data_source) try {
-    SIMHOST_ENTER("ProIntfDataSourceInit", std::to_string(static_cast<int>(intf_type)));
-    // Read as a plain int: a value outside the enumeration is refused, not loaded.
-    int type = 0;
-    std::memcpy(&type, &intf_type, sizeof type);
+    const int type = simhost::api::plainInt(intf_type);
+    SIMHOST_ENTER("ProIntfDataSourceInit", std::to_string(type));
     if (data_source == nullptr || p_source == nullptr || type <= PRO_INTF_NONE ||
         type > PRO_INTF_PARASOLID) {
         return PRO_TK_BAD_INPUTS;

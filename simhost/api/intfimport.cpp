@@ -169,7 +169,7 @@ ProError ProIntfimportModelCreate(ProPath import_file, ProIntfImportType type,
     if (created_model == nullptr || !simhost::api::pathArg(*s, import_file, file) ||
         !simhost::api::wideText(new_model_name, PRO_NAME_SIZE, name) || !modelNameValid(name) ||
         (modelType != kPart && modelType != kAssembly) || kind <= PRO_INTF_IMPORT_NONE ||
-        kind > PRO_INTF_IMPORT_PARASOLID) {
+        kind > PRO_INTF_IMPORT_3MF) {
         return PRO_TK_BAD_INPUTS;
     }
     if (kind != PRO_INTF_IMPORT_STEP && kind != PRO_INTF_IMPORT_ACIS) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/core/entry.h"
 #include "simhost/state/highlights.h"
 #include "simhost/state/models.h"
@@ -12,6 +13,7 @@
 #include "simhost/state/sessions.h"
 
 using namespace simhost::state;
+using simhost::api::plainInt;
 
 namespace {
 
@@ -130,9 +132,7 @@ SIMHOST_CATCH
 
 ProError ProSelectionHighlight(ProSelection selection, ProColortype color) try {
     // A caller may pass any number; it is read as the integer it is, not as the enum.
-    int number = 0;
-    static_assert(sizeof number == sizeof color, "the colour is passed as an int");
-    std::memcpy(&number, &color, sizeof number);
+    const int number = plainInt(color);
     SIMHOST_ENTER("ProSelectionHighlight", itemKey(selection), std::to_string(number));
     SIMHOST_SESSION(s);
     if (number < PRO_COLOR_LETTER || number > PRO_COLOR_QUILT) {

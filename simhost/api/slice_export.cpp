@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/export_args.h"
 #include "simhost/api/mesh_quality.h"
 #include "simhost/api/model_args.h"
@@ -18,6 +19,7 @@
 using namespace simhost::state;
 using simhost::api::handleArg;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 using simhost::api::wideArg;
 namespace geo = simhost::geometry;
 
@@ -63,9 +65,7 @@ extern "C" {
 ProError ProIntfSliceFileExport(ProMdl model, ProFileName out_file_name,
                                 ProImportExportFile file_type, double quality[2], ProMatrix transf,
                                 ProAsmcomppath* comp_path) try {
-    int type = 0;
-    static_assert(sizeof type == sizeof file_type, "the file type is passed as an int");
-    std::memcpy(&type, &file_type, sizeof type);
+    const int type = plainInt(file_type);
     SIMHOST_ENTER("ProIntfSliceFileExport", handleArg(model),
                   wideArg(out_file_name, PRO_FILE_NAME_SIZE), std::to_string(type));
     SIMHOST_SESSION(s);

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/model_args.h"
 #include "simhost/core/allocations.h"
 #include "simhost/core/arrays.h"
@@ -24,6 +25,7 @@ using namespace simhost::state;
 using simhost::api::handleArg;
 using simhost::api::isSolid;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 using simhost::api::wideArg;
 using simhost::api::wideBuffer;
 
@@ -90,18 +92,9 @@ const pro_udf_required_ref* liveRequired(ProUdfRequiredRef reference) {
     return reference;
 }
 
-// An enumerator given by the caller read as a plain int, so that a value outside the
-// enumeration is refused rather than loaded.
-template <typename Enum>
-int rawValue(const Enum& value) {
-    int raw = 0;
-    std::memcpy(&raw, &value, sizeof raw);
-    return raw;
-}
-
 template <typename Enum>
 bool enumIn(const Enum& value, int low, int high) {
-    const int raw = rawValue(value);
+    const int raw = plainInt(value);
     return raw >= low && raw <= high;
 }
 
@@ -162,7 +155,7 @@ ProError ProUdfdataNameSet(ProUdfdata data, ProName udf_name, ProName instance) 
 SIMHOST_CATCH
 
 ProError ProUdfdataDependencySet(ProUdfdata data, ProUdfdependency dependency) try {
-    SIMHOST_ENTER("ProUdfdataDependencySet", dataArg(data), std::to_string(rawValue(dependency)));
+    SIMHOST_ENTER("ProUdfdataDependencySet", dataArg(data), std::to_string(plainInt(dependency)));
     if (liveData(data) == nullptr ||
         !enumIn(dependency, PROUDFDEPENDENCY_INDEPENDENT, PROUDFDEPENDENCY_UDF_DRIVEN)) {
         return PRO_TK_BAD_INPUTS;
@@ -173,7 +166,7 @@ ProError ProUdfdataDependencySet(ProUdfdata data, ProUdfdependency dependency) t
 SIMHOST_CATCH
 
 ProError ProUdfdataScaleSet(ProUdfdata data, ProUdfscaletype type, double scale) try {
-    SIMHOST_ENTER("ProUdfdataScaleSet", dataArg(data), std::to_string(rawValue(type)),
+    SIMHOST_ENTER("ProUdfdataScaleSet", dataArg(data), std::to_string(plainInt(type)),
                   std::to_string(scale));
     if (liveData(data) == nullptr ||
         !enumIn(type, PROUDFSCALETYPE_SAME_SIZE, PROUDFSCALETYPE_USER) || !(scale > 0.0) ||
@@ -187,7 +180,7 @@ ProError ProUdfdataScaleSet(ProUdfdata data, ProUdfscaletype type, double scale)
 SIMHOST_CATCH
 
 ProError ProUdfdataDimdisplaySet(ProUdfdata data, ProUdfdimdisplay dim_display) try {
-    SIMHOST_ENTER("ProUdfdataDimdisplaySet", dataArg(data), std::to_string(rawValue(dim_display)));
+    SIMHOST_ENTER("ProUdfdataDimdisplaySet", dataArg(data), std::to_string(plainInt(dim_display)));
     if (liveData(data) == nullptr ||
         !enumIn(dim_display, PROUDFDIMDISP_NORMAL, PROUDFDIMDISP_BLANK)) {
         return PRO_TK_BAD_INPUTS;

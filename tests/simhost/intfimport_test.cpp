@@ -158,7 +158,7 @@ TEST_F(IntfImportTest, RefusalsLeaveNoModelBehind) {
               PRO_TK_INVALID_FILE);
     EXPECT_EQ(create("rig.stp", PRO_INTF_IMPORT_IGES, PRO_MDL_PART, L"RIG", &out),
               PRO_TK_UNSUPPORTED);
-    EXPECT_EQ(create("rig.stp", static_cast<ProIntfImportType>(99), PRO_MDL_PART, L"RIG", &out),
+    EXPECT_EQ(create("rig.stp", static_cast<ProIntfImportType>(50), PRO_MDL_PART, L"RIG", &out),
               PRO_TK_BAD_INPUTS);
     EXPECT_EQ(create("rig.stp", PRO_INTF_IMPORT_STEP, PRO_MDL_DRAWING, L"RIG", &out),
               PRO_TK_BAD_INPUTS);
