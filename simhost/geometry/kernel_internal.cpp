@@ -5,20 +5,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRep_Builder.hxx>
 #include <GProp_GProps.hxx>
+#include <IGESControl_Controller.hxx>
+#include <IGESControl_Writer.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
+#include <STEPCAFControl_Reader.hxx>
+#include <STEPCAFControl_Writer.hxx>
+#include <STEPControl_Reader.hxx>
 #include <STEPControl_Writer.hxx>
+#include <TCollection_ExtendedString.hxx>
+#include <TDF_Label.hxx>
+#include <TDocStd_Document.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopLoc_Location.hxx>
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Shape.hxx>
 #include <XCAFApp_Application.hxx>
+#include <XCAFDoc_DocumentTool.hxx>
+#include <XCAFDoc_ShapeTool.hxx>
 #include <gp_Trsf.hxx>
+#include <gp_Vec.hxx>
 
 // Sanitizer builds check for leaks (gcc names AddressSanitizer with a macro, clang
 // with a feature).
@@ -49,23 +64,67 @@ struct LeakCheckPause {
     LeakCheckPause& operator=(const LeakCheckPause&) = delete;
 };
 
-// The STEP translator's first use registers its parameters and editors and makes the
-// writer's default axis: allocations kept for the life of the process where the leak
-// checker cannot follow them (about 3 KB, the same however often STEP files are read
-// and written). They are made here once, unseen by it; every later allocation of the
-// kernel and the host stays checked. A suppression file could not single them out:
-// the kernel's libraries have no frame pointers, so their stacks end in its allocator.
+// The exchange translators' first use registers their parameters and editors and makes
+// the STEP writer's default axis: allocations kept for the life of the process where
+// the leak checker cannot follow them (a few KB, the same however often files are read
+// and written). They are made here once, unseen by it, for every translator the host
+// uses (STEP with and without product structure, in each representation, and IGES);
+// every later allocation of the kernel and the host stays checked. A suppression file
+// could not single them out: the kernel's libraries have no frame pointers, so their
+// stacks end in its allocator.
 void stepTranslatorFirstUse() {
     LeakCheckPause pause;
     BRep_Builder builder;
     TopoDS_Compound all;
     builder.MakeCompound(all);
     builder.Add(all, BRepPrimAPI_MakeBox(1.0, 1.0, 1.0).Shape());
-    STEPControl_Writer writer;
-    writer.Transfer(all, STEPControl_AsIs);
-    // The document application that reads a STEP file's product structure: made once,
-    // with a driver table the leak checker cannot follow either.
-    XCAFApp_Application::GetApplication();
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() /
+        ("simhost-first-use-" + std::to_string(reinterpret_cast<std::uintptr_t>(&all)) + ".stp");
+    for (STEPControl_StepModelType mode :
+         {STEPControl_AsIs, STEPControl_ShellBasedSurfaceModel, STEPControl_GeometricCurveSet}) {
+        STEPControl_Writer writer;
+        writer.Transfer(all, mode);
+        writer.Write(scratch.string().c_str());
+    }
+    STEPControl_Reader reader;
+    reader.ReadFile(scratch.string().c_str());
+    reader.TransferRoots();
+    // The document application and the translators of product structure, with a placed
+    // component, as the assembly export and the model import use them.
+    Handle(XCAFApp_Application) app = XCAFApp_Application::GetApplication();
+    {
+        Handle(TDocStd_Document) doc;
+        app->NewDocument(TCollection_ExtendedString("MDTV-XCAF"), doc);
+        Handle(XCAFDoc_ShapeTool) tool = XCAFDoc_DocumentTool::ShapeTool(doc->Main());
+        TDF_Label part = tool->AddShape(BRepPrimAPI_MakeBox(1.0, 1.0, 1.0).Shape(), false);
+        TDF_Label assembly = tool->NewShape();
+        gp_Trsf moved;
+        moved.SetTranslation(gp_Vec(1.0, 0.0, 0.0));
+        tool->AddComponent(assembly, part, TopLoc_Location(moved));
+        tool->UpdateAssemblies();
+        for (STEPControl_StepModelType mode : {STEPControl_AsIs, STEPControl_ShellBasedSurfaceModel,
+                                               STEPControl_GeometricCurveSet}) {
+            STEPCAFControl_Writer writer;
+            writer.Transfer(doc, mode);
+            writer.Write(scratch.string().c_str());
+        }
+        app->Close(doc);
+    }
+    {
+        Handle(TDocStd_Document) doc;
+        app->NewDocument(TCollection_ExtendedString("MDTV-XCAF"), doc);
+        STEPCAFControl_Reader reader;
+        reader.ReadFile(scratch.string().c_str());
+        reader.Transfer(doc);
+        app->Close(doc);
+    }
+    IGESControl_Controller::Init();
+    IGESControl_Writer iges("MM", 0);
+    iges.AddShape(all);
+    iges.ComputeModel();
+    std::error_code ignored;
+    std::filesystem::remove(scratch, ignored);
 }
 #endif
 
