@@ -5,8 +5,6 @@
 #include <ProObjects.h>
 #include <ProToolkit.h>
 
-typedef struct view* ProView;
-
 typedef enum { PRODISPMODE_NUMERIC = 0, PRODISPMODE_SYMBOLIC = 1 } ProDisplayMode;
 
 // Visit callbacks of the dimension visits. A filter answering PRO_TK_CONTINUE skips the

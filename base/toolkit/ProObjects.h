@@ -9,6 +9,9 @@ typedef struct sld_part* ProSolid;
 typedef struct sld_part* ProAssembly;
 typedef struct sld_part* ProPart;
 typedef struct drawing* ProDrawing;
+// A view of a model or a drawing; NULL stands for a model's current view where a
+// function takes a view. The handle stays its owner's: another model refuses it.
+typedef struct view* ProView;
 
 typedef enum {
     PRO_TYPE_INVALID = -2,

@@ -1,5 +1,5 @@
 // Toolkit contract: string conversion and release, date code, trail file, configuration
-// options, VRML and slice-file (STL) export.
+// options, VRML and slice-file (STL) export, output files (DXF of drawings).
 #pragma once
 
 #include <ProObjects.h>
@@ -60,4 +60,12 @@ PRO_TK_EXPORT ProError ProExportVRML(ProBoolean direct, ProMdl model, ProPath in
 PRO_TK_EXPORT ProError ProIntfSliceFileExport(ProMdl model, ProFileName out_file_name,
                                               ProImportExportFile file_type, double quality[2],
                                               ProMatrix transf, ProAsmcomppath* comp_path);
+// Writes the model into the file `name` in the kind `file_type`; this host writes a
+// drawing as DXF (PRO_DXF_FILE: every view's visible edges and the sheet borders) and
+// answers PRO_TK_UNSUPPORTED for other kinds. The four arguments are for other kinds
+// and must be NULL. PRO_TK_BAD_INPUTS for a NULL model or name; PRO_TK_BAD_CONTEXT for
+// a model that is no drawing; PRO_TK_GENERAL_ERROR when the file cannot be written.
+PRO_TK_EXPORT ProError ProOutputFileWrite(ProMdl model, ProFileName name,
+                                          ProImportExportFile file_type, ProAppData arg1,
+                                          ProAppData arg2, ProAppData arg3, ProAppData arg4);
 PRO_END_C_DECLS

@@ -6,10 +6,6 @@
 #include <ProObjects.h>
 #include <ProToolkit.h>
 
-// A named view of a model; NULL stands for the model's current view where a function
-// takes a view. The handle stays the model's: another model refuses it.
-typedef struct view* ProView;
-
 PRO_BEGIN_C_DECLS
 // Stores the current orientation under `view_name`, replacing a view of that name;
 // `p_view` (may be NULL) receives the view.
