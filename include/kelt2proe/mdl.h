@@ -27,6 +27,7 @@ enum kelt2pMdlType : std::int32_t {
     KELT2P_MDL_ASSEMBLY = 1,
     KELT2P_MDL_PART = 2,
     KELT2P_MDL_DRAWING = 4,
+    KELT2P_MDL_DWGFORM = 33,  // a drawing format
     KELT2P_MDL_MFG = 37,
 };
 
