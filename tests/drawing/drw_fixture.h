@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <string>
 
+#include "drawing/drw_files.h"
 #include "kelt2proe/drw.h"
 #include "kelt2proe/error.h"
 #include "kelt2proe/mdl.h"
@@ -16,25 +17,6 @@
 #include "support/host_fixture.h"
 
 namespace drwtest {
-
-// A part with the coordinate system M_0 at (5, 0, 0) and the saved views FASYS (turned a
-// quarter about z) and ZRV (the model's axes).
-constexpr const char* kShaft = R"({
-  "features": [{"id": 1, "type": 979, "name": "M_0",
-                "items": [{"id": 2, "type": 25, "placement": {"origin": [5, 0, 0],
-                           "x": [1, 0, 0], "y": [0, 1, 0], "z": [0, 0, 1]}}]}],
-  "views": {"named": [{"name": "FASYS", "x": [0, 1, 0], "y": [-1, 0, 0], "z": [0, 0, 1]},
-                      {"name": "ZRV", "x": [1, 0, 0], "y": [0, 1, 0], "z": [0, 0, 1]}]}
-})";
-
-// The same part without the coordinate system.
-constexpr const char* kShaftWithoutCsys = R"({
-  "views": {"named": [{"name": "FASYS", "x": [0, 1, 0], "y": [-1, 0, 0], "z": [0, 0, 1]},
-                      {"name": "ZRV", "x": [1, 0, 0], "y": [0, 1, 0], "z": [0, 0, 1]}]}
-})";
-
-// A template of one A3 sheet without format and without views.
-constexpr const char* kPlainTemplate = R"({"drawing": {"sheets": [{"size": "A3"}]}})";
 
 class DrawingTest : public testkit::HostTest {
 protected:

@@ -63,6 +63,20 @@ TEST_F(DrawingSheets, FormatGetOfASheetWithoutFormat) {
                  "Ardo::Drw::FormatGet");
 }
 
+TEST_F(DrawingSheets, FormatAddPlacesTheFormatThatFormatGetNames) {
+    kelt2pDrw drw = drawing();
+    writeFile("frame.frm", drwtest::kFrameFormat);
+    kelt2pMdl frame;
+    frame.Load("frame.frm", Ardo::KELT2P_MDL_DWGFORM, false);
+    drw.FormatAdd(frame, 1, 1);
+    EXPECT_STREQ(drw.FormatGet(1, true), "FRAME");
+    EXPECT_STREQ(drw.NameGet(), "DWG") << "the drawing's name is read again from the host";
+    kelt2pMdl unbound;
+    EXPECT_THROW(drw.FormatAdd(unbound, 1, 1), Ardo::Error);
+    EXPECT_FAULT("ProDrawingFormatAdd", -2, drw.FormatAdd(frame, 1, 1), Ardo::Error,
+                 "Ardo::Drw::FormatAdd");
+}
+
 TEST_F(DrawingSheets, CopiesAreBoundToTheSameDrawingAndOutliveTheOriginal) {
     kelt2pDrw copy;
     {

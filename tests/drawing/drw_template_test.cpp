@@ -10,16 +10,12 @@ using Ardo::kelt2pDrw;
 using Ardo::kelt2pMdl;
 using drwtest::DrawingTest;
 
-// A template whose drawings show the model's saved view ZRV.
-constexpr const char* kViewTemplate = R"({"drawing": {"sheets": [{"size": "A3"}],
-  "template_views": [{"view": "ZRV", "position": [200, 150, 0]}]}})";
-
 class DrawingTemplates : public DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
         writeTemplate("plain", drwtest::kPlainTemplate);
-        writeTemplate("shown", kViewTemplate);
+        writeTemplate("shown", drwtest::kViewTemplate);
     }
 };
 
