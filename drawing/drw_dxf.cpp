@@ -44,7 +44,9 @@ void Drw::dxfProcedure(const char* drawingName, const char* templ, Solid& model,
     ProLine viewName = L"FASYS";
     ProView saved = nullptr;
     status = ProViewNameToView(model.handle, viewName, &saved);
-    ProMatrix orientation = {};
+    // A matrix the host does not give leaves the view unturned.
+    ProMatrix orientation = {
+        {1.0, 0.0, 0.0, 0.0}, {0.0, 1.0, 0.0, 0.0}, {0.0, 0.0, 1.0, 0.0}, {0.0, 0.0, 0.0, 1.0}};
     status = ProViewMatrixGet(model.handle, saved, orientation);
     if (!secondView) {
         Matrix rotation(orientation);
