@@ -183,6 +183,12 @@ TEST_F(DxfTest, TangentEdgesAreLeftOutWhenTheViewSaysNone) {
         view.style = PRO_DISPSTYLE_HIDDEN_LINE;
         view.tangentEdges = tangent;
         addView(*drawing, view);
+        // From the front and above (the view's y axis tilted back, (0, 0.6, 0.8)) around
+        // (100, 30): the tangent edge at the back, hidden, runs from (140, 42) to (140, 50).
+        ViewSpec tilted{"SLOT", {1, 0, 0}, {0, 0.6, 0.8}, {0, 0, 0}, {100, 30}, 1.0};
+        tilted.style = PRO_DISPSTYLE_HIDDEN_LINE;
+        tilted.tangentEdges = tangent;
+        addView(*drawing, tilted);
         const dxftest::File dxf = written(drawing, name + ".dxf");
         const std::vector<Segment> visible = segments(dxf.on("VISIBLE"));
         const std::vector<Segment> hidden = segments(dxf.on("HIDDEN"));
@@ -191,8 +197,10 @@ TEST_F(DxfTest, TangentEdgesAreLeftOutWhenTheViewSaysNone) {
         const bool shown = tangent != PRO_TANEDGE_NONE;
         EXPECT_EQ(coveredAlong(visible, {115, 95}, {115, 105}, 1e-6), shown);
         EXPECT_EQ(entersBox(visible, {76, 96}, {124, 104}), shown);
-        // The tangent edge at the back is hidden behind the one in front.
-        EXPECT_EQ(entersBox(hidden, {76, 96}, {124, 104}), shown);
+        // From the front the tangent edge at the back lies behind the one in front: no
+        // dashes on the solid line.
+        EXPECT_FALSE(entersBox(hidden, {76, 96}, {124, 104}));
+        EXPECT_EQ(coveredAlong(hidden, {140, 42.5}, {140, 49.5}, 1e-6), shown);
     }
 }
 
