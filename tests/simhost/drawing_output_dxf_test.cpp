@@ -4,6 +4,7 @@
 #include <ProUtil.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -222,6 +223,56 @@ TEST_F(DxfTest, SheetsLieSideBySideWithTheirViews) {
     for (const Segment& s : visible) {
         EXPECT_NEAR(std::hypot(s.a[0] - 367, s.a[1] - 60), 10.0, 1e-6);
     }
+}
+
+// A Python interpreter with the ezdxf package, or empty.
+std::string ezdxfPython() {
+#if defined(_WIN32)
+    return "";
+#else
+    for (const char* python : {"python3", "/usr/bin/python3"}) {
+        const std::string probe = std::string(python) + " -c \"import ezdxf\" > /dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) {
+            return python;
+        }
+    }
+    return "";
+#endif
+}
+
+TEST_F(DxfTest, AnIndependentReaderFindsNothingWrong) {
+    REQUIRE_KERNEL();
+    const std::string python = ezdxfPython();
+    if (python.empty()) {
+        GTEST_SKIP() << "no Python with the ezdxf package";
+    }
+    testkit::BoxShape box;
+    box.size = {40, 20, 10};
+    box.holeRadius = 4;
+    loadBoxPart("holed", box);
+    state::Model* drawing = newDrawing("CHECKED", {{297, 210}, {420, 297}});
+    ViewSpec view{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {100, 100}, 1.0};
+    view.style = PRO_DISPSTYLE_HIDDEN_LINE;
+    view.sheet = 2;
+    addView(*drawing, view);
+    const dxftest::File dxf = written(drawing, "checked.dxf");
+    // The reader's audit finds no error, and it sees every line on its layer and the
+    // hidden layer drawn dashed.
+    const std::string script =
+        "import sys, ezdxf\n"
+        "doc = ezdxf.readfile(sys.argv[1])\n"
+        "if doc.audit().has_errors: sys.exit(1)\n"
+        "lines = doc.modelspace().query('LINE')\n"
+        "if len(lines) != int(sys.argv[2]): sys.exit(2)\n"
+        "if doc.layers.get('HIDDEN').dxf.linetype != 'HIDDEN': sys.exit(3)\n"
+        "if len(lines.query('*[layer==\"HIDDEN\"]')) != int(sys.argv[3]): sys.exit(4)\n";
+    writeFile("check.py", script);
+    const std::string command = python + " \"" + (workDir / "check.py").string() + "\" \"" +
+                                (workDir / "checked.dxf").string() + "\" " +
+                                std::to_string(dxf.lines.size()) + " " +
+                                std::to_string(dxf.on("HIDDEN").size()) + " > /dev/null 2>&1";
+    EXPECT_FALSE(dxf.on("HIDDEN").empty());
+    EXPECT_EQ(std::system(command.c_str()), 0);
 }
 
 TEST_F(DxfTest, RefusalsLeaveNoFile) {
