@@ -59,7 +59,8 @@ PRO_BEGIN_C_DECLS
 // A new drawing `new_name` made from the drawing template `dwg_template` for the model
 // named by `new_model` (name and type text). PRO_TK_DWGCREATE_ERRORS when the drawing was
 // made but part of the template could not be applied; `errors` (may be NULL) then tells
-// what.
+// what, and is NULL otherwise. The error record stays the host's, kept with the drawing:
+// the caller never frees it.
 PRO_TK_EXPORT ProError ProDrawingFromTmpltCreate(ProName new_name, ProName dwg_template,
                                                  ProModel* new_model, ProDwgcreateOptions options,
                                                  ProDrawing* drawing, ProDwgcreateErrs* errors);
@@ -75,7 +76,7 @@ PRO_TK_EXPORT ProError ProDrawingFormatAdd(ProDrawing drawing, int drawing_sheet
 PRO_TK_EXPORT ProError ProDrawingSheetTrfGet(ProDrawing drawing, int sheet, ProName sheet_size,
                                              ProMatrix transform);
 // The solids the drawing's views show, each once, in the order first shown; a ProArray
-// the caller frees with ProArrayFree.
+// the caller frees with ProArrayFree. PRO_TK_E_NOT_FOUND when the views show none.
 PRO_TK_EXPORT ProError ProDrawingSolidsCollect(ProDrawing drawing, ProSolid** solids);
 // A general view of `solid` on the sheet, its centre at `position` (screen coordinates,
 // which the sheet transform takes to drawing coordinates), oriented by the rotation in

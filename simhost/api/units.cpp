@@ -57,7 +57,7 @@ ProError ProMdlPrincipalunitsystemGet(ProMdl mdl, ProUnitsystem* principal_syste
     if (m == nullptr || principal_system == nullptr) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (m->type == kDrawing) {
+    if (m->type == kDrawing || m->type == kDrawingFormat) {
         return PRO_TK_BAD_CONTEXT;
     }
     principal_system->owner = mdl;
@@ -82,7 +82,7 @@ ProError ProMdlPrincipalunitsystemSet(ProMdl mdl, ProUnitsystem* new_system,
         (type != PRO_UNITCONVERT_SAME_DIMS && type != PRO_UNITCONVERT_SAME_SIZE)) {
         return PRO_TK_BAD_INPUTS;
     }
-    if (m->type == kDrawing) {
+    if (m->type == kDrawing || m->type == kDrawingFormat) {
         return PRO_TK_BAD_CONTEXT;
     }
     std::string system = knownSystem(*m, name);

@@ -1,6 +1,10 @@
 // Drawings (type 4) and drawing formats (type 33): their sheets, and a drawing's general
 // views, kept with the model and saved in its file (docs/model-files.md).
 //
+// Every drawing and format has at least one sheet: a file that lists none gets one A4
+// sheet. A sheet's screen transform is set when the sheet is made (defaultScreenToDrawing)
+// and may be any finite matrix, even a singular one (the test kit can set it).
+//
 // Coordinates: drawing coordinates are the sheet's, in millimetres, origin at the sheet's
 // lower left corner. Screen coordinates are those the window shows the sheet in; the
 // sheet's `screenToDrawing` takes them to drawing coordinates. A view shows its solid by
@@ -12,11 +16,17 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "simhost/geometry/placement.h"
 #include "simhost/state/models.h"
+
+// One error of a template's application, as the caller's error record points to it.
+struct dwg_template_error {
+    std::string text;
+};
 
 namespace simhost::state {
 
@@ -56,10 +66,45 @@ struct DrawingView {
     ViewDisplay display;
 };
 
-struct DrawingState {
-    std::vector<DrawingSheet> sheets;  // sheet n at index n - 1
-    std::vector<DrawingView> views;    // in the order made
+// A view a drawing template asks for: the model's saved view `view` as a general view on
+// `sheet`, centred at `position` (drawing coordinates), at `scale` (0: the default).
+struct TemplateView {
+    std::string view;  // upper case
+    int sheet = 1;
+    geometry::Vec3 position{0.0, 0.0, 0.0};
+    double scale = 0.0;
 };
+
+struct DrawingState {
+    std::vector<DrawingSheet> sheets;         // sheet n at index n - 1
+    std::vector<DrawingView> views;           // in the order made
+    std::vector<TemplateView> templateViews;  // what the drawing asks of drawings made from it
+    // What could not be applied when the drawing was made from a template, and the
+    // record the caller is given: the errors' addresses, then null. Kept with the drawing
+    // in session (not in its file), so that the caller never frees it.
+    std::deque<dwg_template_error> createErrors;
+    std::vector<dwg_template_error*> createErrorRecord;
+};
+
+// Notes what could not be applied of a template; the record follows.
+void drawingCreateErrorAdd(DrawingState& drawing, std::string text);
+
+// Named sheet sizes: A4 to A0 (ISO) and A to E (ANSI), landscape, in millimetres.
+struct SheetSize {
+    const char* name;
+    double width;
+    double height;
+};
+// The size of that name (any case), or null.
+const SheetSize* sheetSizeFind(const std::string& name);
+// The default screen transform of a sheet: screen units are points (1/72 inch) with the
+// origin at the sheet's centre, so drawing = screen * 25.4 / 72 + (width / 2, height / 2),
+// z likewise scaled.
+geometry::Placement defaultScreenToDrawing(double width, double height);
+// A sheet of that size, without format, with the default screen transform.
+DrawingSheet sheetMake(const SheetSize& size);
+// The sheet `number` (from 1) of the drawing, or null.
+DrawingSheet* drawingSheet(DrawingState& drawing, int number);
 
 inline DrawingState& drawingState(Model& model) {
     return model.content<DrawingState>();

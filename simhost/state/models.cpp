@@ -17,7 +17,7 @@ struct TypeName {
     const char* text;
 };
 constexpr TypeName kTypeNames[] = {
-    {kPart, "PRT"}, {kAssembly, "ASM"}, {kMfg, "MFG"}, {kDrawing, "DRW"}};
+    {kPart, "PRT"}, {kAssembly, "ASM"}, {kMfg, "MFG"}, {kDrawing, "DRW"}, {kDrawingFormat, "FRM"}};
 
 std::string upper(std::string text) {
     for (char& c : text) {

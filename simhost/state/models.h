@@ -1,5 +1,5 @@
-// The models of a host session: parts, assemblies, manufacturing models and drawings,
-// by id and by (name, type).
+// The models of a host session: parts, assemblies, manufacturing models, drawings and
+// drawing formats, by id and by (name, type).
 //
 // A model handle is the model's id as a pointer-sized integer. Ids are handed out in
 // order from 1 and never reused, so the handle of an erased model resolves to nothing
@@ -27,11 +27,12 @@ namespace simhost::state {
 constexpr int kAssembly = 1;
 constexpr int kPart = 2;
 constexpr int kDrawing = 4;
+constexpr int kDrawingFormat = 33;
 constexpr int kMfg = 37;
 
 // Model types this host keeps (others are refused as bad input).
 bool modelTypeKnown(int type);
-// "PRT", "ASM", "MFG", "DRW"; empty for other types.
+// "PRT", "ASM", "MFG", "DRW", "FRM"; empty for other types.
 std::string modelTypeText(int type);
 // The type for a type text or file extension in any case; 0 when unknown.
 int modelTypeFromText(const std::string& text);

@@ -166,4 +166,39 @@ SIMHOST_API int displayListInvalidations(const void* model);
 SIMHOST_API int viewRefits(const void* model);
 SIMHOST_API int windowRepaints(int windowId);
 
+// Drawings (docs/test-kit.md). A sheet of a drawing template: its size (A4 to A0, A to E)
+// and the format placed on it (a format's name and sheet; empty: none).
+struct DrawingSheetSpec {
+    std::string size = "A4";
+    std::string format;
+    int formatSheet = 1;
+};
+// A view a drawing template asks for: the saved view `view` of the model the drawing is
+// made for, as a general view on `sheet` centred at (x, y) in drawing coordinates (mm),
+// at `scale` (0: the host's default scale).
+struct TemplateViewSpec {
+    std::string view;
+    int sheet = 1;
+    double x = 0.0;
+    double y = 0.0;
+    double scale = 0.0;
+};
+// Writes the drawing template `<name>.drw` / the drawing format `<name>.frm` (sheets of
+// these sizes) into the connected session's working directory. Throws std::runtime_error
+// without a connected session or when the file cannot be written, std::invalid_argument
+// for an invalid name, size, sheet, number or an empty list of sheets.
+SIMHOST_API void writeDrawingTemplate(const std::string& name,
+                                      const std::vector<DrawingSheetSpec>& sheets,
+                                      const std::vector<TemplateViewSpec>& views = {});
+SIMHOST_API void writeDrawingFormat(const std::string& name,
+                                    const std::vector<std::string>& sheetSizes);
+// Gives sheet `sheet` of the drawing `drawing` (its toolkit handle) another screen
+// transform: host row layout, rows 0 to 2 the images of the screen axes, row 3 the
+// origin; any finite numbers, a singular transform too. False when the handle or sheet
+// names nothing in the connected session or a number is not finite.
+SIMHOST_API bool setSheetTransform(const void* drawing, int sheet, const double matrix[4][4]);
+// What could not be applied of the template when the drawing `drawing` (its toolkit
+// handle) was made, one text each; empty when nothing or no such drawing.
+SIMHOST_API std::vector<std::string> drawingCreateErrors(const void* drawing);
+
 }  // namespace simhost
