@@ -34,7 +34,7 @@ endif()
 # application-framework ones, so those are imported too (not linked).
 option(KELT2PROE_KERNEL "Give the simulated host solid geometry when the kernel is found" ON)
 set(SIMHOST_KERNEL_LIBRARIES TKernel TKMath TKG3d TKGeomBase TKGeomAlgo TKBRep TKTopAlgo TKPrim TKBO
-  TKXSBase TKSTEP TKMesh TKIGES TKCDF TKLCAF TKCAF TKXCAF TKXDESTEP)
+  TKHLR TKXSBase TKSTEP TKMesh TKIGES TKCDF TKLCAF TKCAF TKXCAF TKXDESTEP)
 if(KELT2PROE_KERNEL AND NOT CMAKE_CROSSCOMPILING)
   find_package(OpenCASCADE CONFIG QUIET
     COMPONENTS FoundationClasses ModelingData ModelingAlgorithms Visualization

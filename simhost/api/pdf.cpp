@@ -1,5 +1,6 @@
 // PDF export of a model: option objects and ProPDFExport, which writes one page showing
-// the edges of the model's solids in its current view, fitted to the page.
+// the edges of the model's solids in its current view, fitted to the page; or, for a
+// drawing, a page per sheet at the sheet's size (docs/interface-files.md).
 #include <ProPDF.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "simhost/api/model_args.h"
 #include "simhost/core/entry.h"
 #include "simhost/geometry/kernel.h"
+#include "simhost/state/drawing_lines.h"
 #include "simhost/state/pdf_writer.h"
 #include "simhost/state/placed_solids.h"
 #include "simhost/state/views.h"
@@ -72,6 +74,42 @@ PdfPage modelPage(Session& s, Model& model) {
     return pdfPageFitted(lines);
 }
 
+// Points per millimetre.
+constexpr double kPointsPerMm = 72.0 / 25.4;
+
+std::vector<PagePolyline> inPoints(const std::vector<geometry::ViewPolyline>& lines) {
+    std::vector<PagePolyline> out;
+    for (const geometry::ViewPolyline& line : lines) {
+        PagePolyline page;
+        for (const auto& p : line) {
+            page.push_back({p[0] * kPointsPerMm, p[1] * kPointsPerMm});
+        }
+        out.push_back(std::move(page));
+    }
+    return out;
+}
+
+// A drawing's pages: each sheet at its size, its border and its views' edges at their
+// scale (hidden edges dashed where the view shows them).
+ProError drawingPages(Session& s, Model& drawing, std::vector<PdfPage>& pages) {
+    std::vector<SheetLines> sheets;
+    if (ProError rc = drawingSheetLines(s, drawing, sheets)) {
+        return rc;
+    }
+    for (const SheetLines& sheet : sheets) {
+        PdfPage page;
+        page.width = sheet.width * kPointsPerMm;
+        page.height = sheet.height * kPointsPerMm;
+        page.lines = inPoints(sheet.border);
+        for (PagePolyline& line : inPoints(sheet.visible)) {
+            page.lines.push_back(std::move(line));
+        }
+        page.dashed = inPoints(sheet.hidden);
+        pages.push_back(std::move(page));
+    }
+    return PRO_TK_NO_ERROR;
+}
+
 }  // namespace
 
 extern "C" {
@@ -123,7 +161,16 @@ ProError ProPDFExport(ProMdl model, ProPath output_file, ProPDFOptions options) 
         (options != nullptr && !optionObjects().live(options))) {
         return PRO_TK_BAD_INPUTS;
     }
-    const std::string document = pdfDocument(modelPage(*s, *m), m->name);
+    std::string document;
+    if (m->type == kDrawing) {
+        std::vector<PdfPage> pages;
+        if (ProError rc = drawingPages(*s, *m, pages)) {
+            return rc;
+        }
+        document = pdfDocument(pages, m->name);
+    } else {
+        document = pdfDocument(modelPage(*s, *m), m->name);
+    }
     std::filesystem::path file = std::filesystem::u8path(name);
     if (file.is_relative()) {
         file = s->workDir / file;

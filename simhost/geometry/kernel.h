@@ -71,6 +71,24 @@ ProError solidsStepWrite(const std::vector<PlacedSolid>& solids, const std::file
 ProError solidsEdgesInView(const std::vector<PlacedSolid>& solids, const Placement& view,
                            std::vector<std::vector<Vec3>>* polylines);
 
+// Hidden-line removal (kernel_hlr.cpp): what a drawing of the placed solids shows when
+// they are seen along -view.z (the viewer on the side of +view.z, looking orthographically),
+// each point given as (view.x·p, view.y·p). Sharp edges and outlines (silhouettes of curved
+// faces) always; edges between faces that meet tangentially only with `smooth`; the hidden
+// ones separately, only with `hidden`. Curved lines are cut into chords.
+using ViewPolyline = std::vector<std::array<double, 2>>;
+struct ViewLines {
+    std::vector<ViewPolyline> visible;
+    std::vector<ViewPolyline> hidden;
+};
+// The most edges the solids may have together, and the most points the lines may take:
+// beyond either the call answers PRO_TK_BAD_INPUTS and does no (more) work.
+constexpr std::size_t kHlrMaxEdges = 20000;
+constexpr std::size_t kHlrMaxPoints = 2000000;
+// PRO_TK_BAD_INPUTS also for an unknown solid or a view whose axes are not orthonormal.
+ProError solidsHiddenLinesRemoved(const std::vector<PlacedSolid>& solids, const Placement& view,
+                                  bool smooth, bool hidden, ViewLines* lines);
+
 // Interface files and triangulations (kernel_export.cpp, kernel_mesh.cpp). Every solid is
 // written where its placement puts it; the caller composes the export frame into the
 // placements.

@@ -58,6 +58,14 @@ ProError solidsEdgesInView(const std::vector<PlacedSolid>&, const Placement&,
     return kKernelNotAvailable;
 }
 
+ProError solidsHiddenLinesRemoved(const std::vector<PlacedSolid>&, const Placement&, bool, bool,
+                                  ViewLines* lines) {
+    if (lines != nullptr) {
+        *lines = ViewLines{};
+    }
+    return kKernelNotAvailable;
+}
+
 ProError solidsStepExport(const std::vector<PlacedSolid>&, const std::string&, ExportShape,
                           const std::filesystem::path&) {
     return kKernelNotAvailable;

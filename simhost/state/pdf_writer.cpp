@@ -1,5 +1,5 @@
-// PDF 1.4, written by hand: four objects (catalog, page tree, page, content stream) and
-// an info dictionary, with a cross-reference table of their byte offsets.
+// PDF 1.4, written by hand: the catalog, the page tree, each page with its content stream,
+// and an info dictionary, with a cross-reference table of their byte offsets.
 #include "simhost/state/pdf_writer.h"
 
 #include <algorithm>
@@ -35,9 +35,8 @@ std::string literal(const std::string& text) {
     return out + ")";
 }
 
-std::string contentStream(const PdfPage& page) {
-    std::string content = "0.5 w 1 J 1 j 0 G\n";
-    for (const PagePolyline& line : page.lines) {
+void strokes(const std::vector<PagePolyline>& lines, std::string& content) {
+    for (const PagePolyline& line : lines) {
         if (line.size() < 2) {
             continue;
         }
@@ -47,21 +46,47 @@ std::string contentStream(const PdfPage& page) {
         }
         content += "S\n";
     }
+}
+
+std::string contentStream(const PdfPage& page) {
+    std::string content = "0.5 w 1 J 1 j 0 G\n";
+    strokes(page.lines, content);
+    if (!page.dashed.empty()) {
+        content += "[3 2] 0 d\n";
+        strokes(page.dashed, content);
+    }
     return content;
 }
 
 }  // namespace
 
 std::string pdfDocument(const PdfPage& page, const std::string& title) {
-    const std::string content = contentStream(page);
-    const std::string objects[] = {
+    return pdfDocument(std::vector<PdfPage>{page}, title);
+}
+
+std::string pdfDocument(const std::vector<PdfPage>& given, const std::string& title) {
+    const std::vector<PdfPage> pages = given.empty() ? std::vector<PdfPage>(1) : given;
+    // Objects: 1 the catalog, 2 the page tree, then each page and its content stream, and
+    // last the info dictionary.
+    const std::size_t infoId = 3 + 2 * pages.size();
+    std::string kids;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        kids += (i == 0 ? "" : " ") + std::to_string(3 + 2 * i) + " 0 R";
+    }
+    std::vector<std::string> objects = {
         "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number(page.width) + " " +
-            number(page.height) + "] /Resources << >> /Contents 4 0 R >>",
-        "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content + "endstream",
-        "<< /Title " + literal(title) + " /Producer (simhost) >>",
+        "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>",
     };
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const PdfPage& page = pages[i];
+        const std::string content = contentStream(page);
+        objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number(page.width) +
+                          " " + number(page.height) + "] /Resources << >> /Contents " +
+                          std::to_string(4 + 2 * i) + " 0 R >>");
+        objects.push_back("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" +
+                          content + "endstream");
+    }
+    objects.push_back("<< /Title " + literal(title) + " /Producer (simhost) >>");
     // The binary comment line marks the file as binary for transfer programs.
     std::string out = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     std::vector<std::size_t> offsets;
@@ -77,8 +102,8 @@ std::string pdfDocument(const PdfPage& page, const std::string& title) {
         std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
         out += entry;
     }
-    out += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) +
-           " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    out += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) + " /Root 1 0 R /Info " +
+           std::to_string(infoId) + " 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
     return out;
 }
 

@@ -7,7 +7,9 @@
 #include <fstream>
 
 #include <BRepAlgoAPI_Cut.hxx>
+#include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepTools.hxx>
 #include <BRep_Builder.hxx>
 #include <IFSelect_ReturnStatus.hxx>
@@ -22,6 +24,7 @@
 #include <XCAFDoc_DocumentTool.hxx>
 #include <XCAFDoc_ShapeTool.hxx>
 #include <gp_Ax1.hxx>
+#include <gp_Ax2.hxx>
 #include <gp_Trsf.hxx>
 
 // Sanitizer builds check for leaks (gcc names AddressSanitizer with a macro, clang
@@ -62,6 +65,22 @@ struct WriterPause {
 TopoDS_Shape shapeOf(const BoxShape& box) {
     const gp_Pnt corner(box.corner[0], box.corner[1], box.corner[2]);
     TopoDS_Shape solid = BRepPrimAPI_MakeBox(corner, box.size[0], box.size[1], box.size[2]).Shape();
+    if (box.roundedEnd) {
+        const double radius = box.size[1] / 2;
+        const gp_Ax2 axis(
+            gp_Pnt(box.corner[0] + box.size[0], box.corner[1] + radius, box.corner[2]),
+            gp_Dir(0, 0, 1));
+        solid = BRepAlgoAPI_Fuse(solid, BRepPrimAPI_MakeCylinder(axis, radius, box.size[2]).Shape())
+                    .Shape();
+    }
+    if (box.holeRadius > 0) {
+        const gp_Ax2 axis(gp_Pnt(box.corner[0] + box.size[0] / 2, box.corner[1] + box.size[1] / 2,
+                                 box.corner[2] - 1),
+                          gp_Dir(0, 0, 1));
+        solid = BRepAlgoAPI_Cut(
+                    solid, BRepPrimAPI_MakeCylinder(axis, box.holeRadius, box.size[2] + 2).Shape())
+                    .Shape();
+    }
     if (!box.hollow) {
         return solid;
     }

@@ -10,11 +10,15 @@
 namespace testkit {
 
 // A box from `corner` by `size`; `hollow` adds a closed cavity: the centred box of half
-// the size removed (a cavity of an eighth of the volume).
+// the size removed (a cavity of an eighth of the volume). `holeRadius` (> 0) drills a
+// round hole along z through the centre; `roundedEnd` adds a half cylinder along z on the
+// face at the largest x, as wide as the box, so that it meets the side faces tangentially.
 struct BoxShape {
     std::array<double, 3> corner{0, 0, 0};
     std::array<double, 3> size{1, 1, 1};
     bool hollow = false;
+    double holeRadius = 0.0;
+    bool roundedEnd = false;
 };
 
 // A product of an assembly file: its shape, turned by `turnZ` degrees about z and then
