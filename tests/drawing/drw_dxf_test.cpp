@@ -155,6 +155,11 @@ TEST_F(DxfProcedures, GeneralviewCreatePlacesTheViewByTheSheetTransformsInverse)
     drw.CreateFromTemplate("DWG", "scaled", shaft);
     Ardo::Drw& impl = Ardo::FacadeAccess::ImplOf(drw);
     Ardo::Matrix identity;
+    // The view is placed through the drawing's window.
+    EXPECT_THROW_CODE(impl.GeneralviewCreate(Ardo::FacadeAccess::ImplOf(shaft), 1, false,
+                                             Ardo::Vector(), 1.0, identity, Ardo::Vector()),
+                      Ardo::Error, -4, "Ardo::Mdl::WindowGet");
+    drw.Display();
     const ProView view = impl.GeneralviewCreate(Ardo::FacadeAccess::ImplOf(shaft), 1, false,
                                                 Ardo::Vector(100.0, -200.0, 0.0), 1.0, identity,
                                                 Ardo::Vector(0.0, 0.0, 0.0));
