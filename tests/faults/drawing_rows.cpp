@@ -78,13 +78,19 @@ Expectation templateCreation(Expectation rest, const std::string& createText,
     Expectation made =
         except(except(std::move(rest), "ProMdldataGet", throwsLibrary("Ardo::Mdl::DataGet")),
                "ProDrawingFromTmpltCreate", throwsLibrary(createText));
-    return exceptWhen(
+    Expectation named = exceptWhen(
         std::move(made),
         [](const HostCall& call, int) {
             return calls(call, "ProStringToWstring") ||
                    (calls(call, "ProWstringToString") && call.occurrence <= 2);
         },
         throwsAlways(Outcome::library(kEmptyNameRefused, refusedText)));
+    return exceptWhen(
+        std::move(named),
+        [](const HostCall& call, int) {
+            return calls(call, "ProWstringToString") && call.occurrence > 2;
+        },
+        swallows());
 }
 
 // The display switches of the DXF procedures: axes, coordinate systems, planes, points,
