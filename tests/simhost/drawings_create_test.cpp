@@ -25,7 +25,7 @@ TEST_F(DrawingTest, SheetsTakeTheTemplatesSizesWithAScreenTransformInPointsAbout
     } sizes[] = {{"A4", 297, 210},    {"A3", 420, 297},    {"A2", 594, 420},    {"A1", 841, 594},
                  {"A0", 1189, 841},   {"A", 279.4, 215.9}, {"B", 431.8, 279.4}, {"C", 558.8, 431.8},
                  {"D", 863.6, 558.8}, {"E", 1117.6, 863.6}};
-    std::vector<simhost::DrawingSheetSpec> sheets;
+    std::vector<simhost::TemplateSheetEntry> sheets;
     for (const auto& s : sizes) {
         sheets.push_back({s.size, "", 1});
     }
