@@ -51,8 +51,8 @@ state::Model* drawingOf(const void* drawing) {
 
 }  // namespace
 
-void writeDrawingTemplate(const std::string& name, const std::vector<DrawingSheetSpec>& sheets,
-                          const std::vector<TemplateViewSpec>& views) {
+void writeDrawingTemplate(const std::string& name, const std::vector<TemplateSheetEntry>& sheets,
+                          const std::vector<TemplateViewEntry>& views) {
     const char* function = "simhost::writeDrawingTemplate";
     state::Session& session = connectedSession(function);
     require(state::modelNameValid(name), function, "\"" + name + "\" is no model name");
@@ -61,27 +61,27 @@ void writeDrawingTemplate(const std::string& name, const std::vector<DrawingShee
     model.name = state::upperName(name);
     model.type = state::kDrawing;
     state::DrawingState& drawing = state::drawingState(model);
-    for (const DrawingSheetSpec& spec : sheets) {
-        state::DrawingSheet sheet = sheetOfSize(spec.size, function);
-        if (!spec.format.empty()) {
-            require(state::modelNameValid(spec.format), function,
-                    "\"" + spec.format + "\" is no format name");
-            require(spec.formatSheet >= 1, function, "format sheets count from 1");
-            sheet.format = state::upperName(spec.format);
-            sheet.formatSheet = spec.formatSheet;
+    for (const TemplateSheetEntry& entry : sheets) {
+        state::DrawingSheet sheet = sheetOfSize(entry.size, function);
+        if (!entry.format.empty()) {
+            require(state::modelNameValid(entry.format), function,
+                    "\"" + entry.format + "\" is no format name");
+            require(entry.formatSheet >= 1, function, "format sheets count from 1");
+            sheet.format = state::upperName(entry.format);
+            sheet.formatSheet = entry.formatSheet;
         }
         drawing.sheets.push_back(sheet);
     }
-    for (const TemplateViewSpec& spec : views) {
-        require(state::modelNameValid(spec.view), function,
-                "\"" + spec.view + "\" is no view name");
-        require(spec.sheet >= 1 && static_cast<std::size_t>(spec.sheet) <= sheets.size(), function,
-                "the template has no sheet " + std::to_string(spec.sheet));
-        require(std::isfinite(spec.x) && std::isfinite(spec.y) && std::isfinite(spec.scale) &&
-                    spec.scale >= 0.0,
+    for (const TemplateViewEntry& entry : views) {
+        require(state::modelNameValid(entry.view), function,
+                "\"" + entry.view + "\" is no view name");
+        require(entry.sheet >= 1 && static_cast<std::size_t>(entry.sheet) <= sheets.size(),
+                function, "the template has no sheet " + std::to_string(entry.sheet));
+        require(std::isfinite(entry.x) && std::isfinite(entry.y) && std::isfinite(entry.scale) &&
+                    entry.scale >= 0.0,
                 function, "finite numbers and a scale of 0 or more expected");
         drawing.templateViews.push_back(
-            {state::upperName(spec.view), spec.sheet, {spec.x, spec.y, 0.0}, spec.scale});
+            {state::upperName(entry.view), entry.sheet, {entry.x, entry.y, 0.0}, entry.scale});
     }
     writeModel(session, model, function);
 }

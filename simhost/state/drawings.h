@@ -86,6 +86,11 @@ struct DrawingState {
     std::vector<dwg_template_error*> createErrorRecord;
 };
 
+// A model was renamed in session: the drawing's views of it and its sheets' format
+// follow it to its new name.
+void drawingModelRenamed(Model& drawing, const std::string& oldName, int type,
+                         const std::string& newName);
+
 // Notes what could not be applied of a template; the record follows.
 void drawingCreateErrorAdd(DrawingState& drawing, std::string text);
 

@@ -1,4 +1,4 @@
-// Sheet sizes, the default screen transform of a sheet, and template errors.
+// Sheet sizes, the default screen transform of a sheet, renamed models, template errors.
 #include <cctype>
 
 #include "simhost/state/drawings.h"
@@ -58,6 +58,26 @@ DrawingSheet* drawingSheet(DrawingState& drawing, int number) {
         return nullptr;
     }
     return &drawing.sheets[static_cast<std::size_t>(number) - 1];
+}
+
+void drawingModelRenamed(Model& drawing, const std::string& oldName, int type,
+                         const std::string& newName) {
+    if (drawing.type != kDrawing) {
+        return;
+    }
+    DrawingState& state = drawingState(drawing);
+    for (DrawingView& view : state.views) {
+        if (view.solidName == oldName && view.solidType == type) {
+            view.solidName = newName;
+            drawing.touch();
+        }
+    }
+    for (DrawingSheet& sheet : state.sheets) {
+        if (type == kDrawingFormat && sheet.format == oldName) {
+            sheet.format = newName;
+            drawing.touch();
+        }
+    }
 }
 
 void drawingCreateErrorAdd(DrawingState& drawing, std::string text) {

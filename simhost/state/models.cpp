@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "simhost/state/components.h"
+#include "simhost/state/drawings.h"
 
 namespace simhost::state {
 
@@ -149,9 +150,11 @@ bool ModelStore::rename(Model& model, const std::string& newName) {
     std::string oldName = model.name;
     model.name = upper(newName);
     byName_[k] = model.id;
-    // The components that place the model follow it to its new name.
+    // The components that place the model, and the drawings that show it, follow it to
+    // its new name.
     for (auto& entry : byId_) {
         componentModelRenamed(*entry.second, oldName, model.type, model.name);
+        drawingModelRenamed(*entry.second, oldName, model.type, model.name);
     }
     return true;
 }

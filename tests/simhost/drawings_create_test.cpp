@@ -25,7 +25,7 @@ TEST_F(DrawingTest, SheetsTakeTheTemplatesSizesWithAScreenTransformInPointsAbout
     } sizes[] = {{"A4", 297, 210},    {"A3", 420, 297},    {"A2", 594, 420},    {"A1", 841, 594},
                  {"A0", 1189, 841},   {"A", 279.4, 215.9}, {"B", 431.8, 279.4}, {"C", 558.8, 431.8},
                  {"D", 863.6, 558.8}, {"E", 1117.6, 863.6}};
-    std::vector<simhost::DrawingSheetSpec> sheets;
+    std::vector<simhost::TemplateSheetEntry> sheets;
     for (const auto& s : sizes) {
         sheets.push_back({s.size, "", 1});
     }
@@ -256,6 +256,34 @@ TEST_F(DrawingTest, DrawingsAndFormatsLoadSaveCopyRenameAndEraseAsModels) {
     EXPECT_EQ(ProDrawingViewDisplayGet(static_cast<ProDrawing>(reloaded), view, &display),
               PRO_TK_BAD_INPUTS)
         << "a view handle does not survive its drawing's erase";
+}
+
+TEST_F(DrawingTest, ViewsAndFormatsFollowTheirModelsToANewName) {
+    simhost::writeDrawingFormat("frm", {"A3"});
+    simhost::writeDrawingTemplate("tpl", {{"A4", "frm", 1}}, {{"TOP", 1, 100, 100, 1}});
+    ProDrawing drawing = nullptr;
+    ASSERT_EQ(createFor(L"drw", L"tpl", &drawing), PRO_TK_NO_ERROR);
+    ProMdl box = nullptr;
+    ASSERT_EQ(modeltest::init(L"BOX", PRO_MDL_PART, &box), PRO_TK_NO_ERROR);
+    ProMdl frm = nullptr;
+    ASSERT_EQ(load("frm.frm", &frm), PRO_TK_NO_ERROR);
+    modeltest::Name crate(L"crate");
+    modeltest::Name sheetFormat(L"std");
+    ASSERT_EQ(ProMdlRename(box, crate.text), PRO_TK_NO_ERROR);
+    ASSERT_EQ(ProMdlRename(frm, sheetFormat.text), PRO_TK_NO_ERROR);
+
+    ProSolid* solids = nullptr;
+    ASSERT_EQ(ProDrawingSolidsCollect(drawing, &solids), PRO_TK_NO_ERROR)
+        << "the view still shows the renamed part";
+    EXPECT_EQ(solids[0], box);
+    ProArrayFree(reinterpret_cast<ProArray*>(&solids));
+    ProName format{};
+    ASSERT_EQ(ProDrawingFormatGet(drawing, 1, format), PRO_TK_NO_ERROR);
+    EXPECT_EQ(std::wstring(format), L"STD");
+    ASSERT_EQ(ProMdlSave(drawing), PRO_TK_NO_ERROR);
+    const std::string text = readText("drw.drw");
+    EXPECT_NE(text.find("\"solid\": \"CRATE\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("BOX"), std::string::npos) << text;
 }
 
 }  // namespace

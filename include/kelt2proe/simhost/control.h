@@ -168,7 +168,7 @@ SIMHOST_API int windowRepaints(int windowId);
 
 // Drawings (docs/test-kit.md). A sheet of a drawing template: its size (A4 to A0, A to E)
 // and the format placed on it (a format's name and sheet; empty: none).
-struct DrawingSheetSpec {
+struct TemplateSheetEntry {
     std::string size = "A4";
     std::string format;
     int formatSheet = 1;
@@ -176,7 +176,7 @@ struct DrawingSheetSpec {
 // A view a drawing template asks for: the saved view `view` of the model the drawing is
 // made for, as a general view on `sheet` centred at (x, y) in drawing coordinates (mm),
 // at `scale` (0: the host's default scale).
-struct TemplateViewSpec {
+struct TemplateViewEntry {
     std::string view;
     int sheet = 1;
     double x = 0.0;
@@ -188,8 +188,8 @@ struct TemplateViewSpec {
 // without a connected session or when the file cannot be written, std::invalid_argument
 // for an invalid name, size, sheet, number or an empty list of sheets.
 SIMHOST_API void writeDrawingTemplate(const std::string& name,
-                                      const std::vector<DrawingSheetSpec>& sheets,
-                                      const std::vector<TemplateViewSpec>& views = {});
+                                      const std::vector<TemplateSheetEntry>& sheets,
+                                      const std::vector<TemplateViewEntry>& views = {});
 SIMHOST_API void writeDrawingFormat(const std::string& name,
                                     const std::vector<std::string>& sheetSizes);
 // Gives sheet `sheet` of the drawing `drawing` (its toolkit handle) another screen
