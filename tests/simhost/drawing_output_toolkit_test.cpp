@@ -2,11 +2,11 @@
 // a general view placed on it and its display record set, the file written and read back.
 #include <ProUtil.h>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "simhost/drawing_helpers.h"
+#include "simhost/drawing_output_helpers.h"
 #include "simhost/dxf_reader.h"
 #include "simhost/geometry/kernel.h"
 
@@ -16,26 +16,18 @@ using namespace drawingtest;
 
 class DrawingOutputToolkitTest : public DrawingTest {};
 
-// True when every point from a to b (every half millimetre) lies on one of the lines.
-bool coveredAlong(const std::vector<dxftest::Line>& lines, const std::array<double, 2>& a,
-                  const std::array<double, 2>& b) {
-    for (int i = 0; i <= 200; ++i) {
-        const double t = i / 200.0;
-        const double x = a[0] + t * (b[0] - a[0]);
-        const double y = a[1] + t * (b[1] - a[1]);
-        const bool on = std::any_of(lines.begin(), lines.end(), [&](const dxftest::Line& l) {
-            const double dx = l.b[0] - l.a[0];
-            const double dy = l.b[1] - l.a[1];
-            const double length2 = dx * dx + dy * dy;
-            const double s = std::clamp(
-                length2 > 0 ? ((x - l.a[0]) * dx + (y - l.a[1]) * dy) / length2 : 0.0, 0.0, 1.0);
-            return std::hypot(x - l.a[0] - s * dx, y - l.a[1] - s * dy) < 1e-6;
-        });
-        if (!on) {
-            return false;
-        }
+// The lines as segments.
+std::vector<drawingoutput::Segment> segments(const std::vector<dxftest::Line>& lines) {
+    std::vector<drawingoutput::Segment> out;
+    for (const dxftest::Line& line : lines) {
+        out.push_back({line.a, line.b});
     }
-    return true;
+    return out;
+}
+
+bool coveredAlong(const std::vector<dxftest::Line>& lines, const drawingoutput::Point& a,
+                  const drawingoutput::Point& b) {
+    return drawingoutput::coveredAlong(segments(lines), a, b, 1e-6);
 }
 
 TEST_F(DrawingOutputToolkitTest, AGeneralViewOfATemplateDrawingIsWrittenWhereItIsPlaced) {
