@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace drawingtest;
+using namespace drawingoutput;
 using namespace modeltest;
 
 class DxfTest : public ConnectedTest {

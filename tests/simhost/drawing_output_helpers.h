@@ -16,7 +16,7 @@
 #include "simhost/state/sessions.h"
 #include "support/kernel/kernel_files.h"
 
-namespace drawingtest {
+namespace drawingoutput {
 
 using Point = std::array<double, 2>;
 using simhost::geometry::Vec3;
@@ -145,4 +145,4 @@ inline std::vector<Segment> within(const std::vector<Segment>& lines, const Poin
 constexpr const char* kPin = R"({"solids": [{"cylinder": {"origin": [0, 0, 0], "axis": [0, 0, 1],
                                  "radius": 5, "height": 30}}]})";
 
-}  // namespace drawingtest
+}  // namespace drawingoutput

@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace drawingtest;
+using namespace drawingoutput;
 using namespace modeltest;
 
 constexpr double kPoints = 72.0 / 25.4;
