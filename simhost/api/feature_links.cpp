@@ -2,11 +2,11 @@
 #include <ProFeature.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/feature_args.h"
 #include "simhost/core/arrays.h"
 #include "simhost/core/entry.h"
@@ -19,6 +19,7 @@ using simhost::api::featureOf;
 using simhost::api::handleArg;
 using simhost::api::isSolid;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 
 namespace {
 
@@ -35,8 +36,7 @@ bool deleteOptionsValid(const ProFeatureDeleteOptions* options, int count) {
         return false;
     }
     for (int i = 0; i < count; ++i) {
-        int option = 0;  // read as a plain int, see createOptionsValid
-        std::memcpy(&option, options + i, sizeof option);
+        const int option = plainInt(options[i]);
         if (option < PRO_FEAT_DELETE_NO_OPTS || option > PRO_FEAT_DELETE_KEEP_EMBED_DATUMS) {
             return false;
         }

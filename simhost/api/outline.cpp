@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/geom_args.h"
 #include "simhost/core/entry.h"
 #include "simhost/state/placed_solids.h"
@@ -17,6 +17,7 @@ using namespace simhost::state;
 using simhost::api::handleArg;
 using simhost::api::isSolid;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 namespace geo = simhost::geometry;
 
 namespace {
@@ -46,9 +47,7 @@ bool excludedTypes(const ProSolidOutlExclTypes* excludes, int count, bool& point
         return false;
     }
     for (int i = 0; i < count; ++i) {
-        // Read as a plain int: a value outside the enumeration is refused, not loaded.
-        int type = 0;
-        std::memcpy(&type, excludes + i, sizeof type);
+        const int type = plainInt(excludes[i]);
         if (type < PRO_OUTL_EXC_NOT_USED || type > PRO_OUTL_EXC_ALL_CRVS) {
             return false;
         }
