@@ -19,9 +19,9 @@ constexpr const char* kCreateText = "ProDrawingFromTmpltCreate";
 
 }  // namespace
 
-// The host calls after the drawing's creation only record their results, except the two
-// that decide whether the file shows the model: the written view's creation and the
-// file's writing raise with the host function's name.
+// The host calls after the drawing's display only record their results in `status`; the
+// template creation (procedures 1 and 2), the sheet transform's inversion, the display
+// switches and the erase raise.
 void Drw::dxfProcedure(const char* drawingName, const char* templ, Solid& model, bool secondView) {
     drawing::TemplateNames names(drawingName, templ, kCreateText);
     ProModel record = drawing::modelRecord(model);
@@ -68,7 +68,6 @@ void Drw::dxfProcedure(const char* drawingName, const char* templ, Solid& model,
                                              static_cast<ProSolid>(model.handle), 1, PRO_B_FALSE,
                                              position, 0.0, orientation, &placed.view);
     }
-    check(status, "ProDrawingGeneralviewCreate");
 
     ProDrawingViewDisplay display = {};
     status = ProDrawingViewDisplayGet(static_cast<ProDrawing>(handle), placed.view, &display);
@@ -83,8 +82,7 @@ void Drw::dxfProcedure(const char* drawingName, const char* templ, Solid& model,
 
     ProFileName file = {};
     std::swprintf(file, PRO_FILE_NAME_SIZE, L"%ls.DXF", names.wideName);
-    check(ProOutputFileWrite(handle, file, PRO_DXF_FILE, nullptr, nullptr, nullptr, nullptr),
-          "ProOutputFileWrite");
+    status = ProOutputFileWrite(handle, file, PRO_DXF_FILE, nullptr, nullptr, nullptr, nullptr);
     Erase();
 }
 
