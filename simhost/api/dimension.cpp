@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/owner_args.h"
 #include "simhost/api/visit_step.h"
 #include "simhost/core/entry.h"
@@ -80,11 +81,12 @@ extern "C" {
 
 ProError ProSolidDimensionVisit(ProSolid solid, ProBoolean refdim, ProDimensionVisitAction action,
                                 ProDimensionFilterAction filter, ProAppData data) try {
-    SIMHOST_ENTER("ProSolidDimensionVisit", handleArg(solid), std::to_string(refdim));
+    SIMHOST_ENTER("ProSolidDimensionVisit", handleArg(solid),
+                  std::to_string(simhost::api::plainInt(refdim)));
     SIMHOST_SESSION(s);
     Model* model = modelOf(s, solid);
     if (model == nullptr || !isSolid(*model) || action == nullptr ||
-        (refdim != PRO_B_FALSE && refdim != PRO_B_TRUE)) {
+        !simhost::api::booleanValid(refdim)) {
         return PRO_TK_BAD_INPUTS;
     }
     return visitDims(s, model->id, dims(*model).ids(refdim == PRO_B_TRUE), action, filter, data);

@@ -17,6 +17,7 @@
 
 using namespace simhost::core;
 using namespace simhost::state;
+using simhost::api::booleanValid;
 using simhost::api::drawingOf;
 using simhost::api::handleArg;
 using simhost::api::matrixFinite;
@@ -28,11 +29,6 @@ using simhost::api::viewHandle;
 namespace geometry = simhost::geometry;
 
 namespace {
-
-bool booleanArg(const ProBoolean& value) {
-    const int plain = plainInt(value);
-    return plain == PRO_B_FALSE || plain == PRO_B_TRUE;
-}
 
 // The rotation in rows 0 to 2 of a matrix; false when they are no rotation or a number
 // of the matrix is not finite.
@@ -90,7 +86,7 @@ bool displayValid(const ProDrawingViewDisplay& d) {
     return style >= PRO_DISPSTYLE_DEFAULT && style <= PRO_DISPSTYLE_SHADED_WITH_EDGES &&
            tangent >= PRO_TANEDGE_DEFAULT && tangent <= PRO_TANEDGE_SOLID &&
            cable >= PRO_CABLEDISP_DEFAULT && cable <= PRO_CABLEDISP_THICK &&
-           booleanArg(d.quilt_hlr) && booleanArg(d.concept_model) && booleanArg(d.weld_xsec);
+           booleanValid(d.quilt_hlr) && booleanValid(d.concept_model) && booleanValid(d.weld_xsec);
 }
 
 // The drawing's view of a handle, with the drawing; null when either is unknown.
@@ -120,7 +116,7 @@ ProError ProDrawingGeneralviewCreate(ProDrawing drawing, ProSolid solid, int she
     GeneralViewRequest request;
     DrawingSheet* sheet = m == nullptr ? nullptr : drawingSheet(drawingState(*m), sheet_number);
     if (sheet == nullptr || shown == nullptr ||
-        (shown->type != kPart && shown->type != kAssembly) || !booleanArg(exploded) ||
+        (shown->type != kPart && shown->type != kAssembly) || !booleanValid(exploded) ||
         position == nullptr || orientation == nullptr || view == nullptr || !std::isfinite(scale) ||
         scale < 0.0 || !orientationOf(orientation, request.orientation)) {
         return PRO_TK_BAD_INPUTS;
@@ -150,7 +146,7 @@ ProError ProDrawingViewTransformGet(ProDrawing drawing, ProView view, ProBoolean
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     DrawingView* v = viewOf(s, drawing, view, &m);
-    if (v == nullptr || transform == nullptr || !booleanArg(view_to_drawing)) {
+    if (v == nullptr || transform == nullptr || !booleanValid(view_to_drawing)) {
         return PRO_TK_BAD_INPUTS;
     }
     geometry::Placement t = viewToDrawing(*v);
@@ -173,7 +169,7 @@ ProError ProDrawingViewDelete(ProDrawing drawing, ProView view, ProBoolean delet
     SIMHOST_SESSION(s);
     Model* m = nullptr;
     DrawingView* v = viewOf(s, drawing, view, &m);
-    if (v == nullptr || !booleanArg(delete_children)) {
+    if (v == nullptr || !booleanValid(delete_children)) {
         return PRO_TK_BAD_INPUTS;
     }
     // General views have no child views here: the flag changes nothing.

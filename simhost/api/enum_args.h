@@ -1,6 +1,8 @@
 // Enumeration arguments read as the plain ints the caller passed.
 #pragma once
 
+#include <ProToolkit.h>
+
 #include <cstring>
 
 namespace simhost::api {
@@ -14,6 +16,12 @@ int plainInt(const Enum& value) {
     int out = 0;
     std::memcpy(&out, &value, sizeof out);
     return out;
+}
+
+// True for PRO_B_FALSE and PRO_B_TRUE, the only values the host takes as a boolean.
+inline bool booleanValid(const ProBoolean& value) {
+    const int plain = plainInt(value);
+    return plain == PRO_B_FALSE || plain == PRO_B_TRUE;
 }
 
 }  // namespace simhost::api

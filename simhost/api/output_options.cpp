@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/live_kind.h"
 #include "simhost/core/entry.h"
 
@@ -49,16 +50,16 @@ Object* liveObject(Object* object) {
 }
 
 // A flag as the host reads it: PRO_B_FALSE or PRO_B_TRUE, nothing else.
-bool flag(ProBoolean value, bool& out) {
-    if (value != PRO_B_FALSE && value != PRO_B_TRUE) {
+bool flag(const ProBoolean& value, bool& out) {
+    if (!simhost::api::booleanValid(value)) {
         return false;
     }
-    out = value == PRO_B_TRUE;
+    out = simhost::api::plainInt(value) == PRO_B_TRUE;
     return true;
 }
 
-std::string flagArg(ProBoolean value) {
-    return std::to_string(static_cast<int>(value));
+std::string flagArg(const ProBoolean& value) {
+    return std::to_string(simhost::api::plainInt(value));
 }
 
 }  // namespace

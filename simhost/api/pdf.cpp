@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/api/enum_args.h"
 #include "simhost/api/live_kind.h"
 #include "simhost/api/model_args.h"
 #include "simhost/core/entry.h"
@@ -24,8 +25,10 @@ struct _pdfconfig {
 };
 
 using namespace simhost::state;
+using simhost::api::booleanValid;
 using simhost::api::handleArg;
 using simhost::api::modelOf;
+using simhost::api::plainInt;
 using simhost::api::wideArg;
 using simhost::api::wideText;
 namespace geometry = simhost::geometry;
@@ -44,7 +47,7 @@ void optionsRelease(const void* p) {
     delete static_cast<const _pdfconfig*>(p);
 }
 
-ProError propertySet(ProPDFOptions options, ProPDFOptionType type, int value) {
+ProError propertySet(ProPDFOptions options, int type, int value) {
     if (!optionObjects().live(options) || type < 0 || type > kLastOption) {
         return PRO_TK_BAD_INPUTS;
     }
@@ -137,18 +140,20 @@ ProError ProPDFoptionsFree(ProPDFOptions options) try {
 SIMHOST_CATCH
 
 ProError ProPDFoptionsIntpropertySet(ProPDFOptions options, ProPDFOptionType type, int value) try {
-    SIMHOST_ENTER("ProPDFoptionsIntpropertySet", std::to_string(type), std::to_string(value));
-    return propertySet(options, type, value);
+    SIMHOST_ENTER("ProPDFoptionsIntpropertySet", std::to_string(plainInt(type)),
+                  std::to_string(value));
+    return propertySet(options, plainInt(type), value);
 }
 SIMHOST_CATCH
 
 ProError ProPDFoptionsBoolpropertySet(ProPDFOptions options, ProPDFOptionType type,
                                       ProBoolean value) try {
-    SIMHOST_ENTER("ProPDFoptionsBoolpropertySet", std::to_string(type), std::to_string(value));
-    if (value != PRO_B_FALSE && value != PRO_B_TRUE) {
+    SIMHOST_ENTER("ProPDFoptionsBoolpropertySet", std::to_string(plainInt(type)),
+                  std::to_string(plainInt(value)));
+    if (!booleanValid(value)) {
         return PRO_TK_BAD_INPUTS;
     }
-    return propertySet(options, type, value);
+    return propertySet(options, plainInt(type), plainInt(value));
 }
 SIMHOST_CATCH
 

@@ -18,6 +18,7 @@
 
 using namespace simhost::state;
 namespace geo = simhost::geometry;
+using simhost::api::booleanValid;
 using simhost::api::handleArg;
 using simhost::api::modelOf;
 using simhost::api::plainInt;
@@ -121,11 +122,10 @@ ProError ProShrinkwrapoptionsAutoholefillingSet(ProShrinkwrapOptions options,
     SIMHOST_ENTER("ProShrinkwrapoptionsAutoholefillingSet",
                   std::to_string(plainInt(auto_hole_filling)));
     sw_options* o = live(options);
-    const int flag = plainInt(auto_hole_filling);
-    if (o == nullptr || (flag != PRO_B_FALSE && flag != PRO_B_TRUE)) {
+    if (o == nullptr || !booleanValid(auto_hole_filling)) {
         return PRO_TK_BAD_INPUTS;
     }
-    o->fillHoles = flag == PRO_B_TRUE;
+    o->fillHoles = plainInt(auto_hole_filling) == PRO_B_TRUE;
     return PRO_TK_NO_ERROR;
 }
 SIMHOST_CATCH
