@@ -156,7 +156,7 @@ bool isConversion(const HostCall& call, int) {
 }
 
 std::vector<SweepRow> drawingRows() {
-    return {
+    std::vector<SweepRow> rows = {
         {"Ardo::kelt2pDrw::Load(char const*)",
          [] {
              filesWritten();
@@ -261,6 +261,11 @@ std::vector<SweepRow> drawingRows() {
              EXPECT_EQ(drawingInSession(L"ABC"), !beforeCreation);
          }},
     };
+    // The DXF procedures write the file, which needs the host's geometry kernel.
+    for (SweepRow& row : rows) {
+        row.needsGeometryKernel = row.operation.rfind("Ardo::kelt2pDrw::TestDXF", 0) == 0;
+    }
+    return rows;
 }
 
 SWEEP_ROWS(drawingRows);
