@@ -1,9 +1,11 @@
-// Model files from arbitrary bytes: the input is written as a part or a manufacturing
-// model (by its first byte), loaded with ProMdlLoad on a fresh simulated host, and read
-// back by the library's listings. Refusals are expected; crashes, hangs and leaks are
-// faults.
+// Model files from arbitrary bytes: the input is written as a part, a manufacturing model
+// or a drawing (by its first byte: bit 0 set a manufacturing model, else bit 1 set a
+// drawing), loaded with ProMdlLoad on a fresh simulated host, and read back by the
+// library's listings (a drawing also written as DXF and PDF). Refusals are expected;
+// crashes, hangs and leaks are faults.
 #include <ProCore.h>
 #include <ProMdl.h>
+#include <ProUtil.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -120,6 +122,24 @@ void listMfg() {
     });
 }
 
+void listDrawing(ProMdl model) {
+    Ardo::kelt2pDrw drw;
+    attempt([&] { drw.Load("fuzz"); });
+    int sheets = 0;
+    attempt([&] { sheets = drw.SheetsCount(); });
+    for (int i = 1; i <= sheets; ++i) {
+        attempt([&] { drw.FormatGet(i, false); });
+    }
+    int shown = 0;
+    attempt([&] { shown = drw.GetMdls(); });
+    for (int i = 0; i < shown; ++i) {
+        attempt([&] { drw.GetMdls(i).NameGet(); });
+    }
+    ProFileName dxf = L"fuzz.dxf";
+    ProOutputFileWrite(model, dxf, PRO_DXF_FILE, nullptr, nullptr, nullptr, nullptr);
+    attempt([&] { drw.WritePDF("fuzz.pdf"); });
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -127,8 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    bool mfg = (data[0] & 1) != 0;
-    const char* file = mfg ? "fuzz.mfg" : "fuzz.prt";
+    const bool mfg = (data[0] & 1) != 0;
+    const bool drawing = !mfg && (data[0] & 2) != 0;
+    const char* file = mfg ? "fuzz.mfg" : drawing ? "fuzz.drw" : "fuzz.prt";
     std::ofstream(scratch.dir / file, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
     connect();
@@ -140,6 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ProMdlLoad(path, PRO_MDL_UNUSED, PRO_B_FALSE, &model) == PRO_TK_NO_ERROR) {
         if (mfg) {
             listMfg();
+        } else if (drawing) {
+            listDrawing(model);
         } else {
             Ardo::kelt2pMdl part;
             attempt([&] { part.Load("fuzz", Ardo::KELT2P_MDL_PART, false); });
