@@ -3,13 +3,13 @@
 // (docs/interface-files.md, "DXF of drawings").
 #include <ProUtil.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "simhost/api/enum_args.h"
 #include "simhost/api/export_args.h"
 #include "simhost/api/model_args.h"
+#include "simhost/api/path_args.h"
 #include "simhost/core/entry.h"
 #include "simhost/geometry/kernel.h"
 #include "simhost/state/drawing_lines.h"
@@ -89,17 +89,7 @@ ProError ProOutputFileWrite(ProMdl model, ProFileName name, ProImportExportFile 
     if (ProError rc = drawingSheetLines(*s, *drawing, sheets)) {
         return rc;
     }
-    const std::string document = dxfDocument(drawingDxf(sheets));
-    if (file.is_relative()) {
-        file = s->workDir / file;
-    }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return PRO_TK_GENERAL_ERROR;
-    }
-    out << document;
-    out.close();
-    return out ? PRO_TK_NO_ERROR : PRO_TK_GENERAL_ERROR;
+    return simhost::api::documentWrite(*s, file, dxfDocument(drawingDxf(sheets)));
 }
 SIMHOST_CATCH
 

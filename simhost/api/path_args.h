@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -29,6 +30,22 @@ inline bool pathArg(const state::Session& s, const wchar_t* buffer, std::filesys
 inline ProError fileReadable(const std::filesystem::path& file) {
     std::error_code ec;
     return std::filesystem::is_regular_file(file, ec) ? PRO_TK_NO_ERROR : PRO_TK_CANT_OPEN;
+}
+
+// Writes `document` as the whole file `file`, a relative one taken against the session's
+// working directory: PRO_TK_NO_ERROR, or PRO_TK_GENERAL_ERROR when it cannot be written.
+inline ProError documentWrite(const state::Session& s, std::filesystem::path file,
+                              const std::string& document) {
+    if (file.is_relative()) {
+        file = s.workDir / file;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return PRO_TK_GENERAL_ERROR;
+    }
+    out << document;
+    out.close();
+    return out ? PRO_TK_NO_ERROR : PRO_TK_GENERAL_ERROR;
 }
 
 }  // namespace simhost::api

@@ -4,7 +4,6 @@
 #include <ProPDF.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "simhost/api/enum_args.h"
 #include "simhost/api/live_kind.h"
 #include "simhost/api/model_args.h"
+#include "simhost/api/path_args.h"
 #include "simhost/core/entry.h"
 #include "simhost/geometry/kernel.h"
 #include "simhost/state/drawing_lines.h"
@@ -176,17 +176,7 @@ ProError ProPDFExport(ProMdl model, ProPath output_file, ProPDFOptions options) 
     } else {
         document = pdfDocument(modelPage(*s, *m), m->name);
     }
-    std::filesystem::path file = std::filesystem::u8path(name);
-    if (file.is_relative()) {
-        file = s->workDir / file;
-    }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return PRO_TK_GENERAL_ERROR;
-    }
-    out << document;
-    out.close();
-    return out ? PRO_TK_NO_ERROR : PRO_TK_GENERAL_ERROR;
+    return simhost::api::documentWrite(*s, std::filesystem::u8path(name), document);
 }
 SIMHOST_CATCH
 

@@ -139,7 +139,7 @@ TEST_F(DxfTest, TheDisplayStyleDecidesWhereHiddenEdgesGo) {
         SCOPED_TRACE("style " + std::to_string(style));
         const std::string name = "FRONT" + std::to_string(n++);
         state::Model* drawing = newDrawing(name, {{297, 210}});
-        ViewSpec view{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {100, 100}, 1.0};
+        PlannedView view{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {100, 100}, 1.0};
         view.style = style;
         addView(*drawing, view);
         const dxftest::File dxf = written(drawing, name + ".dxf");
@@ -180,13 +180,13 @@ TEST_F(DxfTest, TangentEdgesAreLeftOutWhenTheViewSaysNone) {
         SCOPED_TRACE("tangent edges " + std::to_string(tangent));
         const std::string name = "SLOT" + std::to_string(tangent);
         state::Model* drawing = newDrawing(name, {{297, 210}});
-        ViewSpec view{"SLOT", {1, 0, 0}, {0, 0, 1}, {25, 10, 5}, {100, 100}, 1.0};
+        PlannedView view{"SLOT", {1, 0, 0}, {0, 0, 1}, {25, 10, 5}, {100, 100}, 1.0};
         view.style = PRO_DISPSTYLE_HIDDEN_LINE;
         view.tangentEdges = tangent;
         addView(*drawing, view);
         // From the front and above (the view's y axis tilted back, (0, 0.6, 0.8)) around
         // (100, 30): the tangent edge at the back, hidden, runs from (140, 42) to (140, 50).
-        ViewSpec tilted{"SLOT", {1, 0, 0}, {0, 0.6, 0.8}, {0, 0, 0}, {100, 30}, 1.0};
+        PlannedView tilted{"SLOT", {1, 0, 0}, {0, 0.6, 0.8}, {0, 0, 0}, {100, 30}, 1.0};
         tilted.style = PRO_DISPSTYLE_HIDDEN_LINE;
         tilted.tangentEdges = tangent;
         addView(*drawing, tilted);
@@ -209,7 +209,7 @@ TEST_F(DxfTest, SheetsLieSideBySideWithTheirViews) {
     REQUIRE_KERNEL();
     loadPart("pin.prt", kPin);
     state::Model* drawing = newDrawing("TWO", {{297, 210}, {420, 297}});
-    ViewSpec view{"PIN", {1, 0, 0}, {0, 1, 0}, {0, 0, 15}, {50, 60}, 2.0};
+    PlannedView view{"PIN", {1, 0, 0}, {0, 1, 0}, {0, 0, 15}, {50, 60}, 2.0};
     view.sheet = 2;
     addView(*drawing, view);
     const dxftest::File dxf = written(drawing, "two.dxf");
@@ -251,7 +251,7 @@ TEST_F(DxfTest, AnIndependentReaderFindsNothingWrong) {
     box.holeRadius = 4;
     loadBoxPart("holed", box);
     state::Model* drawing = newDrawing("CHECKED", {{297, 210}, {420, 297}});
-    ViewSpec view{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {100, 100}, 1.0};
+    PlannedView view{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {100, 100}, 1.0};
     view.style = PRO_DISPSTYLE_HIDDEN_LINE;
     view.sheet = 2;
     addView(*drawing, view);

@@ -53,7 +53,7 @@ inline ProMdl handleOf(const state::Model* model) {
 
 // A view of the part `solid` whose x and y axes are `x` and `y` (model coordinates): the
 // model point `centre` lands on `position` at `scale`.
-struct ViewSpec {
+struct PlannedView {
     std::string solid;
     Vec3 x{1, 0, 0};
     Vec3 y{0, 1, 0};
@@ -65,20 +65,20 @@ struct ViewSpec {
     int sheet = 1;
 };
 
-inline void addView(state::Model& drawing, const ViewSpec& spec) {
+inline void addView(state::Model& drawing, const PlannedView& planned) {
     state::DrawingView view;
     view.serial = state::drawingViewSerialNext();
-    view.sheet = spec.sheet;
-    view.solidName = spec.solid;
+    view.sheet = planned.sheet;
+    view.solidName = planned.solid;
     view.solidType = state::kPart;
-    view.position = {spec.position[0], spec.position[1], 0.0};
-    view.scale = spec.scale;
-    view.orientation.x = spec.x;
-    view.orientation.y = spec.y;
-    view.orientation.z = cross(spec.x, spec.y);
-    view.modelCentre = spec.centre;
-    view.display.style = spec.style;
-    view.display.tangentEdges = spec.tangentEdges;
+    view.position = {planned.position[0], planned.position[1], 0.0};
+    view.scale = planned.scale;
+    view.orientation.x = planned.x;
+    view.orientation.y = planned.y;
+    view.orientation.z = cross(planned.x, planned.y);
+    view.modelCentre = planned.centre;
+    view.display.style = planned.style;
+    view.display.tangentEdges = planned.tangentEdges;
     state::drawingState(drawing).views.push_back(view);
 }
 

@@ -147,10 +147,10 @@ TEST_F(DrawingPdfTest, ViewsAreDrawnAtTheirScaleWithHiddenEdgesDashed) {
     // Sheet 2: the pin along its axis at twice its size, a circle of radius 10 mm around
     // (100, 100) mm; the block from the front with its hole's outlines hidden, at x 196
     // and 204 mm from y 95 to 105 mm.
-    ViewSpec pin{"PIN", {1, 0, 0}, {0, 1, 0}, {0, 0, 15}, {100, 100}, 2.0};
+    PlannedView pin{"PIN", {1, 0, 0}, {0, 1, 0}, {0, 0, 15}, {100, 100}, 2.0};
     pin.sheet = 2;
     addView(*drawing, pin);
-    ViewSpec block{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {200, 100}, 1.0};
+    PlannedView block{"HOLED", {1, 0, 0}, {0, 0, 1}, {20, 10, 5}, {200, 100}, 1.0};
     block.sheet = 2;
     block.style = PRO_DISPSTYLE_HIDDEN_LINE;
     addView(*drawing, block);
